@@ -1,0 +1,53 @@
+#include "distribution.h"
+
+#include "frequency_table.h"
+
+#include "alphabet.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace quimbel {
+
+namespace {
+
+// The decimal value of one or two digits; nothing for an empty or non-digit part.
+std::optional<int> number(std::string_view digits) {
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
+        return std::nullopt;
+    int value = 0;
+    for (char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+} // namespace
+
+bool Proba(std::string_view line) {
+    if (line.size() >= 2 && line[1] == '-')
+        return true;
+    return line.size() >= 3 && line[2] == '-' && !isSuit(line[1]);
+}
+
+std::string Repartition(std::string_view line) {
+    const std::string rejected = "erreur";
+    if (!Proba(line))
+        return rejected;
+
+    // Short form 3-3 / 0-10, else long form 10-0; anything after is ignored.
+    const bool shortForm = line[1] == '-';
+    const auto first = number(line.substr(0, shortForm ? 1 : 2));
+    const auto second = number(line.substr(shortForm ? 2 : 3, shortForm ? 2 : 1));
+    if (!first || !second)
+        return rejected;
+
+    const int total = *first + *second;
+    const int smaller = std::min(*first, *second);
+    const auto row =
+        std::find_if(frequencyTable.begin(), frequencyTable.end(), [&](const SplitFrequency& s) {
+            return s.smaller == smaller && s.larger + s.smaller == total;
+        });
+    return row == frequencyTable.end() ? rejected : std::string(row->text);
+}
+
+} // namespace quimbel

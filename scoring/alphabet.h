@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace quimbel {
+
+// The suit characters of the input line: single bytes 167 to 170 of the
+// Windows-1252 code page, which the "Symbol" font draws as club, diamond,
+// heart and spade.
+inline constexpr char club = '\xA7';
+inline constexpr char diamond = '\xA8';
+inline constexpr char heart = '\xA9';
+inline constexpr char spade = '\xAA';
+
+// The double sign, drawn as a chi (an X) in the "Symbol" font.
+inline constexpr char doubleSign = 'C';
+
+constexpr bool isSuit(char c) {
+    return c == club || c == diamond || c == heart || c == spade;
+}
+
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// 1-based position i of the line, or a space past its end.
+constexpr char charAt(std::string_view line, std::size_t i) {
+    return i >= 1 && i <= line.size() ? line[i - 1] : ' ';
+}
+
+// Positions from..to (1-based, inclusive), cut short at the end of the line.
+constexpr std::string_view chars(std::string_view line, std::size_t from, std::size_t to) {
+    if (from < 1 || from > line.size() || to < from)
+        return {};
+    return line.substr(from - 1, to - from + 1);
+}
+
+} // namespace quimbel

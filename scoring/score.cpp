@@ -1,0 +1,110 @@
+#include "score.h"
+
+#include "alphabet.h"
+#include "notation.h"
+
+namespace quimbel {
+
+namespace {
+
+// All score arithmetic is 16-bit signed; accepted lines stay within
+// -7600..3160, so nothing here can overflow.
+using Points = std::int16_t;
+
+struct Doubling {
+    Points multiplier;
+    Points insultBonus;
+    Points noTrumpCorrection;
+    Points overtrickNotVulnerable; // also the undertrick base of a doubled penalty
+    Points overtrickVulnerable;
+};
+
+constexpr Doubling undoubled{1, 0, 0, 0, 0};
+constexpr Doubling doubled{2, 50, 10, 100, 200};
+constexpr Doubling redoubled{4, 100, 30, 200, 400};
+
+Points digitValue(char c) {
+    return isDigit(c) ? Points(c - '0') : Points(0);
+}
+
+// One or two digits after the sign of an undertrick result.
+Points undertricks(std::string_view stres) {
+    Points u = 0;
+    for (char c : chars(stres, 2, 3)) {
+        if (!isDigit(c))
+            break;
+        u = Points(u * 10 + digitValue(c));
+    }
+    return u;
+}
+
+const Doubling& doublingOf(std::string_view stcont) {
+    const bool noTrump = charAt(stcont, 2) == 'N';
+    if (charAt(stcont, noTrump ? 5 : 4) == doubleSign)
+        return redoubled;
+    if (charAt(stcont, 4) == doubleSign || charAt(stcont, 3) == doubleSign)
+        return doubled;
+    return undoubled;
+}
+
+Points penalty(const Doubling& doubling, Points u, bool bvul) {
+    if (&doubling == &undoubled)
+        return Points(-(u * (bvul ? 100 : 50)));
+    const Points b = bvul ? doubling.overtrickVulnerable : doubling.overtrickNotVulnerable;
+    if (u == 1)
+        return Points(-b);
+    if (bvul)
+        return Points(-(b + (b + b / 2) * (u - 1)));
+    if (u < 4)
+        return Points(-(b + 2 * b * (u - 1)));
+    return Points(-(5 * b + 3 * b * (u - 3)));
+}
+
+} // namespace
+
+std::string Marquecontrat(const InputLine& line, bool bvul) {
+    std::string stcont;
+    std::string stres;
+    Contrat(line.text(), stcont, stres);
+
+    const Points level = digitValue(charAt(stcont, 1));
+    const char strain = charAt(stcont, 2);
+    const Points trickValue = (strain == club || strain == diamond) ? 20 : strain == 'N' ? 40 : 30;
+    const Points slamBonus = level == 6   ? (bvul ? 750 : 500)
+                             : level == 7 ? (bvul ? 1500 : 1000)
+                                          : 0;
+
+    const Doubling& doubling = doublingOf(stcont);
+    const Points overtrickValue =
+        bvul ? doubling.overtrickVulnerable : doubling.overtrickNotVulnerable;
+    Points m = Points(level * doubling.multiplier);
+
+    // Equivalent to the contract's trick score reaching 100, overtricks aside.
+    const bool game =
+        (trickValue == 20 && m > 4) || (trickValue == 40 && m > 2) || (trickValue == 30 && m > 3);
+    const Points gameBonus = game ? (bvul ? 500 : 300) : 50;
+
+    const char resultSign = charAt(stres, 1);
+    const Points overtricks = resultSign == '+' ? digitValue(charAt(stres, 2)) : Points(0);
+    if (&doubling == &undoubled)
+        m = Points(m + overtricks);
+
+    Points base =
+        trickValue == 40
+            ? Points((m - 1) * 30 + 40 + doubling.insultBonus + doubling.noTrumpCorrection)
+            : Points(trickValue * m + doubling.insultBonus);
+    base = Points(base + gameBonus + slamBonus);
+
+    Points score = base;
+    if (resultSign == '+') {
+        score = Points(base + overtricks * overtrickValue);
+    } else if (resultSign == '-') {
+        // "-0" claims no undertrick: the contract was made exactly.
+        const Points u = undertricks(stres);
+        if (u > 0)
+            score = penalty(doubling, u, bvul);
+    }
+    return std::to_string(score);
+}
+
+} // namespace quimbel
