@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool askedIci = false;
     const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
     require(!(valid && askedIci));
-    require(input.text() == line || input.text().size() <= 6);
+    require(input.read() == line || input.read().size() <= 6);
     if (valid) {
         const int score = std::stoi(quimbel::Marquecontrat(input, true));
         const int scoreNotVulnerable = std::stoi(quimbel::Marquecontrat(input, false));

@@ -11,16 +11,16 @@ namespace quimbel {
 class InputLine {
 public:
     virtual ~InputLine() = default;
-    virtual std::string text() const = 0;
-    virtual void setText(const std::string& text) = 0;
+    virtual std::string read() const = 0;
+    virtual void write(const std::string& text) = 0;
 };
 
 class StringInputLine final : public InputLine {
 public:
     explicit StringInputLine(std::string text = {})
         : text_(std::move(text)) {}
-    std::string text() const override { return text_; }
-    void setText(const std::string& text) override { text_ = text; }
+    std::string read() const override { return text_; }
+    void write(const std::string& text) override { text_ = text; }
 
 private:
     std::string text_;

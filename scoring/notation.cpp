@@ -48,7 +48,7 @@ void Contrat(std::string_view line, std::string& stcont, std::string& stres) {
 }
 
 bool Verifsaisie(InputLine& line, const std::function<void()>& showIci) {
-    const std::string text = line.text();
+    const std::string text = line.read();
     const auto at = [&text](std::size_t i) { return charAt(text, i); };
 
     if (text.empty() || !oneOf("1234567", at(1)))
@@ -73,9 +73,9 @@ bool Verifsaisie(InputLine& line, const std::function<void()>& showIci) {
 
     int value = 0;
     if (stres.empty() || stres[0] == '=') {
-        line.setText(stcont + "=");
-    } else if (const auto read = resultValue(stres)) {
-        value = *read;
+        line.write(stcont + "=");
+    } else if (const auto parsed = resultValue(stres)) {
+        value = *parsed;
     } else {
         return false;
     }

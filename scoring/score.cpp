@@ -65,7 +65,7 @@ Points penalty(const Doubling& doubling, Points u, bool bvul) {
 std::string Marquecontrat(const InputLine& line, bool bvul) {
     std::string stcont;
     std::string stres;
-    Contrat(line.text(), stcont, stres);
+    Contrat(line.read(), stcont, stres);
 
     const Points level = digitValue(charAt(stcont, 1));
     const char strain = charAt(stcont, 2);

@@ -5,5 +5,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default
-echo "The calculation core is built; the calculator window arrives next."
+cmake --build --preset default --target quimbel
+
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "QUIMBEL needs a graphical display and none was found; run it under a virtual one with: xvfb-run build/default/app/quimbel" >&2
+  exit 1
+fi
+exec build/default/app/quimbel

@@ -14,7 +14,7 @@ QString violation(const std::string& text) {
     quimbel::StringInputLine input(text);
     bool askedIci = false;
     const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
-    const std::string after = input.text();
+    const std::string after = input.read();
     if (valid && askedIci)
         return "accepted after the box";
     if (after != text && after.size() > 6)

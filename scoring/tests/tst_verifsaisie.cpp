@@ -74,7 +74,7 @@ void TestVerifsaisie::check() {
     quimbel::StringInputLine input_line(line(input.toStdString()));
     bool askedIci = false;
     QCOMPARE(quimbel::Verifsaisie(input_line, [&] { askedIci = true; }), valid);
-    QCOMPARE(input_line.text(), line(after.toStdString()));
+    QCOMPARE(input_line.read(), line(after.toStdString()));
     QCOMPARE(askedIci, ici);
 }
 
