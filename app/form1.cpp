@@ -1,16 +1,20 @@
 #include "form1.h"
 
+#include "about.h"
+#include "clickable_label.h"
 #include "display_mapping.h"
 #include "distribution.h"
 #include "fonts.h"
+#include "help.h"
+#include "identity.h"
 #include "input_line_edit.h"
 #include "keypad.h"
+#include "message.h"
 #include "notation.h"
 #include "score.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace quimbel {
@@ -55,13 +59,13 @@ Form1::Form1(QWidget* parent)
     Text1 = new InputLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(24, 24, 137, 33);
-    Text1->setFont(calculatorFont(13.5, true));
+    Text1->setFont(designFont(13.5, true));
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
 
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(24, 64, 137, 33);
-    Text2->setFont(calculatorFont(13.5, true));
+    Text2->setFont(designFont(13.5, true));
 
     createKeys();
     Form_Load();
@@ -69,24 +73,29 @@ Form1::Form1(QWidget* parent)
 }
 
 void Form1::createLabels() {
-    const auto label = [this](const char* name, const QString& text, QRect geometry) {
-        auto* created = new QLabel(text, this);
-        created->setObjectName(QLatin1String(name));
-        created->setGeometry(geometry);
-        created->setAutoFillBackground(true);
-        created->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        return created;
+    const auto place = [](auto* label, const char* name, const QString& text, QRect geometry) {
+        label->setObjectName(QLatin1String(name));
+        label->setText(text);
+        label->setGeometry(geometry);
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
     };
     const QString title = QStringLiteral("Q U I M B E L");
-    Label1 =
-        label("Label1", QStringLiteral("   ") + title + QStringLiteral("   "), {16, 0, 185, 25});
-    Label1->setFont(calculatorFont(9.75, true));
+    Label1 = place(new QLabel(this), "Label1",
+                   QStringLiteral("   ") + title + QStringLiteral("   "), {16, 0, 185, 25});
+    Label1->setFont(designFont(9.75, true));
     // Label2 only paints the window's background over Label1.
-    Label2 = label("Label2", QString(), {0, 0, 217, 329});
-    Label3 = label("Label3", title, {24, 0, 161, 25});
-    Label3->setFont(calculatorFont(9.75, true));
-    Label4 = label("Label4", QStringLiteral("© 2026 QUIMBEL"), {48, 344, 121, 25});
+    Label2 = place(new QLabel(this), "Label2", QString(), {0, 0, 217, 329});
+    Label3 = place(new ClickableLabel(this), "Label3", title, {24, 0, 161, 25});
+    Label3->setFont(designFont(9.75, true));
+    Label4 = place(new ClickableLabel(this), "Label4", QStringLiteral("© ") + copyrightHolder(),
+                   {48, 344, 121, 25});
+    connect(Label3, &ClickableLabel::clicked, this, &Form1::Label3_Click);
+    connect(Label4, &ClickableLabel::clicked, this, &Form1::Label4_Click);
 }
+
+Form1::~Form1() = default;
 
 void Form1::createKeys() {
     for (std::size_t i = 0; i < keypad.size(); ++i) {
@@ -94,7 +103,7 @@ void Form1::createKeys() {
         auto* button = new QPushButton(QString::fromUtf8(key.caption), this);
         button->setObjectName(QStringLiteral("Command%1").arg(key.number));
         button->setGeometry(keyGeometry(key));
-        button->setFont(calculatorFont(key.pointSize, true));
+        button->setFont(designFont(key.pointSize, true));
         button->setAutoDefault(false);
         if (key.accessibleName)
             button->setAccessibleName(QString::fromUtf8(key.accessibleName));
@@ -182,9 +191,20 @@ void Form1::evaluate(bool bvul) {
 }
 
 void Form1::showIci() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("quimbel"), QStringLiteral("ici"),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showMessage(this, QStringLiteral("quimbel"), QStringLiteral("ici"));
+}
+
+void Form1::Label3_Click() {
+    showMessage(this, QStringLiteral("Mode d'emploi de QUIMBEL"), helpText());
+}
+
+void Form1::Label4_Click() {
+    if (!about)
+        about = std::make_unique<About>();
+    about->setApplication(QStringLiteral("CALCULATRICE de SCORES"));
+    about->setHeading(QStringLiteral("QUIMBEL"));
+    about->setCopyright(copyrightHolder() + QStringLiteral(". Tous droits réservés."));
+    about->Display();
 }
 
 } // namespace quimbel

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -10,6 +11,8 @@ class QPushButton;
 
 namespace quimbel {
 
+class About;
+class ClickableLabel;
 class InputLineEdit;
 
 // The calculator: a borderless pocket-calculator window with the input line
@@ -19,6 +22,7 @@ class Form1 final : public QWidget {
 
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
 private:
     void createLabels();
@@ -32,14 +36,17 @@ private:
     void reset();
     void evaluate(bool bvul);
     void showIci();
+    void Label3_Click();
+    void Label4_Click();
 
     QLabel* Label1;
     QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
+    ClickableLabel* Label3;
+    ClickableLabel* Label4;
     InputLineEdit* Text1;
     QLineEdit* Text2;
     std::array<QPushButton*, 24> Command; // Command[n - 1] is Commandn
+    std::unique_ptr<About> about;         // made on first use, kept for the program's life
 };
 
 } // namespace quimbel

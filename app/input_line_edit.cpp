@@ -7,7 +7,7 @@ namespace quimbel {
 
 InputLineEdit::InputLineEdit(QWidget* parent)
     : QLineEdit(parent)
-    , faceName_(calculatorFace) {
+    , faceName_(designFace) {
     // Typed text is shown as the keys would have shown it.
     connect(this, &QLineEdit::textChanged, this, &InputLineEdit::showStoredText);
 }

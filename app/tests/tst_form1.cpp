@@ -69,6 +69,9 @@ private slots:
     void suitGlyphsRender();
     void evaluationColours();
     void keyMonkey();
+    void helpBox();
+    void aboutBoxTwice();
+    void otherClicksOpenNothing();
 
 private:
     QPushButton* key(const QString& name) const;
@@ -419,6 +422,92 @@ void TestForm1::keyMonkey() {
         const QString shown = text2->text();
         QVERIFY2(texts.contains(shown) || score.match(shown).hasMatch(), qPrintable(shown));
     }
+}
+
+void TestForm1::helpBox() {
+    press({"4", "♥", "V"});
+    QString title;
+    QString text;
+    QList<QAbstractButton*> buttons;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    whenModalAppears(
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->buttons();
+            icon = box->icon();
+        },
+        form.get());
+    QTest::mouseClick(form->findChild<QLabel*>("Label3"), Qt::LeftButton);
+
+    const QString expected =
+        "On utilise QUIMBEL exactement comme une calculatrice. On inscrit dans la fenêtre du "
+        "haut le contrat et son résultat dont on veut calculer le score. La 'couleur' du "
+        "contrat est déterminée par la touche NT (no trump) pour  sans-atout ou par l'un des "
+        "symboles représentant trèfle, carreau, coeur ou pique.\r\nPar exemple on tape "
+        "successivement sur le 4, sur le signe coeur, deux fois sur le X puis sur + et enfin "
+        "sur 2: on inscrit  ainsi 4CXX+2.\r\nIl reste à taper sur V ou sur NV suivant que l'on "
+        "veut le score vulnérable ou non vulnérable: s'il n'y a pas eu d'erreur de saisie, le "
+        "score apparaîtra dans la fenêtre du bas.\r\nLa touche C efface le dernier caractère "
+        "inscrit, la touche INI remet les deux fenêtres à vide et la touche OFF ferme "
+        "l'application.\r\nQUIMBEL donne aussi les fréquences de répartition d'une couleur: "
+        "tapez 3-3, 5-2 ou 5-4..10-0, et vous obtiendrez avec V ou NV la fréquence "
+        "correspondante.\r\nToute erreur de saisie dans la fenêtre du haut donnera 'Erreur' "
+        "dans la fenêtre du résultat.";
+    QCOMPARE(title, QString("Mode d'emploi de QUIMBEL"));
+    QCOMPARE(text, expected);
+    QCOMPARE(text.split("\r\n").size(), 6);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    // The lines are as the player left them.
+    QCOMPARE(input(), QString("4♥="));
+    QCOMPARE(text2->text(), QString("620"));
+    QCOMPARE(text2->palette().color(QPalette::Base), darkRed);
+}
+
+void TestForm1::aboutBoxTwice() {
+    for (int opening = 0; opening < 2; ++opening) {
+        QStringList shown;
+        whenModalAppears(
+            [&](QWidget* modal) {
+                QCOMPARE(modal->objectName(), QString("About"));
+                for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
+                    shown << modal->findChild<QLabel*>(name)->text();
+                QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            },
+            form.get());
+        QTest::mouseClick(form->findChild<QLabel*>("Label4"), Qt::LeftButton);
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown[0], QString("CALCULATRICE de SCORES"));
+        QCOMPARE(shown[1], QString("QUIMBEL"));
+        QVERIFY2(shown[2].startsWith("Copyright © 2026 ") &&
+                     shown[2].endsWith("Tous droits réservés."),
+                 qPrintable(shown[2]));
+    }
+    // Only the calculator is left open.
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+}
+
+void TestForm1::otherClicksOpenNothing() {
+    int opened = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++opened;
+            modal->close();
+        }
+    });
+    closer.start(1);
+    for (const char* name : {"Label1", "Label2"})
+        QTest::mouseClick(form->findChild<QLabel*>(name), Qt::LeftButton);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mouseClick(form->findChild<QLabel*>("Label3"), Qt::RightButton);
+    QTest::qWait(20);
+    QCOMPARE(opened, 0);
+    QCOMPARE(input(), QString());
+    QCOMPARE(text2->text(), QString());
 }
 
 QTEST_MAIN(TestForm1)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class QDialog;
+class QLabel;
+
+namespace quimbel {
+
+// A reusable About box, filled through three write-only texts and shown
+// modally with Display. Its window exists only while needed: closing it
+// destroys it, and the next operation loads a fresh one, centred on the
+// screen and showing the placeholders until written.
+class About final {
+public:
+    About() = default;
+    About(const About&) = delete;
+    About& operator=(const About&) = delete;
+    ~About();
+
+    void setApplication(const QString& text);
+    void setHeading(const QString& text);
+    // Shown after "Copyright © ".
+    void setCopyright(const QString& text);
+    // Shows the dialog modally, with no owner, until the user closes it.
+    void Display();
+
+private:
+    void load();
+
+    QPointer<QDialog> window_;
+    QLabel* lblHeading = nullptr;
+    QLabel* lblApplication = nullptr;
+    QLabel* lblCopyright = nullptr;
+};
+
+} // namespace quimbel
