@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev fonts-dejavu-core
   xvfb xauth
   binutils-mingw-w64-x86-64 cpp
-  dpkg-dev file
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()
