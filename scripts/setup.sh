@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, test and package
-# QUIMBEL. Does nothing (quickly) when everything is already there.
+# QUIMBEL, plus any packages named as arguments. Does nothing (quickly) when
+# everything is already there.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   xvfb xauth
   binutils-mingw-w64-x86-64 cpp
   dpkg-dev file desktop-file-utils
+  "$@"
 )
 
 missing=()
