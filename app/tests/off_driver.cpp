@@ -5,10 +5,11 @@
 #include "modal.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <map>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,35 +18,20 @@ int main(int argc, char* argv[]) {
     window.show();
 
     const QString state = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const auto key = [&](int number) {
-        QTest::mouseClick(window.findChild<QPushButton*>(QString("Command%1").arg(number)),
-                          Qt::LeftButton);
+    const auto click = [&](const char* name) {
+        QTest::mouseClick(window.findChild<QWidget*>(name), Qt::LeftButton);
     };
-    const auto openAndClose = [&](const char* label) {
-        whenModalAppears([](QWidget*) {}, &window);
-        QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
-    };
+    ModalCloser closer;
     QTimer::singleShot(0, &window, [&] {
-        if (state == "after-about") {
-            openAndClose("Label4");
-            openAndClose("Label3");
-            openAndClose("Label4");
-        } else if (state == "mid-entry") {
-            key(23); // 4
-            key(15); // heart
-            key(18); // X
-        } else if (state == "after-score") {
-            key(23);
-            key(15);
-            key(20); // V
-        } else if (state == "after-ici") {
-            key(23);
-            key(15);
-            key(23);
-            whenModalAppears([](QWidget*) {}, &window);
-            key(20); // V on 4♥4 asks "ici"
-        }
-        key(1); // OFF
+        const std::map<QString, std::vector<const char*>> before{
+            {"idle", {}},
+            {"mid-entry", {"Command23", "Command15", "Command18"}},   // 4 ♥ X
+            {"after-score", {"Command23", "Command15", "Command20"}}, // 4 ♥ V
+            {"after-ici", {"Command23", "Command15", "Command23", "Command20"}},
+            {"after-about", {"Label4", "Label3", "Label4"}}};
+        for (const char* name : before.at(state))
+            click(name);
+        click("Command1"); // OFF
     });
     return app.exec();
 }

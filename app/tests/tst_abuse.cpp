@@ -1,38 +1,29 @@
-#include "form1.h"
+#include "calculator.h"
+#include "frequency_table.h"
 #include "modal.h"
 
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
+#include <QRegularExpression>
 
-#include <memory>
+#include <optional>
+#include <random>
 
 class TestAbuse : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { calculator.emplace(); }
+    void cleanup() { calculator.reset(); }
+
     void paste_data();
     void paste();
     void manyOpeningsLeaveNothing();
+    void keyMonkey();
 
 private:
-    std::unique_ptr<quimbel::Form1> form;
-    QLineEdit* text1 = nullptr;
+    std::optional<Calculator> calculator;
 };
-
-void TestAbuse::init() {
-    form = std::make_unique<quimbel::Form1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    text1 = form->findChild<QLineEdit*>("Text1");
-}
-
-void TestAbuse::cleanup() {
-    form.reset();
-}
 
 void TestAbuse::paste_data() {
     QTest::addColumn<QString>("pasted");
@@ -61,33 +52,48 @@ void TestAbuse::paste() {
     QFETCH(QString, pasted);
     QFETCH(QString, kept);
 
-    QTest::keyClicks(text1, "4");
+    calculator->type("4");
     QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(text1->text(), kept);
-    QVERIFY(text1->text().size() <= 8);
+    QTest::keyClick(calculator->text1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(calculator->input(), kept);
 }
 
 void TestAbuse::manyOpeningsLeaveNothing() {
-    auto* help = form->findChild<QLabel*>("Label3");
-    auto* about = form->findChild<QLabel*>("Label4");
-    // A first opening of each makes what lives for the whole program.
-    int opened = 0;
-    const auto openAndClose = [&](QLabel* label) {
-        whenModalAppears([&](QWidget*) { ++opened; }, this);
-        QTest::mouseClick(label, Qt::LeftButton);
+    ModalCloser closer;
+    const auto openBoth = [this] {
+        for (const char* label : {"Label3", "Label4"})
+            QTest::mouseClick(calculator->form->findChild<QLabel*>(label), Qt::LeftButton);
     };
-    openAndClose(help);
-    openAndClose(about);
+    // The first opening makes the About object, which lives for the program.
+    openBoth();
     const qsizetype widgets = QApplication::allWidgets().size();
-
-    for (int i = 0; i < 100; ++i) {
-        openAndClose(help);
-        openAndClose(about);
-    }
-    QCOMPARE(opened, 202);
+    for (int i = 0; i < 100; ++i)
+        openBoth();
+    QCOMPARE(closer.closed(), 202);
     QCOMPARE(QApplication::topLevelWidgets().size(), 1);
     QCOMPARE(QApplication::allWidgets().size(), widgets);
+}
+
+void TestAbuse::keyMonkey() {
+    // Any key but OFF, and typed characters of every sort, in random order.
+    std::mt19937 random(368);
+    QStringList keys = QString("C INI ♣ 7 8 9 ♦ 4 5 6 ♥ 1 2 3 ♠ 0 = X NT + - NV V").split(' ');
+    const QString typable = QStringLiteral("0123456789+-=NTCX c§é日\t");
+    ModalCloser closer;
+
+    const QRegularExpression score("^-?[0-9]{1,4}$");
+    QStringList texts{"", "Erreur", "erreur"};
+    for (const auto& row : quimbel::frequencyTable)
+        texts << QString::fromLatin1(row.text.data(), qsizetype(row.text.size()));
+    for (int step = 0; step < 20000; ++step) {
+        if (random() % 5 == 0)
+            calculator->type(typable.mid(int(random() % typable.size()), 1));
+        else
+            calculator->press(keys[int(random() % keys.size())]);
+        QVERIFY2(calculator->text1->read().size() <= 8, qPrintable(calculator->input()));
+        const QString shown = calculator->result();
+        QVERIFY2(texts.contains(shown) || score.match(shown).hasMatch(), qPrintable(shown));
+    }
 }
 
 QTEST_MAIN(TestAbuse)
