@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +16,21 @@ namespace quimbel {
 namespace {
 
 constexpr int twipsPerPixel = 15;
+
+// OK is not a cancel button, so Escape does not close the box; OK and the
+// title bar's close button do.
+class AboutWindow final : public QDialog {
+public:
+    AboutWindow()
+        : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() != Qt::Key_Escape)
+            QDialog::keyPressEvent(event);
+    }
+};
 
 QLabel* centredLabel(QDialog* dialog, const char* name, QRect geometry) {
     auto* label = new QLabel(dialog);
@@ -48,8 +64,7 @@ void About::load() {
     if (window_)
         return;
     installFontSubstitutes();
-    window_ = new QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    window_ = new AboutWindow;
     window_->setObjectName(QStringLiteral("About"));
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setWindowTitle(QStringLiteral("À propos"));
