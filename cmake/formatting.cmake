@@ -1,0 +1,10 @@
+# The sources keep one layout: clang-format's, as .clang-format sets it.
+find_program(CLANG_FORMAT clang-format REQUIRED)
+file(GLOB_RECURSE formatted_sources CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h
+  ${PROJECT_SOURCE_DIR}/about/*.cpp ${PROJECT_SOURCE_DIR}/about/*.h
+  ${PROJECT_SOURCE_DIR}/scoring/*.cpp ${PROJECT_SOURCE_DIR}/scoring/*.h
+  ${PROJECT_SOURCE_DIR}/distribution/*.cpp ${PROJECT_SOURCE_DIR}/distribution/*.h
+  ${PROJECT_SOURCE_DIR}/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+add_test(NAME formatting COMMAND ${CLANG_FORMAT} --dry-run --Werror ${formatted_sources})
+set_tests_properties(formatting PROPERTIES TIMEOUT 60)
