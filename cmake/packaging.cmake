@@ -16,8 +16,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Libraries the binary links come from dpkg-shlibdeps; Qt loads its platform
-# plugins and fonts at run time, so those are named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Dependencies come from the libraries the binary links (Debian's libqt6gui6
+# carries the X11 platform plugin); the suit symbols need a font that has them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 include(CPack)

@@ -17,9 +17,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quimbel ] || fail "package name: $(field Package)"
 [ "$(field Version)" = 1.00 ] || fail "version: $(field Version)"
 case "$(field Depends)" in
-  *libqt6widgets6*qt6-qpa-plugins* | *qt6-qpa-plugins*libqt6widgets6*) ;;
+  *libqt6widgets6*) ;;
   *) fail "dependencies: $(field Depends)" ;;
 esac
+[ "$(field Recommends)" = fonts-dejavu-core ] || fail "recommends: $(field Recommends)"
 
 dpkg-deb -x "$deb" "$work/root"
 [ -x "$work/root/usr/bin/quimbel" ] || fail "no executable usr/bin/quimbel"
