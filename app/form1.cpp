@@ -33,8 +33,10 @@ QString evaluationKeyStyle(bool bvul) {
                           " QPushButton:pressed { border-width: 2px; }")
         .arg(evaluationColour(bvul).name());
 }
+
 constexpr std::size_t maximumLineLength = 8;
 
+// Keys are 33 x 25 px, on a grid 56 px wide and 40 px high below the lines.
 QRect keyGeometry(const KeyDescription& key) {
     return {8 + 56 * (key.column - 1), 112 + 40 * (key.row - 1), 33, 25};
 }
