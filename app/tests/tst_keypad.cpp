@@ -1,10 +1,13 @@
 #include "calculator.h"
+#include "data_row.h"
 #include "modal.h"
 #include "suit_literal.h"
 
 #include <QMessageBox>
 
 #include <optional>
+
+using testsupport::row;
 
 class TestKeypad : public QObject {
     Q_OBJECT
@@ -31,9 +34,6 @@ void TestKeypad::keyed_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("result");
 
-    const auto row = [](const char* keys, const char* input, const char* result) {
-        QTest::newRow(keys) << QString(keys) << QString(input) << QString(result);
-    };
     row("4 ♥ X X + 2 V", "4♥ΧΧ+2", "1880");
     row("3 NT NV", "3NT=", "400");
     row("7 NT X X - 1 3 V", "7NTΧΧ-13", "-7600");

@@ -1,7 +1,11 @@
 #include "distribution.h"
 #include "suit_literal.h"
 
+#include "data_row.h"
+
 #include <QTest>
+
+using testsupport::row;
 
 class TestDistribution : public QObject {
     Q_OBJECT
@@ -18,9 +22,6 @@ void TestDistribution::everySplitBothWays_data() {
     QTest::addColumn<QString>("split");
     QTest::addColumn<QString>("text");
 
-    const auto row = [](const char* split, const char* text) {
-        QTest::newRow(split) << QString(split) << QString(text);
-    };
     row("1-1", "52 %");
     row("2-0", "48 %");
     row("2-1", "78 %");
@@ -74,9 +75,6 @@ void TestDistribution::queries_data() {
     QTest::addColumn<bool>("query");
     QTest::addColumn<QString>("text");
 
-    const auto row = [](const char* input, bool query, const char* text) {
-        QTest::newRow(input) << QString(input) << query << QString(text);
-    };
     row("", false, "erreur");
     row("5", false, "erreur");
     row("-", false, "erreur");

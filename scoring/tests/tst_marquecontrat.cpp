@@ -2,7 +2,11 @@
 #include "score.h"
 #include "suit_literal.h"
 
+#include "data_row.h"
+
 #include <QTest>
+
+using testsupport::row;
 
 namespace {
 
@@ -66,9 +70,6 @@ void TestMarquecontrat::workedExamples_data() {
     QTest::addColumn<QString>("notVulnerable");
     QTest::addColumn<QString>("vulnerable");
 
-    const auto row = [](const char* input, const char* nv, const char* v) {
-        QTest::newRow(input) << QString(input) << QString(nv) << QString(v);
-    };
     row("2♦=", "90", "90");
     row("3♥", "140", "140");
     row("4♥=", "420", "620");

@@ -1,7 +1,11 @@
 #include "notation.h"
 #include "suit_literal.h"
 
+#include "data_row.h"
+
 #include <QTest>
+
+using testsupport::row;
 
 class TestVerifsaisie : public QObject {
     Q_OBJECT
@@ -19,50 +23,47 @@ void TestVerifsaisie::check_data() {
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("ici");
 
-    const auto row = [](const char* input, bool valid, const char* after, bool ici = false) {
-        QTest::newRow(input) << QString(input) << valid << QString(after) << ici;
-    };
-    row("", false, "");
-    row("4", false, "4");
-    row("4♥", true, "4♥=");
-    row("4♥=", true, "4♥=");
-    row("4♥=5", true, "4♥=");
-    row("3NT", true, "3NT=");
-    row("3NT+1", true, "3NT+1");
-    row("4♥CC+2", true, "4♥CC+2");
-    row("7NTCC-13", true, "7NTCC-13");
-    row("7♥CC-14", false, "7♥CC-14");
-    row("1♥-7", true, "1♥-7");
-    row("1♥-8", false, "1♥-8");
-    row("2♥-8", true, "2♥-8");
-    row("3NT-9", true, "3NT-9");
-    row("1♥+6", true, "1♥+6");
-    row("1♥+7", false, "1♥+7");
-    row("4NT+4", false, "4NT+4");
-    row("8♥=", false, "8♥=");
-    row("0♥=", false, "0♥=");
+    row("", false, "", false);
+    row("4", false, "4", false);
+    row("4♥", true, "4♥=", false);
+    row("4♥=", true, "4♥=", false);
+    row("4♥=5", true, "4♥=", false);
+    row("3NT", true, "3NT=", false);
+    row("3NT+1", true, "3NT+1", false);
+    row("4♥CC+2", true, "4♥CC+2", false);
+    row("7NTCC-13", true, "7NTCC-13", false);
+    row("7♥CC-14", false, "7♥CC-14", false);
+    row("1♥-7", true, "1♥-7", false);
+    row("1♥-8", false, "1♥-8", false);
+    row("2♥-8", true, "2♥-8", false);
+    row("3NT-9", true, "3NT-9", false);
+    row("1♥+6", true, "1♥+6", false);
+    row("1♥+7", false, "1♥+7", false);
+    row("4NT+4", false, "4NT+4", false);
+    row("8♥=", false, "8♥=", false);
+    row("0♥=", false, "0♥=", false);
     row("4♥4", false, "4♥4", true);
     row("4♥♠", false, "4♥♠", true);
-    row("5-4", false, "5-4");
-    row("10-0", false, "10-0");
-    row("3NT+", false, "3NT+");
-    row("4♥+0", false, "4♥+0");
-    row("3♥C+10", false, "3♥C+10");
-    row("3NTCCC", false, "3NTCCC");
-    row("4♥CCC", false, "4♥CCC");
-    row("3NTC04", true, "3NTC04");
-    row("4♥CC05", false, "4♥CC05");
-    row("3N=", true, "3N==");
-    row("4♥C=+2", true, "4♥C=");
-    row("4♥C-0", true, "4♥C-0");
-    row("4♥-00", false, "4♥-00");
-    row("3NT-00", true, "3NT-00");
-    row("4♥ 2", true, "4♥ 2");
-    row("4♥-1x", false, "4♥-1x");
-    row("3nt", false, "3nt");
+    row("5-4", false, "5-4", false);
+    row("10-0", false, "10-0", false);
+    row("3NT+", false, "3NT+", false);
+    row("4♥+0", false, "4♥+0", false);
+    row("3♥C+10", false, "3♥C+10", false);
+    row("3NTCCC", false, "3NTCCC", false);
+    row("4♥CCC", false, "4♥CCC", false);
+    row("3NTC04", true, "3NTC04", false);
+    row("4♥CC05", false, "4♥CC05", false);
+    row("3N=", true, "3N==", false);
+    row("4♥C=+2", true, "4♥C=", false);
+    row("4♥C-0", true, "4♥C-0", false);
+    row("4♥-00", false, "4♥-00", false);
+    row("3NT-00", true, "3NT-00", false);
+    row("4♥ 2", true, "4♥ 2", false);
+    row("4♥-1x", false, "4♥-1x", false);
+    row("3nt", false, "3nt", false);
     // Result parts with no readable value: answered false, no box.
-    row("4♥CCC0", false, "4♥CCC0");
-    row("4♥T2", false, "4♥T2");
+    row("4♥CCC0", false, "4♥CCC0", false);
+    row("4♥T2", false, "4♥T2", false);
 }
 
 void TestVerifsaisie::check() {
@@ -83,9 +84,6 @@ void TestVerifsaisie::split_data() {
     QTest::addColumn<QString>("stcont");
     QTest::addColumn<QString>("stres");
 
-    const auto row = [](const char* input, const char* stcont, const char* stres) {
-        QTest::newRow(input) << QString(input) << QString(stcont) << QString(stres);
-    };
     row("", "", "");
     row("4", "4", "");
     row("7NTCC-13", "7NTCC", "-13");
