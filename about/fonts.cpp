@@ -1,8 +1,29 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace quimbel {
+
+namespace {
+
+// The first of the design face and its substitutes that this system has,
+// looked up once: every font asked for by a missing name costs Qt a
+// font-matching pass of its own.
+QString installedDesignFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        const QString design = QString::fromLatin1(designFace);
+        for (const QString& candidate : QStringList{design} + QFont::substitutes(design)) {
+            if (installed.contains(candidate, Qt::CaseInsensitive))
+                return candidate;
+        }
+        return design; // none of them: Qt's own fallback decides
+    }();
+    return family;
+}
+
+} // namespace
 
 void installFontSubstitutes() {
     // Never "Symbol": its symbol encoding draws Latin text as Greek and has no
@@ -13,7 +34,7 @@ void installFontSubstitutes() {
 }
 
 QFont designFont(qreal pointSize, bool bold) {
-    QFont font(QString::fromLatin1(designFace));
+    QFont font(installedDesignFamily());
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;

@@ -3,17 +3,17 @@
 # times, and prints the medians and the ratios against both baselines.
 set -euo pipefail
 runs=$1
-timer=build/default/bench/window_timer
+timer="taskset -c 1 build/default/bench/window_timer"
 programs=(build/default/app/quimbel build/default/bench/bare_window /usr/bin/xcalc)
 names=(quimbel bare-qt xcalc)
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 
 # One unmeasured run each, so that every program starts from a warm cache.
-for program in "${programs[@]}"; do "$timer" "$program" >/dev/null; done
+for program in "${programs[@]}"; do $timer "$program" >/dev/null; done
 for ((run = 1; run <= runs; run++)); do
   for i in "${!programs[@]}"; do
-    echo "${names[$i]} $("$timer" "${programs[$i]}")" >>"$results"
+    echo "${names[$i]} $($timer "${programs[$i]}")" >>"$results"
   done
 done
 
