@@ -13,7 +13,7 @@ namespace {
 QString installedDesignFamily() {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        const QString design = QString::fromLatin1(designFace);
+        QString design = QString::fromLatin1(designFace);
         for (const QString& candidate : QStringList{design} + QFont::substitutes(design)) {
             if (installed.contains(candidate, Qt::CaseInsensitive))
                 return candidate;

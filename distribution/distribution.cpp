@@ -11,6 +11,9 @@ namespace quimbel {
 
 namespace {
 
+// Not a query, or not a split of 2 to 10 cards.
+constexpr std::string_view rejected = "erreur";
+
 // The decimal value of one or two digits; nothing for an empty or non-digit part.
 std::optional<int> number(std::string_view digits) {
     if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
@@ -30,16 +33,15 @@ bool Proba(std::string_view line) {
 }
 
 std::string Repartition(std::string_view line) {
-    const std::string rejected = "erreur";
     if (!Proba(line))
-        return rejected;
+        return std::string(rejected);
 
     // Short form 3-3 / 0-10, else long form 10-0; anything after is ignored.
     const bool shortForm = line[1] == '-';
     const auto first = number(line.substr(0, shortForm ? 1 : 2));
     const auto second = number(line.substr(shortForm ? 2 : 3, shortForm ? 2 : 1));
     if (!first || !second)
-        return rejected;
+        return std::string(rejected);
 
     const int total = *first + *second;
     const int smaller = std::min(*first, *second);
@@ -47,7 +49,7 @@ std::string Repartition(std::string_view line) {
         std::find_if(frequencyTable.begin(), frequencyTable.end(), [&](const SplitFrequency& s) {
             return s.smaller == smaller && s.larger + s.smaller == total;
         });
-    return row == frequencyTable.end() ? rejected : std::string(row->text);
+    return std::string(row == frequencyTable.end() ? rejected : row->text);
 }
 
 } // namespace quimbel
