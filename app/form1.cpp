@@ -62,12 +62,14 @@ Form1::Form1(QWidget* parent)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(24, 24, 137, 33);
     Text1->setFont(designFont(13.5, true));
+    Text1->setAccessibleName(QStringLiteral("saisie"));
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
 
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(24, 64, 137, 33);
     Text2->setFont(designFont(13.5, true));
+    Text2->setAccessibleName(QStringLiteral("résultat"));
 
     createKeys();
     Form_Load();
