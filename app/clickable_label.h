@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace quimbel {
 
 // A label that reports a click: a left press and release on it.
