@@ -15,6 +15,7 @@ struct Shown {
     QString copyright;
     QPoint position;
     QSize outer;
+    bool destroyed = false; // closed means destroyed, not merely hidden
 };
 
 QWidget* aboutWindow() {
@@ -65,8 +66,7 @@ Shown TestAbout::display(quimbel::About& about, bool byOk, QPoint moveTo) {
         },
         this);
     about.Display();
-    // Closed means destroyed, not merely hidden.
-    [&] { QVERIFY(opened && !aboutWindow()); }();
+    shown.destroyed = opened && !aboutWindow();
     return shown;
 }
 
@@ -116,7 +116,7 @@ void TestAbout::texts() {
     about.setHeading("old");
     about.setApplication("old");
     about.setCopyright("old");
-    display(about, false);
+    QVERIFY(display(about, false).destroyed);
 
     for (const QString& write : writes) {
         const QString value = write.section('=', 1);
@@ -128,6 +128,7 @@ void TestAbout::texts() {
             about.setCopyright(value);
     }
     const Shown result = display(about);
+    QVERIFY(result.destroyed);
     QCOMPARE((QStringList{result.heading, result.application, result.copyright}), shown);
 }
 
@@ -169,6 +170,7 @@ void TestAbout::twoOpeningsCentredAfterMove() {
         about.setCopyright("2026");
         // The first time, the user drags the box away before closing it.
         openings << display(about, i == 1, i == 0 ? QPoint(3, 5) : QPoint());
+        QVERIFY(openings.last().destroyed);
     }
     QCOMPARE(openings[0].heading, openings[1].heading);
     QCOMPARE(openings[0].application, openings[1].application);
