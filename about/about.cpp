@@ -2,6 +2,8 @@
 
 #include "centring.h"
 #include "fonts.h"
+#include "layout.h"
+#include "qt_conversions.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -14,8 +16,6 @@
 namespace quimbel {
 
 namespace {
-
-constexpr int twipsPerPixel = 15;
 
 // OK is not a cancel button, so Escape does not close the box; OK and the
 // title bar's close button do.
@@ -32,10 +32,12 @@ protected:
     }
 };
 
-QLabel* centredLabel(QDialog* dialog, const char* name, QRect geometry) {
+QLabel* centredLabel(QDialog* dialog, const ControlLayout& layout) {
     auto* label = new QLabel(dialog);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    label->setObjectName(fromUtf8(layout.name));
+    label->setGeometry(pixels(layout.place));
+    if (layout.font.pointSize > 0)
+        label->setFont(designFont(layout.font.pointSize, layout.font.bold));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;
@@ -45,13 +47,8 @@ QLabel* centredLabel(QDialog* dialog, const char* name, QRect geometry) {
 void centre(QDialog* dialog) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = dialog->frameGeometry().size();
-    const auto position = [](int screenPixels, int outerPixels) {
-        return centredPosition(double(screenPixels) * twipsPerPixel,
-                               double(outerPixels) * twipsPerPixel) /
-               twipsPerPixel;
-    };
-    dialog->move(screen.x() + position(screen.width(), outer.width()),
-                 screen.y() + position(screen.height(), outer.height()));
+    dialog->move(screen.x() + centredPixels(screen.width(), outer.width(), 96),
+                 screen.y() + centredPixels(screen.height(), outer.height(), 96));
 }
 
 } // namespace
@@ -68,25 +65,24 @@ void About::load() {
     window_->setObjectName(QStringLiteral("About"));
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setWindowTitle(QStringLiteral("À propos"));
-    window_->resize(312, 213);
+    window_->resize(aboutWidth / 15, aboutHeight / 15);
 
     // Created bottom to top: lblApplication lies over lblHeading where they meet.
-    lblHeading = centredLabel(window_, "lblHeading", {0, 16, 313, 57});
-    lblHeading->setFont(designFont(13.5, false));
+    lblHeading = centredLabel(window_, aboutControls[0]);
     lblHeading->setWordWrap(true);
-    lblApplication = centredLabel(window_, "lblApplication", {8, 64, 313, 25});
-    lblApplication->setFont(designFont(13.5, true));
-    lblCopyright = centredLabel(window_, "lblCopyright", {0, 120, 313, 25});
+    lblApplication = centredLabel(window_, aboutControls[1]);
+    lblCopyright = centredLabel(window_, aboutControls[2]);
 
     auto* line1 = new QFrame(window_);
     line1->setObjectName(QStringLiteral("Line1"));
-    line1->setGeometry(32, 112, 233, 1);
+    line1->setGeometry(aboutLineLeft / 15, aboutLineTop / 15,
+                       (aboutLineRight - aboutLineLeft) / 15 + 1, 1);
     line1->setAutoFillBackground(true);
     line1->setBackgroundRole(QPalette::WindowText);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), window_);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(128, 152, 73, 33);
+    cmdOK->setGeometry(pixels(aboutControls[3].place));
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
     QObject::connect(cmdOK, &QPushButton::clicked, window_, &QDialog::close);
@@ -99,19 +95,19 @@ void About::load() {
     lblCopyright->setText(QStringLiteral("- Copyright -"));
 }
 
-void About::setApplication(const QString& text) {
+void About::setApplication(std::string_view text) {
     load();
-    lblApplication->setText(text);
+    lblApplication->setText(fromUtf8(text));
 }
 
-void About::setHeading(const QString& text) {
+void About::setHeading(std::string_view text) {
     load();
-    lblHeading->setText(text);
+    lblHeading->setText(fromUtf8(text));
 }
 
-void About::setCopyright(const QString& text) {
+void About::setCopyright(std::string_view text) {
     load();
-    lblCopyright->setText(QStringLiteral("Copyright © ") + text);
+    lblCopyright->setText(QStringLiteral("Copyright © ") + fromUtf8(text));
 }
 
 void About::Display() {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "calculator.h"
+
 #include <QPointer>
-#include <QString>
 
 class QDialog;
 class QLabel;
@@ -12,19 +13,18 @@ namespace quimbel {
 // modally with Display. Its window exists only while needed: closing it
 // destroys it, and the next operation loads a fresh one, centred on the
 // screen and showing the placeholders until written.
-class About final {
+class About final : public AboutBox {
 public:
     About() = default;
     About(const About&) = delete;
     About& operator=(const About&) = delete;
-    ~About();
+    ~About() override;
 
-    void setApplication(const QString& text);
-    void setHeading(const QString& text);
-    // Shown after "Copyright © ".
-    void setCopyright(const QString& text);
+    void setApplication(std::string_view text) override;
+    void setHeading(std::string_view text) override;
+    void setCopyright(std::string_view text) override;
     // Shows the dialog modally, with no owner, until the user closes it.
-    void Display();
+    void Display() override;
 
 private:
     void load();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculator.h"
+
 #include <QWidget>
 
 #include <array>
@@ -16,8 +18,8 @@ class ClickableLabel;
 class InputLineEdit;
 
 // The calculator: a borderless pocket-calculator window with the input line
-// Text1, the result line Text2 and 24 keys.
-class Form1 final : public QWidget {
+// Text1, the result line Text2 and 24 keys. What they do is the engine's.
+class Form1 final : public QWidget, private CalculatorWindow {
     Q_OBJECT
 
 public:
@@ -25,20 +27,20 @@ public:
     ~Form1() override;
 
 private:
-    void createLabels();
+    void createControls();
     void createKeys();
-    void Form_Load();
 
-    void Command_Click(std::size_t index);
-    void Text1_Change();
-    void appendToInputLine(const QString& caption);
-    void deleteLastCharacter();
-    void reset();
-    void evaluate(bool bvul);
-    void showIci();
-    void Label3_Click();
-    void Label4_Click();
+    // CalculatorWindow
+    std::string read() const override;
+    void write(const std::string& text) override;
+    void setInputFace(std::string_view faceName) override;
+    void setResult(std::string_view text) override;
+    void setResultBackground(ResultBackground background) override;
+    void showMessage(std::string_view title, std::string_view text) override;
+    AboutBox& about() override;
+    void close() override;
 
+    Calculator calculator_{*this};
     QLabel* Label1;
     QLabel* Label2;
     ClickableLabel* Label3;
@@ -46,7 +48,7 @@ private:
     InputLineEdit* Text1;
     QLineEdit* Text2;
     std::array<QPushButton*, 24> Command; // Command[n - 1] is Commandn
-    std::unique_ptr<About> about;         // made on first use, kept for the program's life
+    std::unique_ptr<About> about_;        // made on first use, kept for the program's life
 };
 
 } // namespace quimbel

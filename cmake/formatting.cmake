@@ -3,6 +3,8 @@ find_program(CLANG_FORMAT clang-format REQUIRED)
 file(GLOB_RECURSE formatted_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h
   ${PROJECT_SOURCE_DIR}/about/*.cpp ${PROJECT_SOURCE_DIR}/about/*.h
+  ${PROJECT_SOURCE_DIR}/engine/*.cpp ${PROJECT_SOURCE_DIR}/engine/*.h
+  ${PROJECT_SOURCE_DIR}/win32/*.cpp ${PROJECT_SOURCE_DIR}/win32/*.h
   ${PROJECT_SOURCE_DIR}/scoring/*.cpp ${PROJECT_SOURCE_DIR}/scoring/*.h
   ${PROJECT_SOURCE_DIR}/distribution/*.cpp ${PROJECT_SOURCE_DIR}/distribution/*.h
   ${PROJECT_SOURCE_DIR}/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/bench/*.cpp)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "display_mapping.h"
 #include "form1.h"
 #include "input_line_edit.h"
+#include "keypad.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <map>
 #include <memory>
 
 // The calculator window, driven as a player drives it: keys by what they
@@ -21,14 +23,12 @@ public:
         text2 = form->findChild<QLineEdit*>("Text2");
     }
 
-    QPushButton* key(const QString& name) const {
-        // The control numbers do not follow the keypad.
-        static const std::map<QString, int> number{
-            {"OFF", 1}, {"2", 2},  {"3", 3},    {"C", 4},  {"5", 5},   {"6", 6},
-            {"7", 7},   {"8", 8},  {"9", 9},    {"=", 10}, {"+", 11},  {"-", 12},
-            {"♣", 13},  {"♦", 14}, {"♥", 15},   {"♠", 16}, {"NT", 17}, {"X", 18},
-            {"NV", 19}, {"V", 20}, {"INI", 21}, {"1", 22}, {"4", 23},  {"0", 24}};
-        return form->findChild<QPushButton*>(QString("Command%1").arg(number.at(name)));
+    QPushButton* key(const QString& caption) const {
+        for (const auto& key : quimbel::keypad) {
+            if (quimbel::toDisplay(key.caption, false) == caption)
+                return form->findChild<QPushButton*>(QString("Command%1").arg(key.number));
+        }
+        return nullptr;
     }
 
     // Keys separated by blanks: "4 ♥ X X + 2 V".

@@ -1,4 +1,5 @@
 #include "calculator.h"
+#include "help_text.h"
 #include "modal.h"
 
 #include <QLabel>
@@ -41,20 +42,7 @@ void TestLabels::help() {
     click("Label3");
 
     QCOMPARE(title, QString("Mode d'emploi de QUIMBEL"));
-    QCOMPARE(text,
-             "On utilise QUIMBEL exactement comme une calculatrice. On inscrit dans la fenêtre du "
-             "haut le contrat et son résultat dont on veut calculer le score. La 'couleur' du "
-             "contrat est déterminée par la touche NT (no trump) pour  sans-atout ou par l'un des "
-             "symboles représentant trèfle, carreau, coeur ou pique.\r\nPar exemple on tape "
-             "successivement sur le 4, sur le signe coeur, deux fois sur le X puis sur + et enfin "
-             "sur 2: on inscrit  ainsi 4CXX+2.\r\nIl reste à taper sur V ou sur NV suivant que "
-             "l'on veut le score vulnérable ou non vulnérable: s'il n'y a pas eu d'erreur de "
-             "saisie, le score apparaîtra dans la fenêtre du bas.\r\nLa touche C efface le dernier "
-             "caractère inscrit, la touche INI remet les deux fenêtres à vide et la touche OFF "
-             "ferme l'application.\r\nQUIMBEL donne aussi les fréquences de répartition d'une "
-             "couleur: tapez 3-3, 5-2 ou 5-4..10-0, et vous obtiendrez avec V ou NV la fréquence "
-             "correspondante.\r\nToute erreur de saisie dans la fenêtre du haut donnera 'Erreur' "
-             "dans la fenêtre du résultat.");
+    QCOMPARE(text, QString::fromStdString(quimbel::helpText()));
     // The lines are as the player left them.
     QCOMPARE(calculator->input(), QString("4♥="));
     QCOMPARE(calculator->result(), QString("620"));

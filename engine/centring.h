@@ -12,4 +12,10 @@ inline int centredPosition(double screen, double outer) {
     return static_cast<int>(difference / 2);
 }
 
+// The same for sizes in pixels at `dpi`, back in pixels (truncated).
+inline int centredPixels(int screen, int outer, int dpi) {
+    const double twipsPerPixel = 1440.0 / dpi;
+    return centredPosition(screen * twipsPerPixel, outer * twipsPerPixel) * dpi / 1440;
+}
+
 } // namespace quimbel
