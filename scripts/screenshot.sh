@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
-# Draws the real calculator window offscreen into docs/quimbel.png.
+# Draws the calculator as the README shows it: the Qt window offscreen into
+# docs/quimbel.png, and quimbel.exe under Wine, showing 4♥XX+2 and its
+# score, into docs/quimbel-windows.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh imagemagick
 cmake --preset default >/dev/null
 cmake --build --preset default --target quimbel_screenshot
 QT_QPA_PLATFORM=offscreen build/default/app/quimbel_screenshot docs/quimbel.png
-echo "docs/quimbel.png"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+session=win32/tests/wine_session.sh
+prefix=build/windows/win32/tests/wineprefix
+[ -d "$prefix" ] || $session create "$prefix"
+$session run "$prefix" 96 build/windows/win32/tests/tst_win32.exe exe \
+  "Z:$PWD/build/windows/win32/quimbel.exe" "Z:$PWD/build/windows/quimbel.bmp"
+convert build/windows/quimbel.bmp docs/quimbel-windows.png
+echo "docs/quimbel.png docs/quimbel-windows.png"

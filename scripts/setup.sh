@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang-14 libclang-rt-14-dev clang-format
   qt6-base-dev fonts-dejavu-core
-  xvfb xauth
-  binutils-mingw-w64-x86-64 cpp
+  xvfb xauth python3
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   dpkg-dev file desktop-file-utils
   "$@"
 )

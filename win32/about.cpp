@@ -1,0 +1,162 @@
+#include "about.h"
+
+#include "centring.h"
+#include "control_ids.h"
+#include "layout.h"
+#include "text.h"
+
+namespace quimbel::win32 {
+
+namespace {
+
+constexpr wchar_t className[] = L"About";
+constexpr DWORD frame = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+RECT pixels(const Twips& twips, int dpi) {
+    const int left = toPixels(twips.left, dpi);
+    const int top = toPixels(twips.top, dpi);
+    return {left, top, left + toPixels(twips.width, dpi), top + toPixels(twips.height, dpi)};
+}
+
+} // namespace
+
+void About::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
+About::~About() {
+    if (window_)
+        close();
+}
+
+void About::load() {
+    if (window_)
+        return;
+    const int dpi = int(GetDpiForSystem());
+    fonts_.setDpi(dpi);
+    RECT outer{0, 0, toPixels(aboutWidth, dpi), toPixels(aboutHeight, dpi)};
+    AdjustWindowRectExForDpi(&outer, frame, FALSE, 0, UINT(dpi));
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    // Centred on the screen, not on the calling window.
+    const int left = centredPixels(GetSystemMetrics(SM_CXSCREEN), width, dpi);
+    const int top = centredPixels(GetSystemMetrics(SM_CYSCREEN), height, dpi);
+    window_ = CreateWindowExW(0, className, L"À propos", frame, left, top, width, height, nullptr,
+                              nullptr, instance_, this);
+    createControls(dpi);
+}
+
+void About::createControls(int dpi) {
+    // Top of the stacking order first: OK, then the labels from the top down.
+    const int ids[] = {cmdOKId, lblCopyrightId, lblApplicationId, lblHeadingId};
+    const wchar_t* texts[] = {L"OK", L"- Copyright -", L"- Application -", L"- Heading -"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const ControlLayout& layout = aboutControls[3 - i];
+        const RECT place = pixels(layout.place, dpi);
+        const bool ok = ids[i] == cmdOKId;
+        const DWORD style = ok ? WS_TABSTOP | BS_PUSHBUTTON : SS_CENTER;
+        HWND control =
+            CreateWindowExW(0, ok ? L"BUTTON" : L"STATIC", texts[i],
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, window_,
+                            HMENU(INT_PTR(ids[i])), instance_, nullptr);
+        SendMessageW(control, WM_SETFONT,
+                     WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)),
+                     FALSE);
+    }
+}
+
+LRESULT CALLBACK About::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    auto* about = reinterpret_cast<About*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    switch (message) {
+    case WM_COMMAND:
+        // OK is neither default nor cancel: Enter and Escape send IDs that close nothing.
+        if (LOWORD(wParam) == cmdOKId && HIWORD(wParam) == BN_CLICKED)
+            about->close();
+        return 0;
+    case WM_CLOSE:
+        about->close();
+        return 0;
+    case WM_PAINT: {
+        // Line1, in the window-text colour below every control.
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        const int dpi = int(GetDpiForWindow(hwnd));
+        const RECT line{toPixels(aboutLineLeft, dpi), toPixels(aboutLineTop, dpi),
+                        toPixels(aboutLineRight, dpi) + 1, toPixels(aboutLineTop, dpi) + 1};
+        FillRect(dc, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+void About::setLabel(int id, std::string_view text) {
+    load();
+    SetDlgItemTextW(window_, id, widen(text).c_str());
+}
+
+void About::setApplication(std::string_view text) {
+    setLabel(lblApplicationId, text);
+}
+
+void About::setHeading(std::string_view text) {
+    setLabel(lblHeadingId, text);
+}
+
+void About::setCopyright(std::string_view text) {
+    setLabel(lblCopyrightId, std::string("Copyright © ").append(text));
+}
+
+void About::Display() {
+    load();
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM self) {
+            auto* about = reinterpret_cast<About*>(self);
+            if (window != about->window_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+                EnableWindow(window, FALSE);
+                about->disabled_.push_back(window);
+            }
+            return TRUE;
+        },
+        LPARAM(this));
+    ShowWindow(window_, SW_SHOW);
+    SetFocus(GetDlgItem(window_, cmdOKId));
+    MSG message;
+    while (window_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (window_) { // the program is quitting: let the outer loop see it
+        close();
+        PostQuitMessage(int(message.wParam));
+    }
+}
+
+void About::close() {
+    // The other windows come back before this one goes, so one of them is activated.
+    for (HWND window : disabled_)
+        EnableWindow(window, TRUE);
+    disabled_.clear();
+    HWND window = window_;
+    window_ = nullptr;
+    DestroyWindow(window);
+}
+
+} // namespace quimbel::win32

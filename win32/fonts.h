@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace quimbel::win32 {
+
+// Every font a window draws with, made once per DPI and deleted with the window.
+class Fonts {
+public:
+    explicit Fonts(int dpi)
+        : dpi_(dpi) {}
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+    ~Fonts() { clear(); }
+
+    // Size 0 is the windows' default font, "MS Sans Serif" 8.25 pt regular.
+    HFONT get(const std::wstring& face, double pointSize, bool bold,
+              BYTE charset = DEFAULT_CHARSET);
+    void setDpi(int dpi);
+
+private:
+    struct Made {
+        std::wstring face;
+        double pointSize;
+        bool bold;
+        BYTE charset;
+        HFONT font;
+    };
+    void clear();
+
+    int dpi_;
+    std::vector<Made> made_;
+};
+
+inline const std::wstring designFace = L"MS Sans Serif";
+
+} // namespace quimbel::win32

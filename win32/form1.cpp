@@ -1,0 +1,268 @@
+#include "form1.h"
+
+#include "control_ids.h"
+#include "identity.h"
+#include "keypad.h"
+#include "layout.h"
+#include "text.h"
+#include "windows1252.h"
+
+#include <algorithm>
+
+namespace quimbel::win32 {
+
+namespace {
+
+constexpr wchar_t className[] = L"Form1";
+
+COLORREF colorRef(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+bool isEvaluationKey(const KeyDescription& key) {
+    return key.action == EvaluateVulnerable || key.action == EvaluateNotVulnerable;
+}
+
+void place(HWND control, const Twips& twips, int dpi) {
+    MoveWindow(control, toPixels(twips.left, dpi), toPixels(twips.top, dpi),
+               toPixels(twips.width, dpi), toPixels(twips.height, dpi), TRUE);
+}
+
+const ControlLayout& form1Control(std::string_view name) {
+    return *std::find_if(form1Controls.begin(), form1Controls.end(),
+                         [name](const ControlLayout& control) { return control.name == name; });
+}
+
+std::wstring toWide(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+void Form1::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
+Form1::Form1(HINSTANCE instance)
+    : instance_(instance)
+    , vulnerableBrush_(CreateSolidBrush(colorRef(vulnerableColour)))
+    , notVulnerableBrush_(CreateSolidBrush(colorRef(notVulnerableColour))) {
+    // Only overlapped windows take the system's default place; the frame
+    // they are given goes at once.
+    hwnd_ = CreateWindowExW(0, className, L"", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN);
+    dpi_ = int(GetDpiForWindow(hwnd_));
+    fonts_.setDpi(dpi_);
+    createControls();
+    layOut();
+    SetFocus(Text1);
+}
+
+Form1::~Form1() {
+    if (IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+    DeleteObject(vulnerableBrush_);
+    DeleteObject(notVulnerableBrush_);
+}
+
+void Form1::createControls() {
+    // Each child goes below those made before it, and Tab follows the same
+    // order: the lines, the keys, then the labels, which take no focus.
+    const auto child = [this](const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
+        return CreateWindowExW(0, kind, text.c_str(),
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
+                               HMENU(INT_PTR(id)), instance_, nullptr);
+    };
+    const DWORD line = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT;
+    Text1 = child(L"EDIT", L"", line, text1Id);
+    Text2 = child(L"EDIT", L"", line, text2Id);
+    for (const KeyDescription& key : keypad) {
+        const DWORD style = WS_TABSTOP | (isEvaluationKey(key) ? BS_OWNERDRAW : BS_PUSHBUTTON);
+        Command[std::size_t(key.number - 1)] =
+            child(L"BUTTON", toWide(fromWindows1252(key.caption)), style, commandId(key.number));
+    }
+    const std::wstring title = widen(quimbel::title);
+    const std::pair<int, std::wstring> labels[] = {
+        {4, widen(copyrightNotice)}, {3, title}, {2, L""}, {1, L"   " + title + L"   "}};
+    for (const auto& [number, text] : labels) {
+        const DWORD notify = number >= 3 ? SS_NOTIFY : 0; // only the title and the notice
+        Label[std::size_t(number - 1)] = child(L"STATIC", text, SS_LEFT | notify, labelId(number));
+    }
+}
+
+void Form1::layOut() {
+    SetWindowPos(hwnd_, nullptr, 0, 0, toPixels(form1Width, dpi_), toPixels(form1Height, dpi_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    for (const KeyDescription& key : keypad) {
+        HWND button = Command[std::size_t(key.number - 1)];
+        place(button, keyPlace(key), dpi_);
+        const bool suit = key.action == AppendSuit;
+        SendMessageW(button, WM_SETFONT,
+                     WPARAM(fonts_.get(suit ? L"Symbol" : designFace, key.pointSize, true,
+                                       suit ? SYMBOL_CHARSET : DEFAULT_CHARSET)),
+                     TRUE);
+    }
+    const std::pair<const char*, HWND> others[] = {{"Text1", Text1},     {"Text2", Text2},
+                                                   {"Label1", Label[0]}, {"Label2", Label[1]},
+                                                   {"Label3", Label[2]}, {"Label4", Label[3]}};
+    for (const auto& [name, control] : others) {
+        const ControlLayout& layout = form1Control(name);
+        place(control, layout.place, dpi_);
+        SendMessageW(control, WM_SETFONT,
+                     WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)), TRUE);
+    }
+    if (text1Face_ != designFace)
+        SendMessageW(Text1, WM_SETFONT, WPARAM(text1Font()), TRUE);
+}
+
+// Once a suit or X key has switched it, the input line is in the symbol face.
+HFONT Form1::text1Font() {
+    const FontSpec font = form1Control("Text1").font;
+    return fonts_.get(text1Face_, font.pointSize, font.bold, SYMBOL_CHARSET);
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return form ? form->handleMessage(message, wParam, lParam)
+                : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+        if (HWND(lParam) == Text2 && resultBackground_ != ResultBackground::Window)
+            return LRESULT(resultBrush(HDC(wParam)));
+        break;
+    case WM_DRAWITEM:
+        drawEvaluationKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        dpi_ = LOWORD(wParam);
+        fonts_.setDpi(dpi_);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut();
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form1::onCommand(int id, int code) {
+    if (id >= commandId(1) && id <= commandId(24) && code == BN_CLICKED)
+        calculator_.Command_Click(id - commandId(0));
+    else if (id == text1Id && code == EN_CHANGE)
+        Text1_Change();
+    else if (id == labelId(3) && code == STN_CLICKED)
+        calculator_.Label3_Click();
+    else if (id == labelId(4) && code == STN_CLICKED)
+        calculator_.Label4_Click();
+}
+
+// Keeps the line in the Windows-1252 code page, then runs the length guard.
+void Form1::Text1_Change() {
+    const std::wstring held = toWide(fromWindows1252(read()));
+    if (held != windowText(Text1)) {
+        DWORD caret = 0;
+        SendMessageW(Text1, EM_GETSEL, WPARAM(&caret), 0);
+        SetWindowTextW(Text1, held.c_str()); // its own change runs the guard
+        SendMessageW(Text1, EM_SETSEL, caret, caret);
+        return;
+    }
+    calculator_.Text1_Change();
+}
+
+HBRUSH Form1::resultBrush(HDC dc) const {
+    const bool vulnerable = resultBackground_ == ResultBackground::Vulnerable;
+    SetBkColor(dc, colorRef(vulnerable ? vulnerableColour : notVulnerableColour));
+    return vulnerable ? vulnerableBrush_ : notVulnerableBrush_;
+}
+
+// V and NV: the whole face in their colour, the caption in the button-text colour.
+void Form1::drawEvaluationKey(const DRAWITEMSTRUCT& item) const {
+    const bool vulnerable = item.CtlID == UINT(commandId(20));
+    const bool pressed = item.itemState & ODS_SELECTED;
+    RECT face = item.rcItem;
+    FillRect(item.hDC, &face, vulnerable ? vulnerableBrush_ : notVulnerableBrush_);
+    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if (pressed)
+        OffsetRect(&face, 1, 1);
+    const std::wstring caption = windowText(item.hwndItem);
+    const HGDIOBJ previous =
+        SelectObject(item.hDC, HGDIOBJ(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &face,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(item.hDC, previous);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&face, -4, -4);
+        DrawFocusRect(item.hDC, &face);
+    }
+}
+
+std::string Form1::read() const {
+    const std::wstring text = windowText(Text1);
+    return toWindows1252(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
+void Form1::write(const std::string& text) {
+    const std::wstring shown = toWide(fromWindows1252(text));
+    SetWindowTextW(Text1, shown.c_str());
+    // Typing goes on at the end, as after a key on a pocket calculator.
+    SendMessageW(Text1, EM_SETSEL, shown.size(), LPARAM(shown.size()));
+}
+
+void Form1::setInputFace(std::string_view faceName) {
+    text1Face_ = widen(faceName);
+    SendMessageW(Text1, WM_SETFONT, WPARAM(text1Font()), TRUE);
+}
+
+void Form1::setResult(std::string_view text) {
+    SetWindowTextW(Text2, widen(text).c_str());
+}
+
+void Form1::setResultBackground(ResultBackground background) {
+    resultBackground_ = background;
+    InvalidateRect(Text2, nullptr, TRUE);
+}
+
+void Form1::showMessage(std::string_view title, std::string_view text) {
+    MessageBoxW(hwnd_, widen(text).c_str(), widen(title).c_str(), MB_OK);
+}
+
+AboutBox& Form1::about() {
+    if (!about_)
+        about_ = std::make_unique<About>(instance_);
+    return *about_;
+}
+
+void Form1::close() {
+    DestroyWindow(hwnd_);
+}
+
+} // namespace quimbel::win32

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Wine for the Windows tests, private to the build folder.
+#   create PREFIX                      a fresh prefix holding Wine's "MS Sans Serif" and "Symbol"
+#   run PREFIX DPI PROGRAM [ARGS...]   runs PROGRAM at DPI on a private X server
+# Leaves no Wine process and no X server behind.
+set -euo pipefail
+command=$1
+export WINEPREFIX=$(realpath -m "$2") WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+shift 2
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=wine
+here=$(dirname "$0")
+
+work=$(mktemp -d)
+xvfb=""
+finish() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
+
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+case $command in
+create)
+  rm -rf "$WINEPREFIX"
+  "$wine" wineboot -i >/dev/null 2>&1
+  wineserver -w
+  fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/ms_sans_serif.ttf "$fonts/"
+  python3 "$here/symbol_font.py" /usr/share/wine/fonts/symbol.ttf "$fonts/symbol.ttf"
+  # Unmanaged windows: with no window manager, Wine waits for one on every hide.
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  echo "Wine prefix ready: $WINEPREFIX"
+  ;;
+run)
+  dpi=$1
+  shift
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+  "$wine" "$@"
+  ;;
+esac
