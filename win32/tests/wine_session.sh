@@ -28,8 +28,14 @@ export DISPLAY=":$(cat "$work/display")"
 
 case $command in
 create)
+  # Only ever replaces a prefix this script made.
+  if [ -e "$WINEPREFIX" ] && [ ! -e "$WINEPREFIX/.quimbel" ]; then
+    echo "$WINEPREFIX exists and was not made here; not touching it" >&2
+    exit 1
+  fi
   rm -rf "$WINEPREFIX"
   "$wine" wineboot -i >/dev/null 2>&1
+  touch "$WINEPREFIX/.quimbel"
   wineserver -w
   fonts="$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/ms_sans_serif.ttf "$fonts/"
