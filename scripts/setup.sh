@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev fonts-dejavu-core
   xvfb xauth python3
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
-  dpkg-dev file desktop-file-utils
+  dpkg-dev file desktop-file-utils lintian devscripts appstream
   "$@"
 )
 
