@@ -12,10 +12,9 @@ QT_QPA_PLATFORM=offscreen build/default/app/quimbel_screenshot docs/quimbel.png
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-session=win32/tests/wine_session.sh
 prefix=build/windows/win32/tests/wineprefix
-[ -d "$prefix" ] || $session create "$prefix"
-$session run "$prefix" 96 build/windows/win32/tests/tst_win32.exe exe \
-  "Z:$PWD/build/windows/win32/quimbel.exe" "Z:$PWD/build/windows/quimbel.bmp"
+[ -d "$prefix" ] || scripts/wine.sh create "$prefix"
+scripts/wine.sh test "$prefix" 96 build/windows/win32/quimbel_screenshot.exe \
+  "Z:$PWD/build/windows/quimbel.bmp"
 convert build/windows/quimbel.bmp docs/quimbel-windows.png
 echo "docs/quimbel.png docs/quimbel-windows.png"

@@ -1,34 +1,40 @@
 // Guards what the keys and the two clickable labels mean, on a window that
 // behaves as a text box does: every write to the input line notifies at once.
 #include "calculator.h"
-#include "data_row.h"
+#include "frequency_table.h"
 #include "help_text.h"
 #include "keypad.h"
-#include "suit_literal.h"
+#include "table.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
+#include <random>
+
 using quimbel::ResultBackground;
-using testsupport::row;
 
 namespace {
 
 class FakeWindow final : public quimbel::CalculatorWindow, public quimbel::AboutBox {
 public:
-    // Keys by what they show, separated by blanks: "4 ♥ X X + 2 V".
-    void press(const QString& keys) {
-        for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
-            const std::string caption = line(name.toStdString());
-            const auto key = std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
-                                          [&](const auto& k) { return k.caption == caption; });
-            QVERIFY2(key != quimbel::keypad.end(), qPrintable(name));
-            calculator.Command_Click(key->number);
+    // Keys by their captions, run together: "4♥XX+2V", "3NTNV".
+    void press(std::string_view keys) {
+        for (std::string rest = line(keys); !rest.empty();) {
+            const quimbel::KeyDescription* pressed = nullptr;
+            for (const auto& key : quimbel::keypad) {
+                if (rest.starts_with(key.caption) &&
+                    (!pressed || key.caption.size() > pressed->caption.size()))
+                    pressed = &key;
+            }
+            QVERIFY2(pressed, rest.c_str());
+            calculator.Command_Click(pressed->number);
+            rest.erase(0, pressed->caption.size());
         }
     }
 
     quimbel::Calculator calculator{*this};
     std::string text1;
-    std::string face = "MS Sans Serif";
+    std::string face = "d"; // the design face until a key switches it
     std::string text2;
     ResultBackground background = ResultBackground::Window;
     QStringList events; // boxes, About operations, closing
@@ -44,8 +50,7 @@ private:
     void setResultBackground(ResultBackground colour) override { background = colour; }
     void showMessage(std::string_view title, std::string_view text) override {
         // The answer must wait until the box is closed.
-        events << QString::fromStdString(std::string(title) + ": " + std::string(text) + " over '" +
-                                         text2 + "'");
+        events << str(title) + ": " + str(text) + " over '" + str(text2) + "'";
     }
     AboutBox& about() override { return *this; }
     void close() override { events << "close"; }
@@ -58,84 +63,79 @@ private:
     }
 };
 
-constexpr auto V = ResultBackground::Vulnerable;
-constexpr auto NV = ResultBackground::NotVulnerable;
-constexpr auto none = ResultBackground::Window;
-
 } // namespace
 
 class TestCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    void keys_data();
     void keys();
-    void labels();
+    void boxes();
+    void keyMonkey();
     void help();
 };
 
-void TestCalculator::keys_data() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("text1");
-    QTest::addColumn<QString>("text2");
-    QTest::addColumn<ResultBackground>("background");
-    QTest::addColumn<QString>("face");
-    QTest::addColumn<QString>("events");
-
-    const char* design = "MS Sans Serif";
-    row("4 ♥ X X + 2 V", "4♥CC+2", "1880", V, "symbol", "");
-    row("4 ♥ X X + 2 NV", "4♥CC+2", "1280", NV, "symbol", "");
-    row("4 ♥ NV V", "4♥=", "620", V, "Symbol", "");
-    row("3 NT NV", "3NT=", "400", NV, design, "");
-    row("7 NT X X - 1 3 V", "7NTCC-13", "-7600", V, "symbol", "");
-    row("4 ♠ X = 5 NV", "4♠C=", "590", NV, "symbol", "");
-    row("5 - 2 V", "5-2", "31 %", V, design, "");
-    row("1 0 - 0 NV", "10-0", "0,01 %", NV, design, "");
-    row("6 - 5 V", "6-5", "erreur", V, design, "");
-    row("8 ♥ = V", "", "Erreur", V, "Symbol", "");
-    row("4 ♥ 4 NV", "", "Erreur", NV, "Symbol", "quimbel: ici over ''");
-    row("V", "", "Erreur", V, design, "");
-    row("1 2 3 4 5 6 7 8", "12345678", "", none, design, "");
-    row("V 1 2 3 4 5 6 7 8 9", "", "erreur", V, design, "");
-    row("1 2 3 4 5 6 NT", "123456NT", "", none, design, "");
-    row("1 2 3 4 5 6 7 NT", "", "erreur", none, design, "");
-    row("3 NT C", "3N", "", none, design, "");
-    row("4 C C 5", "5", "", none, design, "");
-    row("♣ X ♦ 4 V INI", "", "", none, "Symbol", "");
-    row("X INI X", "C", "", none, "symbol", "");
-    row("2 OFF", "2", "", none, design, "close");
-}
-
 void TestCalculator::keys() {
-    QFETCH(QString, keys);
-    QFETCH(QString, text1);
-    QFETCH(QString, text2);
-    QFETCH(ResultBackground, background);
-    QFETCH(QString, face);
-    QFETCH(QString, events);
-
-    FakeWindow window;
-    window.press(keys);
-    QCOMPARE(window.text1, line(text1.toStdString()));
-    QCOMPARE(QString::fromStdString(window.text2), text2);
-    QCOMPARE(window.background, background);
-    QCOMPARE(QString::fromStdString(window.face), face);
-    QCOMPARE(window.events.join('|'), events);
+    // Keys, input line, result line, its colour (V, NV or - for the window's),
+    // and the input line's face (d for the design face).
+    const auto cases = fields(R"(
+        4♥XX+2V 4♥CC+2 1880 V symbol        4♥XX+2NV 4♥CC+2 1280 NV symbol
+        4♥NVV 4♥= 620 V Symbol              3NTNV 3NT= 400 NV d
+        7NTXX-13V 7NTCC-13 -7600 V symbol   4♠X=5NV 4♠C= 590 NV symbol
+        5-2V 5-2 31_% V d                   10-0NV 10-0 0,01_% NV d
+        6-5V 6-5 erreur V d                 8♥=V ∅ Erreur V Symbol
+        V ∅ Erreur V d                      12345678 12345678 ∅ - d
+        V123456789 ∅ erreur V d             123456NT 123456NT ∅ - d
+        1234567NT ∅ erreur - d              3NTC 3N ∅ - d
+        4CC5 5 ∅ - d                        ♣X♦4VINI ∅ ∅ - Symbol
+        XINIX C ∅ - symbol)");
+    const std::map<std::string, ResultBackground> colours{{"V", ResultBackground::Vulnerable},
+                                                          {"NV", ResultBackground::NotVulnerable},
+                                                          {"-", ResultBackground::Window}};
+    for (std::size_t i = 0; i < cases.size(); i += 5) {
+        FakeWindow window;
+        window.press(cases[i]);
+        QVERIFY2(window.text1 == cases[i + 1] && window.text2 == cases[i + 2], cases[i].c_str());
+        QVERIFY2(window.background == colours.at(cases[i + 3]), cases[i].c_str());
+        QVERIFY2(window.face == cases[i + 4], cases[i].c_str());
+    }
 }
 
-void TestCalculator::labels() {
+void TestCalculator::boxes() {
     FakeWindow window;
-    window.press("4 ♥ V");
+    window.press("4♥4NV2OFF");
+    QCOMPARE(window.events, (QStringList{"quimbel: ici over ''", "close"}));
+    QCOMPARE(window.text2, "Erreur");
+
+    window.events.clear();
+    window.press("INI4♥V");
     window.calculator.Label4_Click();
     window.calculator.Label4_Click();
     const QString about = "Application CALCULATRICE de SCORES|Heading QUIMBEL|"
                           "Copyright 2026 QUIMBEL. Tous droits réservés.|Display";
     QCOMPARE(window.events.join('|'), about + '|' + about);
-    // Neither label touches the lines.
     window.calculator.Label3_Click();
-    QCOMPARE(window.events.last().section(':', 0, 0), QString("Mode d'emploi de QUIMBEL"));
+    QVERIFY(window.events.last().startsWith("Mode d'emploi de QUIMBEL: On utilise"));
+    // Neither label touches the lines.
     QCOMPARE(window.text1, line("4♥="));
     QCOMPARE(window.text2, "620");
+}
+
+void TestCalculator::keyMonkey() {
+    // Any key but OFF, in random order: the line never grows past 8 and the
+    // result line only ever shows a score, a frequency or an error text.
+    std::mt19937 random(368);
+    const QRegularExpression score("^-?[0-9]{1,4}$");
+    QStringList texts{"", "Erreur", "erreur"};
+    for (const auto& split : quimbel::frequencyTable)
+        texts << QString::fromLatin1(split.text.data(), qsizetype(split.text.size()));
+    FakeWindow window;
+    for (int step = 0; step < 100000; ++step) {
+        window.calculator.Command_Click(2 + int(random() % 23));
+        const QString shown = QString::fromStdString(window.text2);
+        QVERIFY(window.text1.size() <= 8);
+        QVERIFY2(texts.contains(shown) || score.match(shown).hasMatch(), qPrintable(shown));
+    }
 }
 
 void TestCalculator::help() {

@@ -1,7 +1,6 @@
 // Guards the tables and arithmetic both windows are built from: where each
 // control lies, the centring of the About box, and the input line's code page.
 #include "centring.h"
-#include "data_row.h"
 #include "keypad.h"
 #include "layout.h"
 #include "suit_literal.h"
@@ -9,16 +8,12 @@
 
 #include <QTest>
 
-using testsupport::row;
-
 class TestTables : public QObject {
     Q_OBJECT
 
 private slots:
     void keypadGrid();
-    void pixels_data();
     void pixels();
-    void centring_data();
     void centring();
     void codePage();
 };
@@ -48,48 +43,24 @@ void TestTables::keypadGrid() {
     QCOMPARE(quimbel::key(22).caption, "1"); // the control numbers do not follow the keypad
 }
 
-void TestTables::pixels_data() {
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("pixels");
-
-    QTest::newRow("width at 96") << 3210 << 96 << 214;
-    QTest::newRow("height at 144") << 5520 << 144 << 552;
-    QTest::newRow("key at 120") << 495 << 120 << 41;    // 41.25
-    QTest::newRow("line at 120") << 2055 << 120 << 171; // 171.25
-    QTest::newRow("half up at 144") << 5 << 144 << 1;   // 0.5
-}
-
 void TestTables::pixels() {
-    QFETCH(int, twips);
-    QFETCH(int, dpi);
-    QFETCH(int, pixels);
-    QCOMPARE(quimbel::toPixels(twips, dpi), pixels);
-}
-
-void TestTables::centring_data() {
-    QTest::addColumn<double>("screen");
-    QTest::addColumn<double>("outer");
-    QTest::addColumn<int>("position");
-
-    QTest::newRow("even difference") << 19200.0 << 4800.0 << 7200;
-    QTest::newRow("odd difference truncates") << 15361.0 << 4800.0 << 5280;
-    QTest::newRow("3 twips too wide") << 4800.0 << 4803.0 << -1;
-    QTest::newRow("half rounds to even, down") << 4800.5 << 0.0 << 2400;
-    QTest::newRow("half rounds to even, up") << 4801.5 << 0.0 << 2401;
-    QTest::newRow("fraction below half") << 4801.4 << 0.0 << 2400;
+    // Twips, dots per inch, pixels: to the nearest pixel, halves up.
+    const int cases[][3] = {
+        {3210, 96, 214}, {5520, 144, 552}, {495, 120, 41}, {2055, 120, 171}, {5, 144, 1}};
+    for (const auto& [twips, dpi, pixels] : cases)
+        QCOMPARE(quimbel::toPixels(twips, dpi), pixels);
 }
 
 void TestTables::centring() {
-    QFETCH(double, screen);
-    QFETCH(double, outer);
-    QFETCH(int, position);
-    QCOMPARE(quimbel::centredPosition(screen, outer), position);
-    // The same in pixels: 96 dpi is 15 twips a pixel, 144 dpi 10.
-    if (std::fmod(screen, 30) == 0 && std::fmod(outer, 30) == 0) {
-        QCOMPARE(quimbel::centredPixels(int(screen / 15), int(outer / 15), 96), position / 15);
-        QCOMPARE(quimbel::centredPixels(int(screen / 10), int(outer / 10), 144), position / 10);
-    }
+    // Screen and window in twips, then the position: the difference rounded
+    // half to even, then halved toward zero.
+    const double cases[][3] = {{19200, 4800, 7200}, {15361, 4800, 5280}, {4800, 4803, -1},
+                               {4800.5, 0, 2400},   {4801.5, 0, 2401},   {4801.4, 0, 2400}};
+    for (const auto& [screen, outer, position] : cases)
+        QCOMPARE(quimbel::centredPosition(screen, outer), int(position));
+    // In pixels: 15 twips a pixel at 96 dpi, 10 at 144.
+    QCOMPARE(quimbel::centredPixels(1280, 320, 96), 480);
+    QCOMPARE(quimbel::centredPixels(1920, 481, 144), 719);
 }
 
 void TestTables::codePage() {

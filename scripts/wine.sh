@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Wine for the Windows tests, private to the build folder.
+# Wine for QUIMBEL: its tests, its screenshot, or trying the exe by hand.
 #   create PREFIX                      a fresh prefix holding Wine's "MS Sans Serif" and "Symbol"
-#   run PREFIX DPI PROGRAM [ARGS...]   runs PROGRAM at DPI on a private X server
-# Leaves no Wine process and no X server behind.
+#   test PREFIX DPI PROGRAM [ARGS...]  runs PROGRAM at DPI on a private X server
+#   show PREFIX PROGRAM [ARGS...]      runs PROGRAM on this display
+# Leaves no Wine process and no private X server behind.
 set -euo pipefail
 command=$1
 export WINEPREFIX=$(realpath -m "$2") WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
@@ -21,10 +22,12 @@ finish() {
 }
 trap finish EXIT
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+if [ "$command" != show ]; then
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(cat "$work/display")"
+fi
 
 case $command in
 create)
@@ -36,19 +39,20 @@ create)
   rm -rf "$WINEPREFIX"
   "$wine" wineboot -i >/dev/null 2>&1
   touch "$WINEPREFIX/.quimbel"
-  wineserver -w
   fonts="$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/ms_sans_serif.ttf "$fonts/"
   python3 "$here/symbol_font.py" /usr/share/wine/fonts/symbol.ttf "$fonts/symbol.ttf"
-  # Unmanaged windows: with no window manager, Wine waits for one on every hide.
-  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
   echo "Wine prefix ready: $WINEPREFIX"
   ;;
-run)
-  dpi=$1
+test)
+  # Unmanaged windows: with no window manager, Wine waits for one on every hide.
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   shift
-  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  wineserver -w
+  "$wine" "$@"
+  ;;
+show)
   "$wine" "$@"
   ;;
 esac

@@ -1,0 +1,174 @@
+// Guards the contract notation check, the split into contract and result,
+// and every score a player can key, against an independent scorer.
+#include "notation.h"
+#include "score.h"
+#include "table.h"
+
+#include <QTest>
+
+namespace {
+
+// An accepted line's score, as the keys compute it: check, then score.
+std::string scoreOf(const std::string& text, bool bvul) {
+    quimbel::StringInputLine input(text);
+    return quimbel::Verifsaisie(input, [] {}) ? quimbel::Marquecontrat(input, bvul) : "rejected";
+}
+
+// Duplicate scoring straight from the scoring table, trick by trick, kept
+// apart from the program's closed formulas so the two can check each other.
+int tableScore(int level, char strain, int doubling, int result, bool vulnerable) {
+    const int factor = 1 << doubling; // 1, 2 or 4
+    if (result < 0) {
+        int penalty = 0;
+        for (int trick = 1; trick <= -result; ++trick) {
+            if (doubling == 0)
+                penalty += vulnerable ? 100 : 50;
+            else if (trick == 1)
+                penalty += (vulnerable ? 200 : 100) * factor / 2;
+            else if (trick <= 3 && !vulnerable)
+                penalty += 200 * factor / 2;
+            else
+                penalty += 300 * factor / 2;
+        }
+        return -penalty;
+    }
+    const bool minor = strain == quimbel::club || strain == quimbel::diamond;
+    int tricks = 0;
+    for (int trick = 1; trick <= level; ++trick)
+        tricks += strain == 'N' ? (trick == 1 ? 40 : 30) : minor ? 20 : 30;
+    tricks *= factor;
+
+    int score = tricks + (tricks >= 100 ? (vulnerable ? 500 : 300) : 50);
+    if (level >= 6)
+        score += (level == 6 ? 500 : 1000) * (vulnerable ? 3 : 2) / 2;
+    score += 50 * doubling;
+    const int overtrick = doubling == 0 ? (minor ? 20 : 30) : (vulnerable ? 100 : 50) * factor;
+    return score + result * overtrick;
+}
+
+// What must hold for any line: no acceptance after the box, a rewrite of
+// at most 6 characters, and scores within the range the notation allows.
+bool holdsInvariants(const std::string& text) {
+    quimbel::StringInputLine input(text);
+    bool askedIci = false;
+    const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
+    if ((valid && askedIci) || (input.read() != text && input.read().size() > 6))
+        return false;
+    for (bool bvul : {false, true}) {
+        const int score = valid ? std::stoi(quimbel::Marquecontrat(input, bvul)) : 0;
+        if (score < -7600 || score > 3160)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestScoring : public QObject {
+    Q_OBJECT
+
+private slots:
+    void check();
+    void split();
+    void workedScores();
+    void everyAcceptedContract();
+    void everyKeypadLineUpToFive();
+};
+
+void TestScoring::check() {
+    // Line, answer (ok, no, or ici: false after the box), line after the check.
+    const auto cases = fields(R"(
+        ∅ no ∅           4 no 4           4♥ ok 4♥=        4♥= ok 4♥=       4♥=5 ok 4♥=
+        3NT ok 3NT=      3NT+1 ok 3NT+1   4♥CC+2 ok 4♥CC+2 7NTCC-13 ok 7NTCC-13
+        7♥CC-14 no 7♥CC-14   1♥-7 ok 1♥-7   1♥-8 no 1♥-8   2♥-8 ok 2♥-8   3NT-9 ok 3NT-9
+        1♥+6 ok 1♥+6     1♥+7 no 1♥+7     4NT+4 no 4NT+4   8♥= no 8♥=       0♥= no 0♥=
+        4♥4 ici 4♥4      4♥♠ ici 4♥♠      5-4 no 5-4       10-0 no 10-0     3NT+ no 3NT+
+        4♥+0 no 4♥+0     3♥C+10 no 3♥C+10 3NTCCC no 3NTCCC 4♥CCC no 4♥CCC   3nt no 3nt
+        3NTC04 ok 3NTC04 4♥CC05 no 4♥CC05 3N= ok 3N==      4♥C=+2 ok 4♥C=   4♥C-0 ok 4♥C-0
+        4♥-00 no 4♥-00   3NT-00 ok 3NT-00 4♥_2 ok 4♥_2     4♥-1x no 4♥-1x   4♥CCC0 no 4♥CCC0
+        4♥T2 no 4♥T2)");
+    for (std::size_t i = 0; i < cases.size(); i += 3) {
+        quimbel::StringInputLine input(cases[i]);
+        bool askedIci = false;
+        const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
+        const std::string answer = valid ? "ok" : askedIci ? "ici" : "no";
+        QVERIFY2(answer == cases[i + 1] && input.read() == cases[i + 2], cases[i].c_str());
+    }
+}
+
+void TestScoring::split() {
+    // Line, contract part, result part.
+    const auto cases = fields(R"(
+        ∅ ∅ ∅   4 4 ∅   7NTCC-13 7NTCC -13   3NTC+1 3NTC +1   3NT-10 3NT -10   1NC= 1NC =
+        4♥CC+2 4♥CC +2   4♥C-12 4♥C -12   4♥-1234 4♥ -12   5-4 5- 4)");
+    for (std::size_t i = 0; i < cases.size(); i += 3) {
+        std::string stcont = "stale", stres = "stale";
+        quimbel::Contrat(cases[i], stcont, stres);
+        QVERIFY2(stcont == cases[i + 1] && stres == cases[i + 2], cases[i].c_str());
+    }
+}
+
+void TestScoring::workedScores() {
+    // Line, score not vulnerable, score vulnerable.
+    const auto cases = fields(R"(
+        2♦= 90 90          3♥ 140 140          4♥= 420 620         4♠-1 -50 -100
+        3NT= 400 600       3NT+1 430 630       1♣CC= 230 230       1NTC= 180 180
+        2NTC= 490 690      1NTCC= 560 760      3♥C+1 630 930       4♥CC+2 1280 1880
+        1NTCC+6 1760 3160  6♠= 980 1430        6NT= 990 1440       6♠CC= 1620 2070
+        7♣C= 1630 2330     7NTCC= 2280 2980    2♣C-3 -500 -800     5♦C-4 -800 -1100
+        6♠C-2 -300 -500    4♠CC-3 -1000 -1600  3NTCC-2 -600 -1000  2♥-8 -400 -800
+        3♠C-9 -2300 -2600  7♥CC-7 -3400 -4000  7NTCC-13 -7000 -7600
+        3NTC04 550 750     1NC= 180 180        3N= 400 600         2♥+2 170 170
+        3NT-0 400 600      4♥CC-00 880 1080    3NTC-0 550 750)");
+    for (std::size_t i = 0; i < cases.size(); i += 3) {
+        QCOMPARE(scoreOf(cases[i], false), cases[i + 1]);
+        QCOMPARE(scoreOf(cases[i], true), cases[i + 2]);
+    }
+}
+
+void TestScoring::everyAcceptedContract() {
+    const std::string strains[] = {line("♣"), line("♦"), line("♥"), line("♠"), "NT"};
+    int checked = 0;
+    for (int level = 1; level <= 7; ++level) {
+        for (const std::string& strain : strains) {
+            for (int doubling = 0; doubling <= 2; ++doubling) {
+                const std::string contract =
+                    std::to_string(level) + strain + std::string(std::size_t(doubling), 'C');
+                std::vector<std::pair<std::string, int>> results{{"", 0}, {"=", 0}};
+                for (int over = 1; over <= 7 - level; ++over)
+                    results.emplace_back("+" + std::to_string(over), over);
+                for (int down = 1; down <= level + 6; ++down)
+                    results.emplace_back("-" + std::to_string(down), -down);
+                for (const auto& [result, tricks] : results) {
+                    for (bool vulnerable : {false, true}) {
+                        QCOMPARE(scoreOf(contract + result, vulnerable),
+                                 std::to_string(
+                                     tableScore(level, strain[0], doubling, tricks, vulnerable)));
+                        ++checked;
+                    }
+                }
+            }
+        }
+    }
+    QCOMPARE(checked, 1575 * 2);
+}
+
+void TestScoring::everyKeypadLineUpToFive() {
+    const std::string alphabet = line("0123456789+-=NTC♣♦♥♠");
+    std::vector<std::string> lines{""};
+    std::size_t checked = 0;
+    for (int length = 0; length <= 5; ++length) {
+        std::vector<std::string> longer;
+        for (const std::string& text : lines) {
+            QVERIFY2(holdsInvariants(text), text.c_str());
+            ++checked;
+            for (char c : length < 5 ? alphabet : std::string())
+                longer.push_back(text + c);
+        }
+        lines = std::move(longer);
+    }
+    QCOMPARE(checked, std::size_t(1 + 20 + 400 + 8000 + 160000 + 3200000));
+}
+
+QTEST_APPLESS_MAIN(TestScoring)
+#include "tst_scoring.moc"
