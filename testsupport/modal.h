@@ -20,22 +20,3 @@ inline void whenModalAppears(std::function<void(QWidget*)> inspect, QObject* own
     });
     timer->start(5);
 }
-
-// Closes every modal window as soon as it is up, for as long as it lives.
-class ModalCloser {
-public:
-    ModalCloser() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ++closed_;
-                modal->close();
-            }
-        });
-        timer_.start(1);
-    }
-    int closed() const { return closed_; }
-
-private:
-    QTimer timer_;
-    int closed_ = 0;
-};

@@ -1,11 +1,26 @@
 #pragma once
 
-#include "suit_literal.h"
+#include "alphabet.h"
 
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A line as a player reads it ("4♥CC+2") as the input line stores it: each
+// suit symbol becomes its single byte.
+inline std::string line(std::string_view readable) {
+    std::string bytes(readable);
+    const std::pair<std::string_view, char> suits[] = {{"♣", quimbel::club},
+                                                       {"♦", quimbel::diamond},
+                                                       {"♥", quimbel::heart},
+                                                       {"♠", quimbel::spade}};
+    for (const auto& [symbol, code] : suits) {
+        for (std::size_t at; (at = bytes.find(symbol)) != std::string::npos;)
+            bytes.replace(at, symbol.size(), 1, code);
+    }
+    return bytes;
+}
 
 // The fields of a table written several cases to a line, blank-separated, as
 // stored lines: suit symbols become their bytes, "_" a space and "∅" nothing.
@@ -13,11 +28,9 @@ inline std::vector<std::string> fields(std::string_view table) {
     std::istringstream words{std::string(table)};
     std::vector<std::string> out;
     for (std::string word; words >> word;) {
-        if (word == "∅")
-            word.clear();
         for (char& c : word)
             c = c == '_' ? ' ' : c;
-        out.push_back(line(word));
+        out.push_back(word == "∅" ? std::string() : line(word));
     }
     return out;
 }

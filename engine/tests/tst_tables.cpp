@@ -3,7 +3,7 @@
 #include "centring.h"
 #include "keypad.h"
 #include "layout.h"
-#include "suit_literal.h"
+#include "table.h"
 #include "windows1252.h"
 
 #include <QTest>
@@ -19,28 +19,22 @@ private slots:
 };
 
 void TestTables::keypadGrid() {
-    // Six rows of four keys, 56 px and 40 px apart at 96 dpi, as a player sees them.
-    const QStringList rows{"OFF C INI ♣", "7 8 9 ♦", "4 5 6 ♥", "1 2 3 ♠", "0 = X NT", "+ - NV V"};
-    QSet<int> seen;
-    for (int r = 0; r < 6; ++r) {
-        const QStringList captions = rows[r].split(' ');
-        for (int c = 0; c < 4; ++c) {
-            const std::string caption = line(captions[c].toStdString());
-            const auto key = std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
-                                          [&](const auto& k) { return k.caption == caption; });
-            QVERIFY(key != quimbel::keypad.end());
-            const quimbel::Twips place = quimbel::keyPlace(*key);
-            QCOMPARE(QRect(quimbel::toPixels(place.left, 96), quimbel::toPixels(place.top, 96),
-                           quimbel::toPixels(place.width, 96), quimbel::toPixels(place.height, 96)),
-                     QRect(8 + 56 * c, 112 + 40 * r, 33, 25));
-            seen << key->number;
-            const bool small = caption == "OFF" || caption == "INI";
-            const bool large = caption == "=" || caption == "+" || caption == "-";
-            QCOMPARE(key->pointSize, small ? 8.25 : large ? 12.0 : 9.75);
-        }
+    // Six rows of four keys, 56 px and 40 px apart at 96 dpi, as a player sees
+    // them, each with its control number and point size.
+    const auto keys = fields(R"(OFF 1 8.25  C 4 9.75   INI 21 8.25  ♣ 13 9.75  7 7 9.75   8 8 9.75
+                                9 9 9.75    ♦ 14 9.75  4 23 9.75    5 5 9.75   6 6 9.75   ♥ 15 9.75
+                                1 22 9.75   2 2 9.75   3 3 9.75     ♠ 16 9.75  0 24 9.75  = 10 12
+                                X 18 9.75   NT 17 9.75 + 11 12      - 12 12    NV 19 9.75 V 20 9.75)");
+    for (std::size_t i = 0; i < keys.size(); i += 3) {
+        const auto& key = quimbel::key(std::stoi(keys[i + 1]));
+        const quimbel::Twips place = quimbel::keyPlace(key);
+        const int row = int(i / 12), column = int(i / 3 % 4);
+        QCOMPARE(key.caption, keys[i]);
+        QCOMPARE(key.pointSize, std::stod(keys[i + 2]));
+        QCOMPARE(QRect(quimbel::toPixels(place.left, 96), quimbel::toPixels(place.top, 96),
+                       quimbel::toPixels(place.width, 96), quimbel::toPixels(place.height, 96)),
+                 QRect(8 + 56 * column, 112 + 40 * row, 33, 25));
     }
-    QCOMPARE(seen.size(), 24);
-    QCOMPARE(quimbel::key(22).caption, "1"); // the control numbers do not follow the keypad
 }
 
 void TestTables::pixels() {
