@@ -41,7 +41,6 @@ void About::load() {
     if (window_)
         return;
     const int dpi = int(GetDpiForSystem());
-    fonts_.setDpi(dpi);
     RECT outer{0, 0, toPixels(aboutWidth, dpi), toPixels(aboutHeight, dpi)};
     AdjustWindowRectExForDpi(&outer, frame, FALSE, 0, UINT(dpi));
     const int width = outer.right - outer.left;
@@ -54,23 +53,33 @@ void About::load() {
     createControls(dpi);
 }
 
+// Ids in the order of the layout table.
+constexpr int aboutIds[] = {lblHeadingId, lblApplicationId, lblCopyrightId, cmdOKId};
+
 void About::createControls(int dpi) {
     // Top of the stacking order first: OK, then the labels from the top down.
-    const int ids[] = {cmdOKId, lblCopyrightId, lblApplicationId, lblHeadingId};
-    const wchar_t* texts[] = {L"OK", L"- Copyright -", L"- Application -", L"- Heading -"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const ControlLayout& layout = aboutControls[3 - i];
+    const wchar_t* texts[] = {L"- Heading -", L"- Application -", L"- Copyright -", L"OK"};
+    for (int i = 3; i >= 0; --i) {
+        const DWORD style = i == 3 ? WS_TABSTOP | BS_PUSHBUTTON : SS_CENTER;
+        CreateWindowExW(0, i == 3 ? L"BUTTON" : L"STATIC", texts[i],
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, window_,
+                        HMENU(INT_PTR(aboutIds[i])), instance_, nullptr);
+    }
+    layOut(dpi);
+}
+
+// Places the controls and gives them their fonts at `dpi`; again when the box
+// moves to a screen of another density.
+void About::layOut(int dpi) {
+    fonts_.setDpi(dpi);
+    for (std::size_t i = 0; i < aboutControls.size(); ++i) {
+        const ControlLayout& layout = aboutControls[i];
         const RECT place = pixels(layout.place, dpi);
-        const bool ok = ids[i] == cmdOKId;
-        const DWORD style = ok ? WS_TABSTOP | BS_PUSHBUTTON : SS_CENTER;
-        HWND control =
-            CreateWindowExW(0, ok ? L"BUTTON" : L"STATIC", texts[i],
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left, place.top,
-                            place.right - place.left, place.bottom - place.top, window_,
-                            HMENU(INT_PTR(ids[i])), instance_, nullptr);
+        HWND control = GetDlgItem(window_, aboutIds[i]);
+        MoveWindow(control, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, TRUE);
         SendMessageW(control, WM_SETFONT,
-                     WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)),
-                     FALSE);
+                     WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)), TRUE);
     }
 }
 
@@ -88,6 +97,13 @@ LRESULT CALLBACK About::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     case WM_CLOSE:
         about->close();
         return 0;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        about->layOut(LOWORD(wParam));
+        return 0;
+    }
     case WM_PAINT: {
         // Line1, in the window-text colour below every control.
         PAINTSTRUCT paint;

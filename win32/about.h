@@ -34,6 +34,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void load();
     void createControls(int dpi);
+    void layOut(int dpi);
     void setLabel(int id, std::string_view text);
     void close();
 

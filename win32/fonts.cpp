@@ -26,14 +26,18 @@ HFONT Fonts::get(const std::wstring& face, double pointSize, bool bold, BYTE cha
 }
 
 void Fonts::setDpi(int dpi) {
-    clear();
+    if (dpi == dpi_)
+        return;
+    clear(retired_);
+    retired_ = std::move(made_);
+    made_.clear();
     dpi_ = dpi;
 }
 
-void Fonts::clear() {
-    for (const Made& font : made_)
+void Fonts::clear(std::vector<Made>& fonts) {
+    for (const Made& font : fonts)
         DeleteObject(font.font);
-    made_.clear();
+    fonts.clear();
 }
 
 } // namespace quimbel::win32

@@ -14,11 +14,16 @@ public:
         : dpi_(dpi) {}
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;
-    ~Fonts() { clear(); }
+    ~Fonts() {
+        clear(made_);
+        clear(retired_);
+    }
 
     // Size 0 is the windows' default font, "MS Sans Serif" 8.25 pt regular.
     HFONT get(const std::wstring& face, double pointSize, bool bold,
               BYTE charset = DEFAULT_CHARSET);
+    // Fonts made for the old DPI live on until the next change, so controls
+    // never hold a deleted font while they are given new ones.
     void setDpi(int dpi);
 
 private:
@@ -29,10 +34,11 @@ private:
         BYTE charset;
         HFONT font;
     };
-    void clear();
+    static void clear(std::vector<Made>& fonts);
 
     int dpi_;
     std::vector<Made> made_;
+    std::vector<Made> retired_;
 };
 
 inline const std::wstring designFace = L"MS Sans Serif";

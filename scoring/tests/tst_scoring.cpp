@@ -51,89 +51,84 @@ class TestScoring : public QObject {
     Q_OBJECT
 
 private slots:
-    void check();
-    void workedScores();
-    void everyAcceptedContract();
-    void everyKeypadLineUpToFive();
-};
-
-void TestScoring::check() {
-    // Line, answer (ok, no, or ici: false after the box), line after the check.
-    const auto cases = fields(R"(
-        ∅ no ∅           4 no 4           4♥ ok 4♥=        4♥= ok 4♥=       4♥=5 ok 4♥=
-        3NT ok 3NT=      3NT+1 ok 3NT+1   4♥CC+2 ok 4♥CC+2 7NTCC-13 ok 7NTCC-13
-        7♥CC-14 no 7♥CC-14   1♥-7 ok 1♥-7   1♥-8 no 1♥-8   2♥-8 ok 2♥-8   3NT-9 ok 3NT-9
-        1♥+6 ok 1♥+6     1♥+7 no 1♥+7     4NT+4 no 4NT+4   8♥= no 8♥=       0♥= no 0♥=
-        4♥4 ici 4♥4      4♥♠ ici 4♥♠      5-4 no 5-4       10-0 no 10-0     3NT+ no 3NT+
-        4♥+0 no 4♥+0     3♥C+10 no 3♥C+10 3NTCCC no 3NTCCC 4♥CCC no 4♥CCC   3nt no 3nt
-        3NTC04 ok 3NTC04 4♥CC05 no 4♥CC05 3N= ok 3N==      4♥C=+2 ok 4♥C=   4♥C-0 ok 4♥C-0
-        4♥-00 no 4♥-00   3NT-00 ok 3NT-00 4♥_2 ok 4♥_2     4♥-1x no 4♥-1x   4♥CCC0 no 4♥CCC0
-        4♥T2 no 4♥T2)");
-    for (std::size_t i = 0; i < cases.size(); i += 3) {
-        quimbel::StringInputLine input(cases[i]);
-        bool askedIci = false;
-        const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
-        const std::string answer = valid ? "ok" : askedIci ? "ici" : "no";
-        QVERIFY2(answer == cases[i + 1] && input.read() == cases[i + 2], cases[i].c_str());
+    void check() {
+        // Line, answer (ok, no, or ici: false after the box), line after the check.
+        const auto cases = fields(R"(
+            ∅ no ∅           4 no 4           4♥ ok 4♥=        4♥= ok 4♥=       4♥=5 ok 4♥=
+            3NT ok 3NT=      3NT+1 ok 3NT+1   4♥CC+2 ok 4♥CC+2 7NTCC-13 ok 7NTCC-13
+            7♥CC-14 no 7♥CC-14   1♥-7 ok 1♥-7   1♥-8 no 1♥-8   2♥-8 ok 2♥-8   3NT-9 ok 3NT-9
+            1♥+6 ok 1♥+6     1♥+7 no 1♥+7     4NT+4 no 4NT+4   8♥= no 8♥=       0♥= no 0♥=
+            4♥4 ici 4♥4      4♥♠ ici 4♥♠      5-4 no 5-4       10-0 no 10-0     3NT+ no 3NT+
+            4♥+0 no 4♥+0     3♥C+10 no 3♥C+10 3NTCCC no 3NTCCC 4♥CCC no 4♥CCC   3nt no 3nt
+            3NTC04 ok 3NTC04 4♥CC05 no 4♥CC05 3N= ok 3N==      4♥C=+2 ok 4♥C=   4♥C-0 ok 4♥C-0
+            4♥-00 no 4♥-00   3NT-00 ok 3NT-00 4♥_2 ok 4♥_2     4♥-1x no 4♥-1x   4♥CCC0 no 4♥CCC0
+            4♥T2 no 4♥T2)");
+        for (std::size_t i = 0; i < cases.size(); i += 3) {
+            quimbel::StringInputLine input(cases[i]);
+            bool askedIci = false;
+            const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
+            const std::string answer = valid ? "ok" : askedIci ? "ici" : "no";
+            QVERIFY2(answer == cases[i + 1] && input.read() == cases[i + 2], cases[i].c_str());
+        }
     }
-}
 
-void TestScoring::workedScores() {
-    // Line, score not vulnerable, score vulnerable: the extremes, and forms
-    // the trick-by-trick cross-check below does not key.
-    const auto cases = fields(R"(
-        4♥CC+2 1280 1880   1NTCC+6 1760 3160   7NTCC-13 -7000 -7600   2♣C-3 -500 -800
-        3NTC04 550 750     1NC= 180 180        3N= 400 600            3NT-0 400 600
-        4♥CC-00 880 1080   3NTC-0 550 750      4♥C=+2 590 790)");
-    for (std::size_t i = 0; i < cases.size(); i += 3) {
-        QCOMPARE(scoreOf(cases[i], false), cases[i + 1]);
-        QCOMPARE(scoreOf(cases[i], true), cases[i + 2]);
+    void workedScores() {
+        // Line, score not vulnerable, score vulnerable: the extremes, and forms
+        // the trick-by-trick cross-check below does not key.
+        const auto cases = fields(R"(
+            4♥CC+2 1280 1880   1NTCC+6 1760 3160   7NTCC-13 -7000 -7600   2♣C-3 -500 -800
+            3NTC04 550 750     1NC= 180 180        3N= 400 600            3NT-0 400 600
+            4♥CC-00 880 1080   3NTC-0 550 750      4♥C=+2 590 790)");
+        for (std::size_t i = 0; i < cases.size(); i += 3) {
+            QCOMPARE(scoreOf(cases[i], false), cases[i + 1]);
+            QCOMPARE(scoreOf(cases[i], true), cases[i + 2]);
+        }
     }
-}
 
-void TestScoring::everyAcceptedContract() {
-    const std::string strains[] = {line("♣"), line("♦"), line("♥"), line("♠"), "NT"};
-    int checked = 0;
-    for (int level = 1; level <= 7; ++level) {
-        for (const std::string& strain : strains) {
-            for (int doubling = 0; doubling <= 2; ++doubling) {
-                const std::string contract =
-                    std::to_string(level) + strain + std::string(std::size_t(doubling), 'C');
-                std::vector<std::pair<std::string, int>> results{{"", 0}, {"=", 0}};
-                for (int over = 1; over <= 7 - level; ++over)
-                    results.emplace_back("+" + std::to_string(over), over);
-                for (int down = 1; down <= level + 6; ++down)
-                    results.emplace_back("-" + std::to_string(down), -down);
-                for (const auto& [result, tricks] : results) {
-                    for (bool vulnerable : {false, true}) {
-                        QCOMPARE(scoreOf(contract + result, vulnerable),
-                                 std::to_string(
-                                     tableScore(level, strain[0], doubling, tricks, vulnerable)));
-                        ++checked;
+    void everyAcceptedContract() {
+        const std::string strains[] = {line("♣"), line("♦"), line("♥"), line("♠"), "NT"};
+        int checked = 0;
+        for (int level = 1; level <= 7; ++level) {
+            for (const std::string& strain : strains) {
+                for (int doubling = 0; doubling <= 2; ++doubling) {
+                    const std::string contract =
+                        std::to_string(level) + strain + std::string(std::size_t(doubling), 'C');
+                    std::vector<std::pair<std::string, int>> results{{"", 0}, {"=", 0}};
+                    for (int over = 1; over <= 7 - level; ++over)
+                        results.emplace_back("+" + std::to_string(over), over);
+                    for (int down = 1; down <= level + 6; ++down)
+                        results.emplace_back("-" + std::to_string(down), -down);
+                    for (const auto& [result, tricks] : results) {
+                        for (bool vulnerable : {false, true}) {
+                            QCOMPARE(scoreOf(contract + result, vulnerable),
+                                     std::to_string(tableScore(level, strain[0], doubling, tricks,
+                                                               vulnerable)));
+                            ++checked;
+                        }
                     }
                 }
             }
         }
+        QCOMPARE(checked, 1575 * 2);
     }
-    QCOMPARE(checked, 1575 * 2);
-}
 
-void TestScoring::everyKeypadLineUpToFive() {
-    const std::string alphabet = line("0123456789+-=NTC♣♦♥♠");
-    std::vector<std::string> lines{""};
-    std::size_t checked = 0;
-    for (int length = 0; length <= 5; ++length) {
-        std::vector<std::string> longer;
-        for (const std::string& text : lines) {
-            QVERIFY2(holdsInvariants(text), text.c_str());
-            ++checked;
-            for (char c : length < 5 ? alphabet : std::string())
-                longer.push_back(text + c);
+    void everyKeypadLineUpToFive() {
+        const std::string alphabet = line("0123456789+-=NTC♣♦♥♠");
+        std::vector<std::string> lines{""};
+        std::size_t checked = 0;
+        for (int length = 0; length <= 5; ++length) {
+            std::vector<std::string> longer;
+            for (const std::string& text : lines) {
+                QVERIFY2(holdsInvariants(text), text.c_str());
+                ++checked;
+                for (char c : length < 5 ? alphabet : std::string())
+                    longer.push_back(text + c);
+            }
+            lines = std::move(longer);
         }
-        lines = std::move(longer);
+        QCOMPARE(checked, std::size_t(1 + 20 + 400 + 8000 + 160000 + 3200000));
     }
-    QCOMPARE(checked, std::size_t(1 + 20 + 400 + 8000 + 160000 + 3200000));
-}
+};
 
 QTEST_APPLESS_MAIN(TestScoring)
 #include "tst_scoring.moc"
