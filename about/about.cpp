@@ -65,7 +65,7 @@ void About::load() {
     window_->setObjectName(QStringLiteral("About"));
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setWindowTitle(QStringLiteral("À propos"));
-    window_->resize(aboutWidth / 15, aboutHeight / 15);
+    window_->resize(toPixels(aboutWidth, 96), toPixels(aboutHeight, 96));
 
     // Created bottom to top: lblApplication lies over lblHeading where they meet.
     lblHeading = centredLabel(window_, aboutControls[0]);
@@ -75,8 +75,8 @@ void About::load() {
 
     auto* line1 = new QFrame(window_);
     line1->setObjectName(QStringLiteral("Line1"));
-    line1->setGeometry(aboutLineLeft / 15, aboutLineTop / 15,
-                       (aboutLineRight - aboutLineLeft) / 15 + 1, 1);
+    line1->setGeometry(toPixels(aboutLineLeft, 96), toPixels(aboutLineTop, 96),
+                       toPixels(aboutLineRight - aboutLineLeft, 96) + 1, 1);
     line1->setAutoFillBackground(true);
     line1->setBackgroundRole(QPalette::WindowText);
 

@@ -12,7 +12,8 @@ namespace quimbel {
 // The windows are laid out at 96 dpi, where 15 twips make a pixel; Qt scales
 // from there on screens of other densities.
 inline QRect pixels(const Twips& place) {
-    return {place.left / 15, place.top / 15, place.width / 15, place.height / 15};
+    return {toPixels(place.left, 96), toPixels(place.top, 96), toPixels(place.width, 96),
+            toPixels(place.height, 96)};
 }
 
 inline QString fromUtf8(std::string_view text) {

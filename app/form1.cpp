@@ -64,7 +64,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     installFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(form1Width / 15, form1Height / 15);
+    setFixedSize(toPixels(form1Width, 96), toPixels(form1Height, 96));
     createControls();
     createKeys();
     Text1->setFocus();

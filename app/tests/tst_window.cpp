@@ -8,7 +8,6 @@
 #include "help_text.h"
 #include "input_line_edit.h"
 #include "keypad.h"
-#include "modal.h"
 
 #include <QGlyphRun>
 #include <QLabel>
@@ -18,8 +17,28 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <optional>
+
+namespace {
+
+// Modal boxes run their own event loop: each is handed to `inspect` as soon
+// as it is up, then closed, so no test can hang on one.
+void whenModalAppears(std::function<void(QWidget*)> inspect, QObject* owner) {
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, inspect = std::move(inspect)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            inspect(modal);
+            modal->close();
+        }
+    });
+    timer->start(5);
+}
+
+} // namespace
 
 class TestWindow : public QObject {
     Q_OBJECT
@@ -82,7 +101,6 @@ private:
 void TestWindow::layout() {
     QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(form->frameGeometry().size(), QSize(214, 368));
-    QCOMPARE(form->minimumSize(), form->maximumSize());
     const std::pair<const char*, QRect> places[] = {
         {"Text1", {24, 24, 137, 33}},   {"Text2", {24, 64, 137, 33}},
         {"Label2", {0, 0, 217, 329}},   {"Label4", {48, 344, 121, 25}},
