@@ -23,8 +23,8 @@
 
 namespace {
 
-// Modal boxes run their own event loop: each is handed to `inspect` as soon
-// as it is up, then closed, so no test can hang on one.
+// Hands each modal box to `inspect` as soon as it is up, then closes it, so
+// no test can hang on one.
 void whenModalAppears(std::function<void(QWidget*)> inspect, QObject* owner) {
     auto* timer = new QTimer(owner);
     QObject::connect(timer, &QTimer::timeout, [timer, inspect = std::move(inspect)] {
@@ -43,28 +43,13 @@ void whenModalAppears(std::function<void(QWidget*)> inspect, QObject* owner) {
 class TestWindow : public QObject {
     Q_OBJECT
 
-private slots:
-    void init() {
-        form.emplace();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*form));
-        text1 = form->findChild<quimbel::InputLineEdit*>("Text1");
-        text2 = form->findChild<QLineEdit*>("Text2");
-    }
-    void cleanup() { form.reset(); }
+    std::optional<quimbel::Form1> form;
+    quimbel::InputLineEdit* text1 = nullptr;
+    QLineEdit* text2 = nullptr;
 
-    void layout();
-    void suitGlyphsRender();
-    void keysAndColours();
-    void typed();
-    void boxes();
-    void aboutBox();
-
-private:
     template <typename Widget = QWidget> Widget* child(const QString& name) {
         return form->findChild<Widget*>(name);
     }
-    // Keys by what they show, separated by blanks: "4 ♥ X X + 2 V".
     QPushButton* key(const QString& caption) {
         for (const auto& key : quimbel::keypad) {
             if (quimbel::toDisplay(key.caption, false) == caption)
@@ -72,14 +57,15 @@ private:
         }
         return nullptr;
     }
+    // Keys by what they show, separated by blanks: "4 ♥ X X + 2 V".
     void press(const QString& keys) {
         for (const QString& caption : keys.split(' ', Qt::SkipEmptyParts))
             QTest::mouseClick(key(caption), Qt::LeftButton);
     }
-    QColor colourAt(QWidget* widget, int x, int y) {
+    static QColor colourAt(QWidget* widget, int x, int y) {
         return widget->grab().toImage().pixelColor(x, y);
     }
-    // The title and text of the box a click opens, closed once read.
+    // The title and text of the one-button box a click opens, then the result line.
     QStringList boxFrom(QWidget* clicked) {
         QStringList box;
         whenModalAppears(
@@ -90,166 +76,168 @@ private:
             },
             &*form);
         QTest::mouseClick(clicked, Qt::LeftButton);
-        return box;
+        return box << text2->text();
     }
 
-    std::optional<quimbel::Form1> form;
-    quimbel::InputLineEdit* text1 = nullptr;
-    QLineEdit* text2 = nullptr;
-};
-
-void TestWindow::layout() {
-    QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(form->frameGeometry().size(), QSize(214, 368));
-    const std::pair<const char*, QRect> places[] = {
-        {"Text1", {24, 24, 137, 33}},   {"Text2", {24, 64, 137, 33}},
-        {"Label2", {0, 0, 217, 329}},   {"Label4", {48, 344, 121, 25}},
-        {"Command1", {8, 112, 33, 25}}, {"Command20", {176, 312, 33, 25}}};
-    for (const auto& [name, place] : places)
-        QCOMPARE(child(name)->geometry(), place);
-    QVERIFY(key("=")->font().pointSizeF() == 12 && key("=")->font().bold() && text2->font().bold());
-    QCOMPARE(child<QLabel>("Label3")->text(), QString("Q U I M B E L"));
-    QVERIFY(!child("Label4")->font().bold());
-    // Stacking, bottom up: Label1, Label2, Label3, Label4, then the lines and keys.
-    const QObjectList children = form->children();
-    QString order;
-    for (QObject* widget : children)
-        order += widget->objectName().left(5) == "Label" ? widget->objectName().right(1) : "";
-    QVERIFY(order == "1234" && children.indexOf(child("Label4")) < children.indexOf(text1));
-    // Tab: the lines, Command1 to Command24, then back to Text1.
-    QWidget* widget = QApplication::focusWidget();
-    for (int i = 0; i <= 26; ++i) {
-        QCOMPARE(widget->objectName(), i < 2    ? QString("Text%1").arg(i + 1)
-                                       : i < 26 ? QString("Command%1").arg(i - 1)
-                                                : QString("Text1"));
-        do
-            widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() == Qt::NoFocus);
+private slots:
+    void init() {
+        form.emplace();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*form));
+        text1 = child<quimbel::InputLineEdit>("Text1");
+        text2 = child<QLineEdit>("Text2");
     }
-}
+    void cleanup() { form.reset(); }
 
-void TestWindow::suitGlyphsRender() {
-    press("1 ♣ ♦ ♥ ♠ X");
-    for (QWidget* widget : {(QWidget*)text1, (QWidget*)key("♣"), (QWidget*)key("♦"),
-                            (QWidget*)key("♥"), (QWidget*)key("♠")}) {
-        const QString text = widget->property("text").toString();
-        QTextLayout layout(text, widget->font());
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        // Each symbol drawn from a font that has it, not as a missing-glyph box.
-        for (QChar symbol : text) {
-            bool drawn = !QString("♣♦♥♠Χ").contains(symbol);
-            for (const QGlyphRun& run : layout.glyphRuns())
-                drawn = drawn || (run.rawFont().supportsCharacter(symbol) &&
-                                  !run.rawFont().glyphIndexesForString(symbol).contains(0u));
-            QVERIFY2(drawn, qPrintable(QString("%1 in %2").arg(symbol).arg(text)));
+    void layout() {
+        QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(form->frameGeometry().size(), QSize(214, 368));
+        const std::pair<const char*, QRect> places[] = {{"Text1", {24, 24, 137, 33}},
+                                                        {"Label2", {0, 0, 217, 329}},
+                                                        {"Label4", {48, 344, 121, 25}},
+                                                        {"Command20", {176, 312, 33, 25}}};
+        for (const auto& [name, place] : places)
+            QCOMPARE(child(name)->geometry(), place);
+        QVERIFY(key("=")->font().pointSizeF() == 12 && key("=")->font().bold());
+        QVERIFY(text2->font().bold() && !child("Label4")->font().bold());
+        QCOMPARE(child<QLabel>("Label3")->text(), QString("Q U I M B E L"));
+        // Stacking, bottom up: Label1 to Label4, then the lines and keys.
+        QString order;
+        for (QObject* widget : form->children())
+            order += widget->objectName().startsWith("Label") ? widget->objectName().right(1)
+                     : widget == text1                        ? "T"
+                                                              : "";
+        QCOMPARE(order, QString("1234T"));
+        // Tab: the lines, Command1 to Command24, then back to Text1.
+        QWidget* widget = QApplication::focusWidget();
+        for (int i = 0; i <= 26; ++i) {
+            QCOMPARE(widget->objectName(), i < 2    ? QString("Text%1").arg(i + 1)
+                                           : i < 26 ? QString("Command%1").arg(i - 1)
+                                                    : QString("Text1"));
+            do
+                widget = widget->nextInFocusChain();
+            while (widget->focusPolicy() == Qt::NoFocus);
         }
     }
-}
 
-void TestWindow::keysAndColours() {
-    const QColor darkRed(192, 0, 0), darkGreen(0, 192, 0);
-    press("4 ♥ X X + 2 V");
-    QCOMPARE(text1->text() + ' ' + text2->text(), QString("4♥ΧΧ+2 1880"));
-    QCOMPARE(colourAt(text2, 130, 16), darkRed);
-    press("NV");
-    QCOMPARE(text2->text(), QString("1280"));
-    QCOMPARE(colourAt(text2, 130, 16), darkGreen);
-    QVERIFY(colourAt(key("V"), 4, 12) == darkRed && colourAt(key("V"), 29, 4) == darkRed);
-    QVERIFY(colourAt(key("NV"), 4, 12) == darkGreen && colourAt(key("NV"), 29, 4) == darkGreen);
-    press("INI");
-    QCOMPARE(colourAt(text2, 130, 16), QLineEdit().palette().color(QPalette::Base));
-    QCOMPARE(text1->faceName(), QString("symbol"));
-    press("1 ♣ OFF");
-    QVERIFY(!form->isVisible());
-}
-
-void TestWindow::typed() {
-    // Keys first, then typed text, then what the line shows: a typed C is a
-    // double sign, § a club, and anything Windows-1252 lacks one "?".
-    const char* cases[][3] = {{"", "4C", "4C"},
-                              {"4 ♥", "CC+2", "4♥ΧΧ+2"},
-                              {"", "2§", "2♣"},
-                              {"", "3日€", "3?€"},
-                              {"", "123456789", ""}};
-    for (const auto& [keys, typed, shown] : cases) {
-        press(QString("INI ") + keys);
-        for (QChar c : QString(typed)) {
-            QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(text1, &event);
+    void suitsAndChiRender() {
+        press("1 ♣ ♦ ♥ ♠ X");
+        for (QWidget* widget : QList<QWidget*>{text1, key("♣"), key("♦"), key("♥"), key("♠")}) {
+            const QString text = widget->property("text").toString();
+            QTextLayout layout(text, widget->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            // Each drawn from a font that has it, not as a missing-glyph box.
+            for (QChar symbol : text) {
+                bool drawn = !QString("♣♦♥♠Χ").contains(symbol);
+                for (const QGlyphRun& run : layout.glyphRuns())
+                    drawn = drawn || (run.rawFont().supportsCharacter(symbol) &&
+                                      !run.rawFont().glyphIndexesForString(symbol).contains(0u));
+                QVERIFY2(drawn, qPrintable(QString("%1 in %2").arg(symbol).arg(text)));
+            }
         }
-        QCOMPARE(text1->text(), QString(shown));
     }
-    QCOMPARE(text2->text(), QString("erreur"));
-}
 
-void TestWindow::boxes() {
-    press("4 ♥ 4");
-    QCOMPARE(boxFrom(key("V")) << text2->text(), (QStringList{"quimbel", "ici", "Erreur"}));
-    QCOMPARE(boxFrom(child("Label3")),
-             (QStringList{"Mode d'emploi de QUIMBEL", quimbel::helpText().c_str()}));
-    QStringList shown;
-    whenModalAppears(
-        [&](QWidget* about) {
-            for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
-                shown << about->findChild<QLabel*>(name)->text();
-        },
-        &*form);
-    QTest::mouseClick(child("Label4"), Qt::LeftButton);
-    QCOMPARE(shown, (QStringList{"CALCULATRICE de SCORES", "QUIMBEL",
-                                 "Copyright © 2026 QUIMBEL. Tous droits réservés."}));
-    // Nothing else opens a box.
-    whenModalAppears([&](QWidget*) { QFAIL("a box opened"); }, &*form);
-    for (const char* label : {"Label1", "Label2"})
-        QTest::mouseClick(child(label), Qt::LeftButton);
-    QTest::mouseClick(child("Label3"), Qt::RightButton);
-    QTest::qWait(20);
-}
+    void keysAndColours() {
+        const QColor darkRed(192, 0, 0), darkGreen(0, 192, 0);
+        press("4 ♥ X X + 2 V");
+        QCOMPARE(text1->text() + ' ' + text2->text(), QString("4♥ΧΧ+2 1880"));
+        QCOMPARE(colourAt(text2, 130, 16), darkRed);
+        press("NV");
+        QVERIFY(text2->text() == "1280" && colourAt(text2, 130, 16) == darkGreen);
+        QVERIFY(colourAt(key("V"), 4, 12) == darkRed && colourAt(key("V"), 29, 4) == darkRed);
+        QVERIFY(colourAt(key("NV"), 4, 12) == darkGreen && colourAt(key("NV"), 29, 4) == darkGreen);
+        press("INI");
+        QCOMPARE(colourAt(text2, 130, 16), QLineEdit().palette().color(QPalette::Base));
+        QCOMPARE(text1->faceName(), QString("symbol"));
+        press("1 ♣ OFF");
+        QVERIFY(!form->isVisible());
+    }
 
-void TestWindow::aboutBox() {
-    // Placeholders on each fresh load, centred each time, even after a move.
-    quimbel::About about;
-    QList<QRect> frames;
-    for (const char* copyright : {"- Copyright -", "Copyright © "}) {
-        QStringList texts;
+    void typed() {
+        // Keys, then typed text, then what the line shows: a typed C is a double
+        // sign, § a club, anything Windows-1252 lacks one "?".
+        const char* cases[][3] = {{"", "4C", "4C"},
+                                  {"4 ♥", "CC+2", "4♥ΧΧ+2"},
+                                  {"", "2§", "2♣"},
+                                  {"", "3日€", "3?€"},
+                                  {"", "123456789", ""}};
+        for (const auto& [keys, typed, shown] : cases) {
+            press(QString("INI ") + keys);
+            for (QChar c : QString(typed)) {
+                QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(text1, &event);
+            }
+            QCOMPARE(text1->text(), QString(shown));
+        }
+        QCOMPARE(text2->text(), QString("erreur"));
+    }
+
+    void boxes() {
+        press("4 ♥ 4");
+        QCOMPARE(boxFrom(key("V")), (QStringList{"quimbel", "ici", "Erreur"}));
+        QCOMPARE(boxFrom(child("Label3")),
+                 (QStringList{"Mode d'emploi de QUIMBEL", quimbel::helpText().c_str(), "Erreur"}));
+        QStringList shown;
         whenModalAppears(
-            [&](QWidget* window) {
-                QVERIFY(!window->parentWidget() && window->size() == QSize(312, 213));
-                QVERIFY(window->windowTitle() == "À propos" &&
-                        (window->windowFlags() & Qt::WindowMinMaxButtonsHint));
-                const std::pair<const char*, QRect> places[] = {
-                    {"lblHeading", {0, 16, 313, 57}},
-                    {"lblApplication", {8, 64, 313, 25}},
-                    {"Line1", {32, 112, 233, 1}},
-                    {"cmdOK", {128, 152, 73, 33}}};
-                for (const auto& [name, place] : places)
-                    QCOMPARE(window->findChild<QWidget*>(name)->geometry(), place);
-                auto* ok = window->findChild<QPushButton*>("cmdOK");
-                QVERIFY(!ok->isDefault() && !ok->autoDefault());
-                for (QWidget* control : window->findChildren<QWidget*>())
-                    QCOMPARE(control->focusPolicy() != Qt::NoFocus, control == ok);
-                for (const char* name : {"lblHeading", "lblApplication", "lblCopyright"})
-                    texts << window->findChild<QLabel*>(name)->text();
-                frames << window->frameGeometry();
-                QTest::keyClick(window, Qt::Key_Escape); // not a way out
-                QVERIFY(window->isVisible());
-                window->move(3, 5);
-                QTest::mouseClick(ok, Qt::LeftButton);
+            [&](QWidget* about) {
+                for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
+                    shown << about->findChild<QLabel*>(name)->text();
             },
             &*form);
-        if (frames.size() == 1)
-            about.setCopyright("");
-        about.Display();
-        QCOMPARE(texts, (QStringList{"- Heading -", "- Application -", copyright}));
-        QCOMPARE(QApplication::topLevelWidgets().size(), 1); // closing destroyed it
+        QTest::mouseClick(child("Label4"), Qt::LeftButton);
+        QCOMPARE(shown, (QStringList{"CALCULATRICE de SCORES", "QUIMBEL",
+                                     "Copyright © 2026 QUIMBEL. Tous droits réservés."}));
+        // Nothing else opens a box.
+        whenModalAppears([&](QWidget*) { QFAIL("a box opened"); }, &*form);
+        for (const char* label : {"Label1", "Label2"})
+            QTest::mouseClick(child(label), Qt::LeftButton);
+        QTest::mouseClick(child("Label3"), Qt::RightButton);
+        QTest::qWait(20);
     }
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(frames[0], frames[1]);
-    QCOMPARE(frames[0].topLeft(),
-             QPoint(screen.x() + quimbel::centredPixels(screen.width(), frames[0].width(), 96),
-                    screen.y() + quimbel::centredPixels(screen.height(), frames[0].height(), 96)));
-}
+
+    void aboutBox() {
+        // Placeholders on each fresh load, centred each time, even after a move.
+        quimbel::About about;
+        QList<QRect> frames;
+        for (const char* copyright : {"- Copyright -", "Copyright © "}) {
+            QStringList texts;
+            whenModalAppears(
+                [&](QWidget* window) {
+                    QVERIFY(!window->parentWidget() && window->size() == QSize(312, 213));
+                    QVERIFY(window->windowTitle() == "À propos" &&
+                            (window->windowFlags() & Qt::WindowMinMaxButtonsHint));
+                    auto* ok = window->findChild<QPushButton*>("cmdOK");
+                    QCOMPARE(ok->geometry(), QRect(128, 152, 73, 33));
+                    QCOMPARE(window->findChild<QWidget*>("Line1")->geometry(),
+                             QRect(32, 112, 233, 1));
+                    QVERIFY(!ok->isDefault() && !ok->autoDefault());
+                    for (QWidget* control : window->findChildren<QWidget*>())
+                        QCOMPARE(control->focusPolicy() != Qt::NoFocus, control == ok);
+                    for (const char* name : {"lblHeading", "lblApplication", "lblCopyright"})
+                        texts << window->findChild<QLabel*>(name)->text();
+                    frames << window->frameGeometry();
+                    QTest::keyClick(window, Qt::Key_Escape); // not a way out
+                    QVERIFY(window->isVisible());
+                    window->move(3, 5);
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                },
+                &*form);
+            if (frames.size() == 1)
+                about.setCopyright("");
+            about.Display();
+            QCOMPARE(texts, (QStringList{"- Heading -", "- Application -", copyright}));
+            QCOMPARE(QApplication::topLevelWidgets().size(), 1); // closing destroyed it
+        }
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(frames[0], frames[1]);
+        QCOMPARE(
+            frames[0].topLeft(),
+            QPoint(screen.x() + quimbel::centredPixels(screen.width(), frames[0].width(), 96),
+                   screen.y() + quimbel::centredPixels(screen.height(), frames[0].height(), 96)));
+    }
+};
 
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
