@@ -4,6 +4,7 @@
 #include "control_ids.h"
 #include "layout.h"
 #include "text.h"
+#include "window_basics.h"
 
 namespace quimbel::win32 {
 
@@ -12,24 +13,10 @@ namespace {
 constexpr wchar_t className[] = L"About";
 constexpr DWORD frame = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-RECT pixels(const Twips& twips, int dpi) {
-    const int left = toPixels(twips.left, dpi);
-    const int top = toPixels(twips.top, dpi);
-    return {left, top, left + toPixels(twips.width, dpi), top + toPixels(twips.height, dpi)};
-}
-
 } // namespace
 
 void About::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    registerWindowClass(instance, className, windowProc);
 }
 
 About::~About() {
@@ -74,10 +61,8 @@ void About::layOut(int dpi) {
     fonts_.setDpi(dpi);
     for (std::size_t i = 0; i < aboutControls.size(); ++i) {
         const ControlLayout& layout = aboutControls[i];
-        const RECT place = pixels(layout.place, dpi);
         HWND control = GetDlgItem(window_, aboutIds[i]);
-        MoveWindow(control, place.left, place.top, place.right - place.left,
-                   place.bottom - place.top, TRUE);
+        place(control, layout.place, dpi);
         SendMessageW(control, WM_SETFONT,
                      WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)), TRUE);
     }

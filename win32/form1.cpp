@@ -5,6 +5,7 @@
 #include "keypad.h"
 #include "layout.h"
 #include "text.h"
+#include "window_basics.h"
 #include "windows1252.h"
 
 #include <algorithm>
@@ -23,11 +24,6 @@ bool isEvaluationKey(const KeyDescription& key) {
     return key.action == EvaluateVulnerable || key.action == EvaluateNotVulnerable;
 }
 
-void place(HWND control, const Twips& twips, int dpi) {
-    MoveWindow(control, toPixels(twips.left, dpi), toPixels(twips.top, dpi),
-               toPixels(twips.width, dpi), toPixels(twips.height, dpi), TRUE);
-}
-
 const ControlLayout& form1Control(std::string_view name) {
     return *std::find_if(form1Controls.begin(), form1Controls.end(),
                          [name](const ControlLayout& control) { return control.name == name; });
@@ -40,15 +36,7 @@ std::wstring toWide(std::u16string_view text) {
 } // namespace
 
 void Form1::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    registerWindowClass(instance, className, windowProc);
 }
 
 Form1::Form1(HINSTANCE instance)
