@@ -1,5 +1,6 @@
 // Guards the tables and arithmetic both windows are built from: where each
-// control lies, the centring of the About box, and the input line's code page.
+// control lies in twips, their conversion to pixels, the centring of the
+// About box, and the input line's code page.
 #include "centring.h"
 #include "keypad.h"
 #include "layout.h"
@@ -26,10 +27,39 @@ private slots:
             const int row = int(i / 12), column = int(i / 3 % 4);
             QCOMPARE(key.caption, keys[i]);
             QCOMPARE(key.pointSize, std::stod(keys[i + 2]));
-            QCOMPARE(QRect(quimbel::toPixels(place.left, 96), quimbel::toPixels(place.top, 96),
-                           quimbel::toPixels(place.width, 96), quimbel::toPixels(place.height, 96)),
-                     QRect(8 + 56 * column, 112 + 40 * row, 33, 25));
+            QCOMPARE(QRect(place.left, place.top, place.width, place.height),
+                     QRect(120 + 840 * column, 1680 + 600 * row, 495, 375));
         }
+    }
+
+    void windowTables() {
+        // Name, left, top, width, height in twips, point size (0: the window's
+        // default font), bold; Form1 from the top of its stacking order down,
+        // the About box from the bottom up.
+        const auto controls = fields(R"(
+            Text1 360 360 2055 495 13.5 1       Text2 360 960 2055 495 13.5 1
+            Label4 720 5160 1815 375 0 0        Label3 360 0 2415 375 9.75 1
+            Label2 0 0 3255 4935 0 0            Label1 240 0 2775 375 9.75 1
+            lblHeading 0 240 4695 855 13.5 0    lblApplication 120 960 4695 375 13.5 1
+            lblCopyright 0 1800 4695 375 0 0    cmdOK 1920 2280 1095 495 0 0)");
+        std::vector<quimbel::ControlLayout> all(quimbel::form1Controls.begin(),
+                                                quimbel::form1Controls.end());
+        all.insert(all.end(), quimbel::aboutControls.begin(), quimbel::aboutControls.end());
+        QCOMPARE(all.size() * 7, controls.size());
+        for (std::size_t i = 0; i < controls.size(); i += 7) {
+            const quimbel::ControlLayout& control = all[i / 7];
+            QCOMPARE(control.name, controls[i]);
+            QCOMPARE(QRect(control.place.left, control.place.top, control.place.width,
+                           control.place.height),
+                     QRect(std::stoi(controls[i + 1]), std::stoi(controls[i + 2]),
+                           std::stoi(controls[i + 3]), std::stoi(controls[i + 4])));
+            QCOMPARE(control.font.pointSize, std::stod(controls[i + 5]));
+            QCOMPARE(control.font.bold, controls[i + 6] == "1");
+        }
+        QVERIFY(quimbel::form1Width == 3210 && quimbel::form1Height == 5520);
+        QVERIFY(quimbel::aboutWidth == 4680 && quimbel::aboutHeight == 3195);
+        QVERIFY(quimbel::aboutLineLeft == 480 && quimbel::aboutLineRight == 3960);
+        QCOMPARE(quimbel::aboutLineTop, 1680);
     }
 
     void pixels() {
