@@ -66,11 +66,13 @@ void Form1::createControls() {
     // Each child goes below those made before it, and Tab follows the same
     // order: the lines, the keys, then the labels, which take no focus.
     const auto child = [this](const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
-        return CreateWindowExW(0, kind, text.c_str(),
+        // Text boxes have the standard sunken border.
+        const DWORD sunken = std::wstring_view(kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
+        return CreateWindowExW(sunken, kind, text.c_str(),
                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
                                HMENU(INT_PTR(id)), instance_, nullptr);
     };
-    const DWORD line = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT;
+    const DWORD line = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
     Text1 = child(L"EDIT", L"", line, text1Id);
     Text2 = child(L"EDIT", L"", line, text2Id);
     for (const KeyDescription& key : keypad) {
