@@ -17,10 +17,10 @@ struct Twips {
     int height;
 };
 
-// Twips to pixels at `dpi`, to the nearest pixel.
+// Twips to pixels at `dpi`, to the nearest pixel, halves up. Places and sizes
+// are never negative.
 constexpr int toPixels(int twips, int dpi) {
-    const long scaled = long(twips) * dpi;
-    return int((scaled + (scaled >= 0 ? 720 : -720)) / 1440);
+    return int((long(twips) * dpi + 720) / 1440);
 }
 
 // A font of the design face "MS Sans Serif"; size 0 is the window's default font.
