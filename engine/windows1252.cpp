@@ -13,10 +13,6 @@ constexpr std::array<char16_t, 32> high{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDFFF;
-}
-
 } // namespace
 
 char32_t fromWindows1252(char byte) {
@@ -36,8 +32,9 @@ std::string toWindows1252(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF &&
                           text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        // A surrogate has no byte of its own: a pair, or a lone one, is one "?".
         i += pair ? 1 : 0;
-        bytes += isSurrogate(text[i]) ? '?' : toWindows1252(text[i]);
+        bytes += toWindows1252(text[i]);
     }
     return bytes;
 }
