@@ -36,8 +36,7 @@ QLabel* centredLabel(QDialog* dialog, const ControlLayout& layout) {
     auto* label = new QLabel(dialog);
     label->setObjectName(fromUtf8(layout.name));
     label->setGeometry(pixels(layout.place));
-    if (layout.font.pointSize > 0)
-        label->setFont(designFont(layout.font.pointSize, layout.font.bold));
+    applyFont(label, layout.font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace quimbel {
 
@@ -38,6 +39,11 @@ QFont designFont(qreal pointSize, bool bold) {
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
+}
+
+void applyFont(QWidget* widget, const FontSpec& font) {
+    if (font.pointSize > 0)
+        widget->setFont(designFont(font.pointSize, font.bold));
 }
 
 } // namespace quimbel

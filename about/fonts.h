@@ -1,6 +1,10 @@
 #pragma once
 
+#include "layout.h"
+
 #include <QFont>
+
+class QWidget;
 
 namespace quimbel {
 
@@ -11,5 +15,8 @@ inline constexpr const char* designFace = "MS Sans Serif";
 void installFontSubstitutes();
 
 QFont designFont(qreal pointSize, bool bold);
+
+// Gives a control its tabled font; size 0 keeps the window's default font.
+void applyFont(QWidget* widget, const FontSpec& font);
 
 } // namespace quimbel

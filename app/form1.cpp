@@ -15,8 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace quimbel {
 
 namespace {
@@ -35,12 +33,10 @@ QString evaluationKeyStyle(Rgb face) {
 
 // Names, places and fonts a control as the layout table has it.
 template <typename Widget> Widget* placed(Widget* widget, std::string_view name) {
-    const auto layout = std::find_if(form1Controls.begin(), form1Controls.end(),
-                                     [name](const ControlLayout& c) { return c.name == name; });
+    const ControlLayout& layout = form1Control(name);
     widget->setObjectName(fromUtf8(name));
-    widget->setGeometry(pixels(layout->place));
-    if (layout->font.pointSize > 0)
-        widget->setFont(designFont(layout->font.pointSize, layout->font.bold));
+    widget->setGeometry(pixels(layout.place));
+    applyFont(widget, layout.font);
     return widget;
 }
 
@@ -99,9 +95,8 @@ void Form1::createKeys() {
         button->setAutoDefault(false);
         if (key.accessibleName)
             button->setAccessibleName(QString::fromUtf8(key.accessibleName));
-        if (key.action == EvaluateVulnerable || key.action == EvaluateNotVulnerable)
-            button->setStyleSheet(evaluationKeyStyle(
-                key.action == EvaluateVulnerable ? vulnerableColour : notVulnerableColour));
+        if (const auto evaluation = evaluationOf(key))
+            button->setStyleSheet(evaluationKeyStyle(*resultColour(*evaluation)));
         connect(button, &QPushButton::clicked, this,
                 [this, number = key.number] { calculator_.Command_Click(number); });
         Command[std::size_t(key.number - 1)] = button;
@@ -125,17 +120,8 @@ void Form1::setResult(std::string_view text) {
 }
 
 void Form1::setResultBackground(ResultBackground background) {
-    switch (background) {
-    case ResultBackground::Window:
-        setBaseColour(Text2, QApplication::palette(Text2).color(QPalette::Base));
-        break;
-    case ResultBackground::Vulnerable:
-        setBaseColour(Text2, colour(vulnerableColour));
-        break;
-    case ResultBackground::NotVulnerable:
-        setBaseColour(Text2, colour(notVulnerableColour));
-        break;
-    }
+    const auto rgb = resultColour(background);
+    setBaseColour(Text2, rgb ? colour(*rgb) : QApplication::palette(Text2).color(QPalette::Base));
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "input_line.h"
+#include "keypad.h"
 
+#include <optional>
 #include <string_view>
 
 namespace quimbel {
@@ -14,9 +16,27 @@ struct Rgb {
     int blue;
 };
 
-// The faces of V and NV, which the result line takes after each.
-inline constexpr Rgb vulnerableColour{192, 0, 0};
-inline constexpr Rgb notVulnerableColour{0, 192, 0};
+// The colour the result line takes after V or NV, which is also that key's
+// face; none for the window's own background.
+constexpr std::optional<Rgb> resultColour(ResultBackground background) {
+    switch (background) {
+    case ResultBackground::Vulnerable:
+        return Rgb{192, 0, 0};
+    case ResultBackground::NotVulnerable:
+        return Rgb{0, 192, 0};
+    default:
+        return std::nullopt;
+    }
+}
+
+// The background an evaluation key gives the result line; none for the others.
+constexpr std::optional<ResultBackground> evaluationOf(const KeyDescription& key) {
+    if (key.action == EvaluateVulnerable)
+        return ResultBackground::Vulnerable;
+    if (key.action == EvaluateNotVulnerable)
+        return ResultBackground::NotVulnerable;
+    return std::nullopt;
+}
 
 // A reusable About box: three write-only texts (UTF-8), then a modal Display.
 class AboutBox {

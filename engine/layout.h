@@ -57,6 +57,14 @@ inline constexpr std::array<ControlLayout, 6> form1Controls{{
     {"Label1", {240, 0, 2775, 375}, {9.75, true}},
 }};
 
+constexpr const ControlLayout& form1Control(std::string_view name) {
+    for (const ControlLayout& control : form1Controls) {
+        if (control.name == name)
+            return control;
+    }
+    throw "no such control"; // a compile-time error where used in a constant
+}
+
 inline constexpr int aboutWidth = 4680;
 inline constexpr int aboutHeight = 3195;
 

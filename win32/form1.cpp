@@ -8,8 +8,6 @@
 #include "window_basics.h"
 #include "windows1252.h"
 
-#include <algorithm>
-
 namespace quimbel::win32 {
 
 namespace {
@@ -18,15 +16,6 @@ constexpr wchar_t className[] = L"Form1";
 
 COLORREF colorRef(Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
-bool isEvaluationKey(const KeyDescription& key) {
-    return key.action == EvaluateVulnerable || key.action == EvaluateNotVulnerable;
-}
-
-const ControlLayout& form1Control(std::string_view name) {
-    return *std::find_if(form1Controls.begin(), form1Controls.end(),
-                         [name](const ControlLayout& control) { return control.name == name; });
 }
 
 std::wstring toWide(std::u16string_view text) {
@@ -41,8 +30,9 @@ void Form1::registerClass(HINSTANCE instance) {
 
 Form1::Form1(HINSTANCE instance)
     : instance_(instance)
-    , vulnerableBrush_(CreateSolidBrush(colorRef(vulnerableColour)))
-    , notVulnerableBrush_(CreateSolidBrush(colorRef(notVulnerableColour))) {
+    , vulnerableBrush_(CreateSolidBrush(colorRef(*resultColour(ResultBackground::Vulnerable))))
+    , notVulnerableBrush_(
+          CreateSolidBrush(colorRef(*resultColour(ResultBackground::NotVulnerable)))) {
     // Only overlapped windows take the system's default place; the frame
     // they are given goes at once.
     hwnd_ = CreateWindowExW(0, className, L"", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -76,7 +66,7 @@ void Form1::createControls() {
     Text1 = child(L"EDIT", L"", line, text1Id);
     Text2 = child(L"EDIT", L"", line, text2Id);
     for (const KeyDescription& key : keypad) {
-        const DWORD style = WS_TABSTOP | (isEvaluationKey(key) ? BS_OWNERDRAW : BS_PUSHBUTTON);
+        const DWORD style = WS_TABSTOP | (evaluationOf(key) ? BS_OWNERDRAW : BS_PUSHBUTTON);
         Command[std::size_t(key.number - 1)] =
             child(L"BUTTON", toWide(fromWindows1252(key.caption)), style, commandId(key.number));
     }
@@ -137,8 +127,10 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLOREDIT:
-        if (HWND(lParam) == Text2 && resultBackground_ != ResultBackground::Window)
-            return LRESULT(resultBrush(HDC(wParam)));
+        if (const auto rgb = resultColour(resultBackground_); rgb && HWND(lParam) == Text2) {
+            SetBkColor(HDC(wParam), colorRef(*rgb));
+            return LRESULT(brush(resultBackground_));
+        }
         break;
     case WM_DRAWITEM:
         drawEvaluationKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -185,18 +177,16 @@ void Form1::Text1_Change() {
     calculator_.Text1_Change();
 }
 
-HBRUSH Form1::resultBrush(HDC dc) const {
-    const bool vulnerable = resultBackground_ == ResultBackground::Vulnerable;
-    SetBkColor(dc, colorRef(vulnerable ? vulnerableColour : notVulnerableColour));
-    return vulnerable ? vulnerableBrush_ : notVulnerableBrush_;
+// The brush of V's or NV's colour, made once.
+HBRUSH Form1::brush(ResultBackground background) const {
+    return background == ResultBackground::Vulnerable ? vulnerableBrush_ : notVulnerableBrush_;
 }
 
 // V and NV: the whole face in their colour, the caption in the button-text colour.
 void Form1::drawEvaluationKey(const DRAWITEMSTRUCT& item) const {
-    const bool vulnerable = item.CtlID == UINT(commandId(20));
     const bool pressed = item.itemState & ODS_SELECTED;
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, vulnerable ? vulnerableBrush_ : notVulnerableBrush_);
+    FillRect(item.hDC, &face, brush(*evaluationOf(key(int(item.CtlID) - commandId(0)))));
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     if (pressed)
         OffsetRect(&face, 1, 1);

@@ -34,7 +34,7 @@ private:
     HFONT text1Font();
     void onCommand(int id, int code);
     void Text1_Change();
-    HBRUSH resultBrush(HDC dc) const;
+    HBRUSH brush(ResultBackground background) const;
     void drawEvaluationKey(const DRAWITEMSTRUCT& item) const;
 
     // CalculatorWindow
