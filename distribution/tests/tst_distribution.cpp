@@ -29,28 +29,17 @@ private slots:
     }
 
     void queries() {
-        // Line, whether it is a query (q) or not (-), then its text ("erreur" as e).
+        // Line, whether it is a query (q) or not (-), then its text ("erreur" as e):
+        // a split of fewer than 2 or more than 10 cards is an error.
         const auto cases = fields(R"(
             ∅ - e      5 - e         - - e      05-5 q 31    5-05 q 31    03-3 q 36
             10-05 q 0,01   10-0+2 q 0,01   3-3+ q e   0-10+ q 0,01   3-31 q e   3- q e
             10- q e    1♠-8 - e      1C-2 q e   ♥-3 q e      C-3 q e      1NT-2 - e
-            --5 q e    3--3 q e)");
+            --5 q e    3--3 q e      1-0 q e    0-0 q e      6-5 q e      0-11 q e     11-0 q e)");
         for (std::size_t i = 0; i < cases.size(); i += 3) {
             const std::string text = cases[i + 2] == "e" ? "erreur" : cases[i + 2] + " %";
             QVERIFY2(quimbel::Proba(cases[i]) == (cases[i + 1] == "q"), cases[i].c_str());
             QCOMPARE(quimbel::Repartition(cases[i]), text);
-        }
-    }
-
-    void totalsOutsideTwoToTen() {
-        // Every short-form and long-form query of digits: rejected exactly when
-        // the total falls outside 2..10, whatever the leading zeros.
-        for (int first = 0; first <= 99; ++first) {
-            for (int second = 0; second <= (first <= 9 ? 99 : 9); ++second) {
-                const std::string query = std::to_string(first) + "-" + std::to_string(second);
-                const bool inRange = first + second >= 2 && first + second <= 10;
-                QVERIFY2((quimbel::Repartition(query) != "erreur") == inRange, query.c_str());
-            }
         }
     }
 };
