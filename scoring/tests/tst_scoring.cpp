@@ -86,47 +86,39 @@ private slots:
     }
 
     void everyAcceptedContract() {
+        // Every contract, from all tricks down to all tricks made; "4♥" alone
+        // reads as "4♥=", which the check above shows.
         const std::string strains[] = {line("♣"), line("♦"), line("♥"), line("♠"), "NT"};
-        int checked = 0;
         for (int level = 1; level <= 7; ++level) {
             for (const std::string& strain : strains) {
                 for (int doubling = 0; doubling <= 2; ++doubling) {
-                    const std::string contract =
-                        std::to_string(level) + strain + std::string(std::size_t(doubling), 'C');
-                    std::vector<std::pair<std::string, int>> results{{"", 0}, {"=", 0}};
-                    for (int over = 1; over <= 7 - level; ++over)
-                        results.emplace_back("+" + std::to_string(over), over);
-                    for (int down = 1; down <= level + 6; ++down)
-                        results.emplace_back("-" + std::to_string(down), -down);
-                    for (const auto& [result, tricks] : results) {
-                        for (bool vulnerable : {false, true}) {
+                    for (int tricks = -6 - level; tricks <= 7 - level; ++tricks) {
+                        const std::string result =
+                            tricks == 0 ? "=" : (tricks > 0 ? "+" : "") + std::to_string(tricks);
+                        const std::string contract = std::to_string(level) + strain +
+                                                     std::string(std::size_t(doubling), 'C');
+                        for (bool vulnerable : {false, true})
                             QCOMPARE(scoreOf(contract + result, vulnerable),
                                      std::to_string(tableScore(level, strain[0], doubling, tricks,
                                                                vulnerable)));
-                            ++checked;
-                        }
                     }
                 }
             }
         }
-        QCOMPARE(checked, 1575 * 2);
     }
 
     void everyKeypadLineUpToFive() {
         const std::string alphabet = line("0123456789+-=NTC♣♦♥♠");
         std::vector<std::string> lines{""};
-        std::size_t checked = 0;
         for (int length = 0; length <= 5; ++length) {
             std::vector<std::string> longer;
             for (const std::string& text : lines) {
                 QVERIFY2(holdsInvariants(text), text.c_str());
-                ++checked;
                 for (char c : length < 5 ? alphabet : std::string())
                     longer.push_back(text + c);
             }
             lines = std::move(longer);
         }
-        QCOMPARE(checked, std::size_t(1 + 20 + 400 + 8000 + 160000 + 3200000));
     }
 };
 
