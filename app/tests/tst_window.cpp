@@ -3,11 +3,9 @@
 // wiring of keys, labels and boxes to the engine.
 #include "about.h"
 #include "centring.h"
-#include "display_mapping.h"
 #include "form1.h"
 #include "help_text.h"
 #include "input_line_edit.h"
-#include "keypad.h"
 
 #include <QGlyphRun>
 #include <QLabel>
@@ -50,33 +48,16 @@ class TestWindow : public QObject {
     template <typename Widget = QWidget> Widget* child(const QString& name) {
         return form->findChild<Widget*>(name);
     }
-    QPushButton* key(const QString& caption) {
-        for (const auto& key : quimbel::keypad) {
-            if (quimbel::toDisplay(key.caption, false) == caption)
-                return child<QPushButton>(QString("Command%1").arg(key.number));
-        }
-        return nullptr;
-    }
     // Keys by what they show, separated by blanks: "4 ♥ X X + 2 V".
     void press(const QString& keys) {
-        for (const QString& caption : keys.split(' ', Qt::SkipEmptyParts))
-            QTest::mouseClick(key(caption), Qt::LeftButton);
+        for (const QString& caption : keys.split(' ', Qt::SkipEmptyParts)) {
+            for (auto* key : form->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+                if (key->text() == caption)
+                    QTest::mouseClick(key, Qt::LeftButton);
+        }
     }
-    static QColor colourAt(QWidget* widget, int x, int y) {
-        return widget->grab().toImage().pixelColor(x, y);
-    }
-    // The title and text of the one-button box a click opens, then the result line.
-    QStringList boxFrom(QWidget* clicked) {
-        QStringList box;
-        whenModalAppears(
-            [&](QWidget* modal) {
-                auto* message = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(message && message->buttons().size() == 1 && message->icon() == 0);
-                box << message->windowTitle() << message->text();
-            },
-            &*form);
-        QTest::mouseClick(clicked, Qt::LeftButton);
-        return box << text2->text();
+    QColor colourAt(const char* name, int x, int y) {
+        return child(name)->grab().toImage().pixelColor(x, y);
     }
 
 private slots:
@@ -98,7 +79,7 @@ private slots:
                                                         {"Command20", {176, 312, 33, 25}}};
         for (const auto& [name, place] : places)
             QCOMPARE(child(name)->geometry(), place);
-        QVERIFY(key("=")->font().pointSizeF() == 12 && key("=")->font().bold());
+        QVERIFY(child("Command10")->font().pointSizeF() == 12 && child("Command10")->font().bold());
         QVERIFY(text2->font().bold() && !child("Label4")->font().bold());
         QCOMPARE(child<QLabel>("Label3")->text(), QString("Q U I M B E L"));
         // Stacking, bottom up: Label1 to Label4, then the lines and keys.
@@ -122,7 +103,8 @@ private slots:
 
     void suitsAndChiRender() {
         press("1 ♣ ♦ ♥ ♠ X");
-        for (QWidget* widget : QList<QWidget*>{text1, key("♣"), key("♦"), key("♥"), key("♠")}) {
+        for (const char* name : {"Text1", "Command13", "Command14", "Command15", "Command16"}) {
+            QWidget* widget = child(name);
             const QString text = widget->property("text").toString();
             QTextLayout layout(text, widget->font());
             layout.beginLayout();
@@ -143,13 +125,14 @@ private slots:
         const QColor darkRed(192, 0, 0), darkGreen(0, 192, 0);
         press("4 ♥ X X + 2 V");
         QCOMPARE(text1->text() + ' ' + text2->text(), QString("4♥ΧΧ+2 1880"));
-        QCOMPARE(colourAt(text2, 130, 16), darkRed);
+        QCOMPARE(colourAt("Text2", 130, 16), darkRed);
         press("NV");
-        QVERIFY(text2->text() == "1280" && colourAt(text2, 130, 16) == darkGreen);
-        QVERIFY(colourAt(key("V"), 4, 12) == darkRed && colourAt(key("V"), 29, 4) == darkRed);
-        QVERIFY(colourAt(key("NV"), 4, 12) == darkGreen && colourAt(key("NV"), 29, 4) == darkGreen);
+        QVERIFY(text2->text() == "1280" && colourAt("Text2", 130, 16) == darkGreen);
+        QVERIFY(colourAt("Command20", 4, 12) == darkRed && colourAt("Command20", 29, 4) == darkRed);
+        QVERIFY(colourAt("Command19", 4, 12) == darkGreen &&
+                colourAt("Command19", 29, 4) == darkGreen);
         press("INI");
-        QCOMPARE(colourAt(text2, 130, 16), QLineEdit().palette().color(QPalette::Base));
+        QCOMPARE(colourAt("Text2", 130, 16), QLineEdit().palette().color(QPalette::Base));
         QCOMPARE(text1->faceName(), QString("symbol"));
         press("1 ♣ OFF");
         QVERIFY(!form->isVisible());
@@ -172,10 +155,23 @@ private slots:
     }
 
     void boxes() {
+        // Title and text of the one-button box each click opens, over the result.
         press("4 ♥ 4");
-        QCOMPARE(boxFrom(key("V")), (QStringList{"quimbel", "ici", "Erreur"}));
-        QCOMPARE(boxFrom(child("Label3")),
-                 (QStringList{"Mode d'emploi de QUIMBEL", quimbel::helpText().c_str(), "Erreur"}));
+        QStringList boxes;
+        for (const char* clicked : {"Command20", "Label3"}) {
+            whenModalAppears(
+                [&](QWidget* modal) {
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    QVERIFY(box && box->buttons().size() == 1 && box->icon() == 0);
+                    boxes << box->windowTitle() + ": " + box->text() + " over " + text2->text();
+                },
+                &*form);
+            QTest::mouseClick(child(clicked), Qt::LeftButton);
+        }
+        QCOMPARE(boxes,
+                 (QStringList{"quimbel: ici over ",
+                              "Mode d'emploi de QUIMBEL: " +
+                                  QString::fromStdString(quimbel::helpText()) + " over Erreur"}));
     }
 
     void aboutBox() {

@@ -155,47 +155,49 @@ void boxes() {
     CHECK(boxFrom(labelId(3), WM_LBUTTONDOWN) ==
           L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText()));
 
-    // Twice, the user moving it away the first time; Enter and Escape close nothing.
+    // From Label4 twice, then a fresh box, which shows its placeholders; the user
+    // moves each away at once, and Enter and Escape close nothing.
     std::vector<RECT> shownAt;
+    std::wstring texts;
+    std::size_t closed = 0;
+    inspect = [&](HWND about) {
+        if (shownAt.size() == closed) {
+            GetWindowRect(about, &shownAt.emplace_back());
+            PostMessageW(GetDlgItem(about, cmdOKId), WM_KEYDOWN, VK_RETURN, 0);
+            PostMessageW(GetDlgItem(about, cmdOKId), WM_KEYDOWN, VK_ESCAPE, 0);
+            SetWindowPos(about, nullptr, 3, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            return false;
+        }
+        RECT client;
+        GetClientRect(about, &client);
+        CHECK(client.right == scaled(312) && client.bottom == scaled(213));
+        CHECK(windowText(about) == L"À propos" && !GetWindow(about, GW_OWNER));
+        CHECK((GetWindowLongW(about, GWL_STYLE) & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW);
+        CHECK(!IsWindowEnabled(form));
+        for (int id : {lblHeadingId, lblApplicationId, lblCopyrightId})
+            texts += windowText(GetDlgItem(about, id)) + L"|";
+        ++closed;
+        return true;
+    };
     for (int opening = 0; opening < 2; ++opening) {
-        inspect = [&](HWND about) {
-            if (shownAt.size() == std::size_t(opening)) {
-                GetWindowRect(about, &shownAt.emplace_back());
-                PostMessageW(GetDlgItem(about, cmdOKId), WM_KEYDOWN, VK_RETURN, 0);
-                PostMessageW(GetDlgItem(about, cmdOKId), WM_KEYDOWN, VK_ESCAPE, 0);
-                SetWindowPos(about, nullptr, 3, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-                return false;
-            }
-            RECT client;
-            GetClientRect(about, &client);
-            CHECK(client.right == scaled(312) && client.bottom == scaled(213));
-            CHECK(windowText(about) == L"À propos" && !GetWindow(about, GW_OWNER));
-            CHECK((GetWindowLongW(about, GWL_STYLE) & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW);
-            CHECK(windowText(GetDlgItem(about, lblApplicationId)) == L"CALCULATRICE de SCORES");
-            CHECK(!IsWindowEnabled(form));
-            return true;
-        };
         SendMessageW(control(labelId(4)), WM_LBUTTONDOWN, 0, 0);
         CHECK(!FindWindowW(L"About", nullptr) && IsWindowEnabled(form));
     }
-    const RECT at = shownAt.at(0);
+    About fresh(GetModuleHandleW(nullptr));
+    fresh.setCopyright("");
+    fresh.Display();
+    inspect = nullptr;
+    const std::wstring fromLabel4 =
+        L"QUIMBEL|CALCULATRICE de SCORES|Copyright © 2026 QUIMBEL. Tous droits réservés.|";
+    CHECK(texts == fromLabel4 + fromLabel4 + L"- Heading -|- Application -|Copyright © |");
+    CHECK(shownAt.size() == 3);
     const int dpi = int(GetDpiForSystem());
-    CHECK(at.left == shownAt.at(1).left && at.top == shownAt.at(1).top);
-    CHECK(at.left ==
-          quimbel::centredPixels(GetSystemMetrics(SM_CXSCREEN), at.right - at.left, dpi));
-    CHECK(at.top == quimbel::centredPixels(GetSystemMetrics(SM_CYSCREEN), at.bottom - at.top, dpi));
-
-    // A fresh box shows the placeholders until written.
-    About about(GetModuleHandleW(nullptr));
-    std::wstring shown;
-    inspect = [&](HWND window) {
-        for (int id : {lblHeadingId, lblApplicationId, lblCopyrightId})
-            shown += windowText(GetDlgItem(window, id)) + L"|";
-        return true;
-    };
-    about.setCopyright("");
-    about.Display();
-    CHECK(shown == L"- Heading -|- Application -|Copyright © |");
+    for (const RECT& at : shownAt) {
+        CHECK(at.left ==
+              quimbel::centredPixels(GetSystemMetrics(SM_CXSCREEN), at.right - at.left, dpi));
+        CHECK(at.top ==
+              quimbel::centredPixels(GetSystemMetrics(SM_CYSCREEN), at.bottom - at.top, dpi));
+    }
 }
 
 // The real exe: its version block, a request driven from outside, and OFF.
