@@ -11,13 +11,10 @@
 // suit symbol becomes its single byte.
 inline std::string line(std::string_view readable) {
     std::string bytes(readable);
-    const std::pair<std::string_view, char> suits[] = {{"♣", quimbel::club},
-                                                       {"♦", quimbel::diamond},
-                                                       {"♥", quimbel::heart},
-                                                       {"♠", quimbel::spade}};
-    for (const auto& [symbol, code] : suits) {
-        for (std::size_t at; (at = bytes.find(symbol)) != std::string::npos;)
-            bytes.replace(at, symbol.size(), 1, code);
+    const std::string_view suits[] = {"♣", "♦", "♥", "♠"}; // club to spade, a byte apart
+    for (int i = 0; i < 4; ++i) {
+        for (std::size_t at; (at = bytes.find(suits[i])) != std::string::npos;)
+            bytes.replace(at, suits[i].size(), 1, char(quimbel::club + i));
     }
     return bytes;
 }
