@@ -119,10 +119,11 @@ private slots:
     }
 
     void help() {
+        // Six paragraphs joined by CR LF, the pieces of each joined as written.
         const QStringList paragraphs = QString::fromStdString(quimbel::helpText()).split("\r\n");
         QVERIFY(paragraphs.size() == 6 && paragraphs[0].contains("score. La 'couleur'"));
-        QVERIFY(paragraphs[1].contains("inscrit  ainsi") && paragraphs[2].startsWith("Il reste"));
-        QVERIFY(paragraphs[4].contains("couleur: tapez"));
+        QVERIFY(paragraphs[1].endsWith("inscrit  ainsi 4CXX+2.") &&
+                paragraphs[4].contains(": tapez"));
         QCOMPARE(paragraphs[5], "Toute erreur de saisie dans la fenêtre du haut donnera 'Erreur' "
                                 "dans la fenêtre du résultat.");
     }

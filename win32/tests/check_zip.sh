@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Windows zip in a throwaway folder: it must hold the exe and the
-# read-me only, and the exe import nothing but Windows' own DLLs.
+# read-me only, the exe carry its French version block and import nothing but
+# Windows' own DLLs.
 set -euo pipefail
 build=$1
 objdump=$2
+windres=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -12,6 +14,11 @@ cd "$work"
 cmake -E tar xf quimbel-1.00-win64.zip
 echo "quimbel-1.00-win64.zip: $(ls | grep -v -e cpack.log -e _CPack -e '\.zip$' | tr '\n' ' ')"
 [ "$(ls -d LISEZMOI.txt quimbel.exe | wc -l)" = 2 ] && [ "$(ls | wc -l)" -le 5 ] || exit 1
+version=$("$windres" -i quimbel.exe -O rc)
+for value in 'LANGUAGE 12, 1' '"FileVersion", "1.00"' '"OriginalFilename", "quimbel.exe"' \
+  'L"Copyright \251 2026 QUIMBEL. Tous droits r\351serv\351s."' '"Translation", 0x40c, 1200'; do
+  grep -qF "$value" <<<"$version" || { echo "version block lacks $value"; exit 1; }
+done
 dlls=$("$objdump" -p quimbel.exe | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '\n' ' ')
 echo "quimbel.exe ($(stat -c %s quimbel.exe) bytes) imports: $dlls"
 for dll in $dlls; do
