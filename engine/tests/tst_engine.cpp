@@ -199,14 +199,9 @@ private slots:
             const char c = char(byte);
             QCOMPARE(quimbel::toWindows1252(quimbel::fromWindows1252(c)), c);
         }
-        const std::pair<char16_t, char> characters[] = {
-            {u'€', '\x80'}, {u'Ÿ', '\x9F'}, {0x81, '\x81'}, {u'§', '\xA7'}, {u'é', '\xE9'},
-            {u'ÿ', '\xFF'}, {0x100, '?'},   {u'♥', '?'},    {u'日', '?'}};
-        for (const auto& [character, byte] : characters) {
-            QCOMPARE(quimbel::toWindows1252(character), byte);
-            QCOMPARE(quimbel::toWindows1252(std::u16string_view(&character, 1)),
-                     std::string(1, byte));
-        }
+        // Each character to its byte, or "?" where the code page has none.
+        QCOMPARE(quimbel::toWindows1252(u"€Ÿ\x81§éÿ\xA0\x80\x100♥日"),
+                 "\x80\x9F\x81\xA7\xE9\xFF\xA0????");
         // One "?" per character the user sees, surrogates included.
         QCOMPARE(quimbel::toWindows1252(u"4🂡\xD800x\xDC00"), "4??x?");
         QCOMPARE(quimbel::toWindows1252(u"x🂡\xD800\xDC00\xDBFF\xDFFF\xFB01"), "x????");

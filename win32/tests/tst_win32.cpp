@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <process.h>
 #include <vector>
 
 using namespace quimbel::win32;
@@ -195,18 +196,13 @@ void boxes() {
 
 // The real exe, driven from outside: it starts, and OFF ends it with status 0.
 void exe(const wchar_t* path) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring command = L"quimbel.exe";
-    CreateProcessW(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                   &process);
+    const auto process = HANDLE(_wspawnl(_P_NOWAIT, path, L"quimbel.exe", nullptr));
     for (int i = 0; i < 200 && !IsWindowVisible(FindWindowW(L"Form1", nullptr)); ++i)
         Sleep(50);
     PostMessageW(GetDlgItem(FindWindowW(L"Form1", nullptr), commandId(off)), BM_CLICK, 0, 0);
     DWORD status = 1;
-    CHECK(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0);
-    CHECK(GetExitCodeProcess(process.hProcess, &status) && status == 0);
+    CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
+    CHECK(GetExitCodeProcess(process, &status) && status == 0);
 }
 
 } // namespace
