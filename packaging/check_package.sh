@@ -12,7 +12,6 @@ export CMAKE_BUILD_PARALLEL_LEVEL=2
 { cmake -S "$source" -B "$work/release" -DCMAKE_BUILD_TYPE=Release && cmake --build "$work/release"; } \
   >"$work/release.log" 2>&1 || { tail -40 "$work/release.log"; exit 1; }
 echo "plain Release build: $(grep -c 'warning:' "$work/release.log" || true) warnings, no error"
-rm -rf "$work/release"
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
@@ -28,8 +27,8 @@ deb="$work/out/quimbel_1.00_amd64.deb"
 
 failed=0
 fail() { echo "FAIL: $1"; failed=1; }
-field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Version)" = 1.00 ] && [[ "$(field Depends)" == *libqt6widgets6* ]] || fail "control: $(field Version) $(field Depends)"
+control=$(dpkg-deb -f "$deb" Version Depends)
+[[ $control == *"Version: 1.00"* && $control == *libqt6widgets6* ]] || fail "control: $control"
 
 echo "lintian:"
 lintian --display-info --fail-on error,warning "$deb" || fail "lintian"

@@ -22,7 +22,7 @@ int failures = 0;
     ((ok) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #ok), ++failures, void()))
 
 HWND form;
-constexpr int one = 22, two = 2, four = 23, heart = 15, club = 13, x = 18, plus = 11, nv = 19;
+constexpr int two = 2, four = 23, heart = 15, club = 13, x = 18, plus = 11, nv = 19;
 constexpr int v = 20, ini = 21, off = 1;
 
 HWND control(int id) {
