@@ -1,7 +1,6 @@
-// Guards the calculation core: the contract notation check, the split into
-// contract and result, every score a player can key against an independent
-// scorer, and the split queries with the frequency of every split of 2 to 10
-// cards, both ways round.
+// Guards the calculation core: the notation check, every score a player can
+// key against an independent scorer, and the split queries with the frequency
+// of every split of 2 to 10 cards, both ways round.
 #include "invariants.h"
 #include "table.h"
 

@@ -173,20 +173,17 @@ private slots:
         QCOMPARE(QString::fromStdString(shown.str()), QString(expected).simplified());
     }
 
-    void pixels() {
+    void pixelsAndCentring() {
         // Twips, dots per inch, pixels: to the nearest pixel, halves up.
-        const int cases[][3] = {
+        const int pixels[][3] = {
             {3210, 96, 214}, {5520, 144, 552}, {495, 120, 41}, {2055, 120, 171}, {5, 144, 1}};
-        for (const auto& [twips, dpi, pixels] : cases)
-            QCOMPARE(quimbel::toPixels(twips, dpi), pixels);
-    }
-
-    void centring() {
+        for (const auto& [twips, dpi, shown] : pixels)
+            QCOMPARE(quimbel::toPixels(twips, dpi), shown);
         // Screen and window in twips, then the position: the difference rounded
         // half to even, then halved toward zero.
-        const double cases[][3] = {{19200, 4800, 7200}, {15361, 4800, 5280}, {4800, 4803, -1},
-                                   {4800.5, 0, 2400},   {4801.5, 0, 2401},   {4801.4, 0, 2400}};
-        for (const auto& [screen, outer, position] : cases)
+        const double centred[][3] = {{19200, 4800, 7200}, {15361, 4800, 5280}, {4800, 4803, -1},
+                                     {4800.5, 0, 2400},   {4801.5, 0, 2401},   {4801.4, 0, 2400}};
+        for (const auto& [screen, outer, position] : centred)
             QCOMPARE(quimbel::centredPosition(screen, outer), int(position));
         // In pixels: 15 twips a pixel at 96 dpi, 10 at 144.
         QCOMPARE(quimbel::centredPixels(1280, 320, 96), 480);
