@@ -80,8 +80,7 @@ private slots:
     }
 
     void workedScores() {
-        // Line, score not vulnerable, score vulnerable: the extremes, and forms
-        // the trick-by-trick cross-check below does not key.
+        // Line, then its score not vulnerable and vulnerable: extremes and odd forms.
         const auto cases = fields(R"(
             4♥CC+2 1280 1880   1NTCC+6 1760 3160   7NTCC-13 -7000 -7600   2♣C-3 -500 -800
             3NTC04 550 750     1NC= 180 180        3N= 400 600            3NT-0 400 600

@@ -88,6 +88,10 @@ private slots:
                      : widget == text1                        ? "T"
                                                               : "";
         QCOMPARE(order, QString("1234T"));
+        // The labels paint their own background: Label1, under Label2, is never seen.
+        const QImage shown = form->grab().toImage();
+        child("Label1")->hide();
+        QCOMPARE(form->grab().toImage(), shown);
         // Tab, from where the focus starts: the lines, Command1 to Command24, Text1 again.
         QStringList chain, expected{"Text1", "Text2"};
         for (QWidget* w = QApplication::focusWidget(); chain.size() < 27; w = w->nextInFocusChain())
