@@ -11,7 +11,7 @@ export CMAKE_BUILD_PARALLEL_LEVEL=2
 
 { cmake -S "$source" -B "$work/release" -DCMAKE_BUILD_TYPE=Release && cmake --build "$work/release"; } \
   >"$work/release.log" 2>&1 || { tail -40 "$work/release.log"; exit 1; }
-echo "plain Release build: $(grep -c 'warning:' "$work/release.log" || true) warnings, no error"
+echo "plain Release build: no error; compiler warnings: $(grep -c 'warning:' "$work/release.log" || true)"
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
