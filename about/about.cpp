@@ -34,9 +34,7 @@ protected:
 
 QLabel* centredLabel(QDialog* dialog, const ControlLayout& layout) {
     auto* label = new QLabel(dialog);
-    label->setObjectName(fromUtf8(layout.name));
-    label->setGeometry(pixels(layout.place));
-    applyFont(label, layout.font);
+    applyLayout(label, layout);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;
@@ -80,8 +78,7 @@ void About::load() {
     line1->setBackgroundRole(QPalette::WindowText);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), window_);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(pixels(aboutControls[3].place));
+    applyLayout(cmdOK, aboutControls[3]);
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
     QObject::connect(cmdOK, &QPushButton::clicked, window_, &QDialog::close);

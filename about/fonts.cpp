@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "qt_conversions.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <QWidget>
@@ -14,7 +16,7 @@ namespace {
 QString installedDesignFamily() {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        QString design = QString::fromLatin1(designFace);
+        const QString design = fromUtf8(designFace);
         for (const QString& candidate : QStringList{design} + QFont::substitutes(design)) {
             if (installed.contains(candidate, Qt::CaseInsensitive))
                 return candidate;
@@ -29,7 +31,7 @@ QString installedDesignFamily() {
 void installFontSubstitutes() {
     // Never "Symbol": its symbol encoding draws Latin text as Greek and has no
     // ♣ ♦ ♥ ♠ at their Unicode code points.
-    QFont::insertSubstitutions(QString::fromLatin1(designFace),
+    QFont::insertSubstitutions(fromUtf8(designFace),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Segoe UI"),
                                 QStringLiteral("DejaVu Sans")});
 }

@@ -8,10 +8,7 @@ class QWidget;
 
 namespace quimbel {
 
-// The face the windows are designed in. Where it is missing, Qt falls back
-// to the substitutes installed by installFontSubstitutes().
-inline constexpr const char* designFace = "MS Sans Serif";
-
+// Where the design face is missing, Qt falls back to these substitutes.
 void installFontSubstitutes();
 
 QFont designFont(qreal pointSize, bool bold);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fonts.h"
 #include "layout.h"
 
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <string_view>
 
@@ -18,6 +20,13 @@ inline QRect pixels(const Twips& place) {
 
 inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Names, places and fonts a control as its row of a layout table has it.
+inline void applyLayout(QWidget* widget, const ControlLayout& layout) {
+    widget->setObjectName(fromUtf8(layout.name));
+    widget->setGeometry(pixels(layout.place));
+    applyFont(widget, layout.font);
 }
 
 } // namespace quimbel

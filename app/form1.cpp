@@ -31,12 +31,8 @@ QString evaluationKeyStyle(Rgb face) {
         .arg(colour(face).name());
 }
 
-// Names, places and fonts a control as the layout table has it.
 template <typename Widget> Widget* placed(Widget* widget, std::string_view name) {
-    const ControlLayout& layout = form1Control(name);
-    widget->setObjectName(fromUtf8(name));
-    widget->setGeometry(pixels(layout.place));
-    applyFont(widget, layout.font);
+    applyLayout(widget, form1Control(name));
     return widget;
 }
 

@@ -2,12 +2,13 @@
 
 #include "display_mapping.h"
 #include "fonts.h"
+#include "qt_conversions.h"
 
 namespace quimbel {
 
 InputLineEdit::InputLineEdit(QWidget* parent)
     : QLineEdit(parent)
-    , faceName_(designFace) {
+    , faceName_(fromUtf8(designFace)) {
     // Typed text is shown as the keys would have shown it.
     connect(this, &QLineEdit::textChanged, this, &InputLineEdit::showStoredText);
 }

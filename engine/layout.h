@@ -23,7 +23,10 @@ constexpr int toPixels(int twips, int dpi) {
     return int((long(twips) * dpi + 720) / 1440);
 }
 
-// A font of the design face "MS Sans Serif"; size 0 is the window's default font.
+// The face both windows are designed in.
+inline constexpr std::string_view designFace = "MS Sans Serif";
+
+// A font of the design face; size 0 is the window's default font.
 struct FontSpec {
     double pointSize;
     bool bold;

@@ -59,13 +59,8 @@ void About::createControls(int dpi) {
 // moves to a screen of another density.
 void About::layOut(int dpi) {
     fonts_.setDpi(dpi);
-    for (std::size_t i = 0; i < aboutControls.size(); ++i) {
-        const ControlLayout& layout = aboutControls[i];
-        HWND control = GetDlgItem(window_, aboutIds[i]);
-        place(control, layout.place, dpi);
-        SendMessageW(control, WM_SETFONT,
-                     WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)), TRUE);
-    }
+    for (std::size_t i = 0; i < aboutControls.size(); ++i)
+        layOutControl(GetDlgItem(window_, aboutIds[i]), aboutControls[i], dpi, fonts_);
 }
 
 LRESULT CALLBACK About::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "layout.h"
+#include "text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -41,6 +44,6 @@ private:
     std::vector<Made> retired_;
 };
 
-inline const std::wstring designFace = L"MS Sans Serif";
+inline const std::wstring designFaceName = widen(designFace);
 
 } // namespace quimbel::win32

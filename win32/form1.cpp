@@ -18,7 +18,9 @@ COLORREF colorRef(Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-std::wstring toWide(std::u16string_view text) {
+// Windows-1252 bytes as a text box shows them.
+std::wstring shownText(std::string_view bytes) {
+    const std::u16string text = fromWindows1252(bytes);
     return {text.begin(), text.end()};
 }
 
@@ -68,7 +70,7 @@ void Form1::createControls() {
     for (const KeyDescription& key : keypad) {
         const DWORD style = WS_TABSTOP | (evaluationOf(key) ? BS_OWNERDRAW : BS_PUSHBUTTON);
         Command[std::size_t(key.number - 1)] =
-            child(L"BUTTON", toWide(fromWindows1252(key.caption)), style, commandId(key.number));
+            child(L"BUTTON", shownText(key.caption), style, commandId(key.number));
     }
     const std::wstring title = widen(quimbel::title);
     const std::pair<int, std::wstring> labels[] = {
@@ -87,20 +89,16 @@ void Form1::layOut() {
         place(button, keyPlace(key), dpi_);
         const bool suit = key.action == AppendSuit;
         SendMessageW(button, WM_SETFONT,
-                     WPARAM(fonts_.get(suit ? L"Symbol" : designFace, key.pointSize, true,
+                     WPARAM(fonts_.get(suit ? L"Symbol" : designFaceName, key.pointSize, true,
                                        suit ? SYMBOL_CHARSET : DEFAULT_CHARSET)),
                      TRUE);
     }
     const std::pair<const char*, HWND> others[] = {{"Text1", Text1},     {"Text2", Text2},
                                                    {"Label1", Label[0]}, {"Label2", Label[1]},
                                                    {"Label3", Label[2]}, {"Label4", Label[3]}};
-    for (const auto& [name, control] : others) {
-        const ControlLayout& layout = form1Control(name);
-        place(control, layout.place, dpi_);
-        SendMessageW(control, WM_SETFONT,
-                     WPARAM(fonts_.get(designFace, layout.font.pointSize, layout.font.bold)), TRUE);
-    }
-    if (text1Face_ != designFace)
+    for (const auto& [name, control] : others)
+        layOutControl(control, form1Control(name), dpi_, fonts_);
+    if (text1Face_ != designFaceName)
         SendMessageW(Text1, WM_SETFONT, WPARAM(text1Font()), TRUE);
 }
 
@@ -166,7 +164,7 @@ void Form1::onCommand(int id, int code) {
 
 // Keeps the line in the Windows-1252 code page, then runs the length guard.
 void Form1::Text1_Change() {
-    const std::wstring held = toWide(fromWindows1252(read()));
+    const std::wstring held = shownText(read());
     if (held != windowText(Text1)) {
         DWORD caret = 0;
         SendMessageW(Text1, EM_GETSEL, WPARAM(&caret), 0);
@@ -211,7 +209,7 @@ std::string Form1::read() const {
 }
 
 void Form1::write(const std::string& text) {
-    const std::wstring shown = toWide(fromWindows1252(text));
+    const std::wstring shown = shownText(text);
     SetWindowTextW(Text1, shown.c_str());
     // Typing goes on at the end, as after a key on a pocket calculator.
     SendMessageW(Text1, EM_SETSEL, shown.size(), LPARAM(shown.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fonts.h"
 #include "layout.h"
 
 #include <windows.h>
@@ -23,6 +24,13 @@ inline void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC
 inline void place(HWND control, const Twips& twips, int dpi) {
     MoveWindow(control, toPixels(twips.left, dpi), toPixels(twips.top, dpi),
                toPixels(twips.width, dpi), toPixels(twips.height, dpi), TRUE);
+}
+
+// Places a control and gives it its font, as its row of a layout table has them.
+inline void layOutControl(HWND control, const ControlLayout& layout, int dpi, Fonts& fonts) {
+    place(control, layout.place, dpi);
+    SendMessageW(control, WM_SETFONT,
+                 WPARAM(fonts.get(designFaceName, layout.font.pointSize, layout.font.bold)), TRUE);
 }
 
 } // namespace quimbel::win32
