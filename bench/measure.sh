@@ -4,7 +4,7 @@
 set -euo pipefail
 runs=$1
 timer="taskset -c 1 build/default/bench/window_timer"
-programs=(build/default/app/quimbel build/default/bench/bare_window /usr/bin/xcalc)
+programs=(build/default/qt/quimbel build/default/bench/bare_window /usr/bin/xcalc)
 names=(quimbel bare-qt xcalc)
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT

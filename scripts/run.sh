@@ -8,7 +8,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target quimbel
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "QUIMBEL needs a graphical display and none was found; run it under a virtual one with: xvfb-run build/default/app/quimbel" >&2
+  echo "QUIMBEL needs a graphical display and none was found; run it under a virtual one with: xvfb-run build/default/qt/quimbel" >&2
   exit 1
 fi
-exec build/default/app/quimbel
+exec build/default/qt/quimbel

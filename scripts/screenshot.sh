@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh imagemagick
 cmake --preset default >/dev/null
 cmake --build --preset default --target quimbel_screenshot
-QT_QPA_PLATFORM=offscreen build/default/app/quimbel_screenshot docs/quimbel.png
+QT_QPA_PLATFORM=offscreen build/default/qt/quimbel_screenshot docs/quimbel.png
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows

@@ -2,6 +2,7 @@
 
 #include "centring.h"
 #include "control_ids.h"
+#include "identity.h"
 #include "layout.h"
 #include "text.h"
 #include "window_basics.h"
@@ -114,7 +115,7 @@ void About::setHeading(std::string_view text) {
 }
 
 void About::setCopyright(std::string_view text) {
-    setLabel(lblCopyrightId, std::string("Copyright © ").append(text));
+    setLabel(lblCopyrightId, std::string(copyrightPrefix).append(text));
 }
 
 void About::Display() {

@@ -3,6 +3,7 @@
 // arithmetic both windows are built from: twips, pixels, the About box's centring, the code page.
 #include "calculator.h"
 #include "centring.h"
+#include "display_mapping.h"
 #include "help_text.h"
 #include "keypad.h"
 #include "layout.h"
@@ -202,6 +203,25 @@ private slots:
         QCOMPARE(quimbel::toWindows1252(u"🂡4\xD800x\xDC00🂡"), "?4?x??");
         QCOMPARE(quimbel::toWindows1252(u"x🂡\xD800\xDC00\xDBFF\xDFFF\xFB01"), "x????");
         QCOMPARE(quimbel::fromWindows1252("4\xA9\x80"), u"4©€");
+    }
+
+    void displayMapping() {
+        // Bytes to what a Unicode window shows: the suits always, the chi only
+        // in the "Symbol" face; and back, with one "?" for what has no byte.
+        using quimbel::toDisplay;
+        QCOMPARE(toDisplay("\xA7\xA8\xA9\xAA"
+                           "4C\x80",
+                           false),
+                 u"♣♦♥♠4C€");
+        QCOMPARE(toDisplay("4\xA9"
+                           "CC+2",
+                           true),
+                 u"4♥ΧΧ+2");
+        QCOMPARE(quimbel::fromDisplay(u"♣♦♥♠Χ§C€🂡日"), "\xA7\xA8\xA9\xAA"
+                                                       "C\xA7"
+                                                       "C\x80??");
+        QVERIFY(quimbel::isSymbolFace("Symbol") && quimbel::isSymbolFace("symbol") &&
+                !quimbel::isSymbolFace("MS Sans Serif"));
     }
 };
 

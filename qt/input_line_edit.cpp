@@ -14,11 +14,11 @@ InputLineEdit::InputLineEdit(QWidget* parent)
 }
 
 std::string InputLineEdit::read() const {
-    return fromDisplay(text());
+    return fromDisplay(text().toStdU16String());
 }
 
 void InputLineEdit::write(const std::string& bytes) {
-    setText(toDisplay(bytes, symbolFace()));
+    setText(QString::fromStdU16String(toDisplay(bytes, symbolFace())));
 }
 
 void InputLineEdit::setFaceName(const QString& faceName) {
@@ -27,11 +27,11 @@ void InputLineEdit::setFaceName(const QString& faceName) {
 }
 
 bool InputLineEdit::symbolFace() const {
-    return faceName_.compare(QLatin1String("symbol"), Qt::CaseInsensitive) == 0;
+    return isSymbolFace(faceName_.toStdString());
 }
 
 void InputLineEdit::showStoredText() {
-    const QString shown = toDisplay(read(), symbolFace());
+    const auto shown = QString::fromStdU16String(toDisplay(read(), symbolFace()));
     if (shown == text())
         return;
     const int cursor = cursorPosition();

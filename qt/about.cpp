@@ -2,6 +2,7 @@
 
 #include "centring.h"
 #include "fonts.h"
+#include "identity.h"
 #include "layout.h"
 #include "qt_conversions.h"
 
@@ -103,7 +104,7 @@ void About::setHeading(std::string_view text) {
 
 void About::setCopyright(std::string_view text) {
     load();
-    lblCopyright->setText(QStringLiteral("Copyright © ") + fromUtf8(text));
+    lblCopyright->setText(fromUtf8(copyrightPrefix) + fromUtf8(text));
 }
 
 void About::Display() {

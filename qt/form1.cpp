@@ -84,7 +84,8 @@ void Form1::createControls() {
 
 void Form1::createKeys() {
     for (const KeyDescription& key : keypad) {
-        auto* button = new QPushButton(toDisplay(key.caption, false), this);
+        auto* button =
+            new QPushButton(QString::fromStdU16String(toDisplay(key.caption, false)), this);
         button->setObjectName(QStringLiteral("Command%1").arg(key.number));
         button->setGeometry(pixels(keyPlace(key)));
         button->setFont(designFont(key.pointSize, true));
