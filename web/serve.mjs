@@ -1,0 +1,35 @@
+// A static server for the site on 127.0.0.1, for trying the page, its tests
+// and its measurements. Run alone: node serve.mjs SITE [PORT].
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
+};
+
+export function serve(root, port = 0) {
+  const server = createServer(async (request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    const file = join(root, path.endsWith('/') ? `${path}index.html` : path);
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+        'Cache-Control': 'no-cache' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  return new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
+  })));
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+  const { url } = await serve(process.argv[2], Number(process.argv[3] ?? 8000));
+  console.log(`QUIMBEL: ${url}`);
+}

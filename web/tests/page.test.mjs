@@ -1,0 +1,122 @@
+// The page as a player uses it, with real clicks and key presses in Chromium:
+// the wiring of keys, typing, boxes and OFF to the engine (whose own tests
+// carry the semantics), the layout at a phone's and a desktop's size, and an
+// axe scan.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import { desktop, launch, openCalculator, phone, serveSite } from './browser.mjs';
+
+let browser, server, page;
+before(async () => {
+  [browser, server] = await Promise.all([launch(), serveSite()]);
+  const context = await browser.newContext({ viewport: phone, hasTouch: true });
+  page = await openCalculator(context, server.url);
+});
+after(async () => Promise.all([browser?.close(), server?.close()]));
+
+// Keys by their control names' numbers, as the keypad table has them.
+const keys = { '0': 24, '1': 22, '2': 2, '3': 3, '4': 23, '5': 5, '6': 6, '7': 7, '8': 8,
+  '9': 9, '=': 10, '+': 11, '-': 12, '♣': 13, '♦': 14, '♥': 15, '♠': 16, NT: 17, X: 18,
+  NV: 19, V: 20, INI: 21, C: 4, OFF: 1 };
+async function press(sequence) {
+  for (const key of sequence.split(' ')) await page.click(`#Command${keys[key]}`);
+}
+const lines = () => page.evaluate(() => [document.getElementById('Text1').value,
+  document.getElementById('Text2').textContent,
+  getComputedStyle(document.getElementById('Text2')).backgroundColor]);
+const white = 'rgb(255, 255, 255)', red = 'rgb(192, 0, 0)', green = 'rgb(0, 192, 0)';
+
+test('keys: scores, a split, the errors, the guard, C and INI', async () => {
+  const cases = [
+    ['INI 4 ♥ X X + 2 V', '4♥ΧΧ+2', '1880', red],
+    ['NV', '4♥ΧΧ+2', '1280', green],
+    ['INI 3 - 3 V', '3-3', '36 %', red],
+    ['INI 8 ♥ = NV', '', 'Erreur', green],
+    ['INI 1 2 3 4 5 6 7 NT', '', 'erreur', white],
+    ['INI 3 NT C C', '3', '', white],
+  ];
+  for (const [sequence, ...expected] of cases) {
+    await press(sequence);
+    assert.deepEqual(await lines(), expected, sequence);
+  }
+});
+
+test('typing: shown as the keys show it, "?" for what has no byte, guarded', async () => {
+  await press('INI X');
+  await page.focus('#Text1');
+  await page.keyboard.type('2C🂡');
+  assert.deepEqual(await lines(), ['Χ2Χ?', '', white]);
+  await page.keyboard.type('=5678');
+  assert.deepEqual(await lines(), ['', 'erreur', white]);
+});
+
+// Reads the box that is open, then closes it as the player would.
+async function readBox(box, close) {
+  const dialog = page.locator(`dialog#${box}[open]`);
+  await dialog.waitFor();
+  const shown = await dialog.evaluate((d) => [...d.querySelectorAll('h2, p')].map((e) => e.innerText));
+  await close();
+  await page.locator(`dialog#${box}[open]`).waitFor({ state: 'detached' });
+  return shown;
+}
+
+test('boxes: "ici", the help, and About, which Escape and Enter leave open', async () => {
+  await press('INI 4 ♥ 4 NV');
+  assert.deepEqual(await readBox('MsgBox', () => page.click('#MsgBoxOK')), ['quimbel', 'ici']);
+  assert.deepEqual(await lines(), ['', 'Erreur', green]);
+
+  await page.click('#Label3');
+  const [title, help] = await readBox('MsgBox', () => page.keyboard.press('Escape'));
+  assert.equal(title, "Mode d'emploi de QUIMBEL");
+  assert.equal(help.split('\n').length, 6);
+  assert.match(help, /^On utilise QUIMBEL[^]*\nToute erreur de saisie dans la fenêtre du haut/);
+
+  for (let time = 0; time < 2; ++time) {
+    await page.click('#Label4');
+    const about = await readBox('About', async () => {
+      for (const key of ['Escape', 'Enter', 'Escape']) await page.keyboard.press(key);
+      assert.equal(await page.locator('dialog#About[open]').count(), 1);
+      await page.click('#cmdOK');
+    });
+    assert.deepEqual(about, ['À propos', 'QUIMBEL', 'CALCULATRICE de SCORES',
+      'Copyright © 2026 QUIMBEL. Tous droits réservés.']);
+  }
+});
+
+test('OFF turns the calculator off; a tap turns a fresh one on', async () => {
+  await press('INI X 5 - 2 V OFF');
+  assert.equal(await page.isVisible('#Form1'), false);
+  await page.mouse.click(20, 20);
+  await page.locator('#Form1').waitFor();
+  assert.deepEqual(await lines(), ['', '', white]);
+  await page.focus('#Text1');
+  await page.keyboard.type('C');
+  assert.deepEqual(await lines(), ['C', '', white]); // the design face again: no chi
+});
+
+test('every key visible without scrolling, at least 48 px high, no overflow', async () => {
+  for (const viewport of [phone, desktop, { width: 844, height: 390 }]) {
+    await page.setViewportSize(viewport);
+    const fit = await page.evaluate(() => {
+      const inside = [...document.querySelectorAll('#Keypad button, #Text1, #Text2')].every((e) => {
+        const r = e.getBoundingClientRect();
+        return r.top >= 0 && r.left >= 0 && r.bottom <= innerHeight && r.right <= innerWidth &&
+          (e.tagName !== 'BUTTON' || r.height >= 48);
+      });
+      const { scrollWidth, scrollHeight } = document.documentElement;
+      return { inside, overflows: scrollWidth > innerWidth || scrollHeight > innerHeight };
+    });
+    assert.deepEqual(fit, { inside: true, overflows: false }, JSON.stringify(viewport));
+  }
+  await page.setViewportSize(phone);
+});
+
+test('axe finds no violation', async () => {
+  await press('INI 4 ♥ X X + 2 V');
+  // Evaluated by the debugger, which the page's Content-Security-Policy allows.
+  await page.evaluate(await readFile(createRequire(import.meta.url).resolve('axe-core'), 'utf8'));
+  const { violations } = await page.evaluate(() => window.axe.run());
+  assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+});
