@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test headless: the sanitizer build, a bounded
-# fuzz run over the calculation core, the release build, then the Windows exe
-# under Wine.
+# fuzz run over the calculation core, the release build, the Windows exe under
+# Wine, then the web page in Chromium (which also makes its zip).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +12,4 @@ cmake --workflow --preset asan
 cmake --workflow --preset fuzz
 cmake --workflow --preset default
 cmake --workflow --preset windows
+cmake --workflow --preset web
