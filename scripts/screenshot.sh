@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the calculator as the README shows it: the Qt window offscreen into
-# docs/quimbel.png, and quimbel.exe under Wine, showing 4♥XX+2 and its
-# score, into docs/quimbel-windows.png.
+# docs/quimbel.png, quimbel.exe under Wine, showing 4♥XX+2 and its score,
+# into docs/quimbel-windows.png, and the web page at a phone's size, showing
+# the same, into docs/quimbel-web.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,4 +18,8 @@ prefix=build/windows/win32/tests/wineprefix
 scripts/wine.sh test "$prefix" 96 build/windows/win32/quimbel_screenshot.exe \
   "Z:$PWD/build/windows/quimbel.bmp"
 convert build/windows/quimbel.bmp docs/quimbel-windows.png
-echo "docs/quimbel.png docs/quimbel-windows.png"
+
+cmake --preset web >/dev/null
+cmake --build --preset web
+QUIMBEL_SITE=build/web/web/site node web/screenshot.mjs docs/quimbel-web.png
+echo "docs/quimbel.png docs/quimbel-windows.png docs/quimbel-web.png"

@@ -25,14 +25,17 @@ def png(size, heart_width):
             hits = sum(inside_heart((column + dx - size / 2) / (heart_width / 2.4),
                                     (size / 2 - (row + dy)) / (heart_width / 2.4) + 0.15)
                        for dx in (0.25, 0.75) for dy in (0.25, 0.75))
-            line += bytes(round((h * hits + f * (4 - hits)) / 4) for h, f in zip(HEART, FACE))
+            line.append(hits)
         rows.append(bytes(line))
+    # Five shades, from the face (no sample in the heart) to the heart (all four).
+    palette = b"".join(bytes(round((h * hits + f * (4 - hits)) / 4) for h, f in zip(HEART, FACE))
+                       for hits in range(5))
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+    header = struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"PLTE", palette) +
             chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
 
 

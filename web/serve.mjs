@@ -1,7 +1,7 @@
 // A static server for the site on 127.0.0.1, for trying the page, its tests
 // and its measurements. Run alone: node serve.mjs SITE [PORT].
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -10,21 +10,29 @@ const types = {
   '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
 };
 
+// `served` lists the body of every answer, for measuring what a visit costs.
 export function serve(root, port = 0) {
+  const served = [];
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     const file = join(root, path.endsWith('/') ? `${path}index.html` : path);
     try {
+      // Revalidated on every use, so a rebuilt site shows at once.
+      const { mtimeMs, size } = await stat(file);
+      const tag = `"${mtimeMs.toString(36)}-${size.toString(36)}"`;
+      const headers = { ETag: tag, 'Cache-Control': 'no-cache' };
+      if (request.headers['if-none-match'] === tag) return response.writeHead(304, headers).end();
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-        'Cache-Control': 'no-cache' });
+      response.writeHead(200, { ...headers, 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
+      served.push(body);
     } catch {
       response.writeHead(404).end();
     }
   });
   return new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve({
     url: `http://127.0.0.1:${server.address().port}/`,
+    served,
     close: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
   })));
 }
