@@ -61,6 +61,11 @@ inline constexpr std::array<KeyDescription, 24> keypad{{
 
 static_assert(keypad[12].caption[0] == club && keypad[15].caption[0] == spade);
 
+// What a screen reader says for a key: its French name, or else its caption.
+constexpr std::string_view spokenName(const KeyDescription& key) {
+    return key.accessibleName ? key.accessibleName : key.caption;
+}
+
 constexpr const KeyDescription& key(int number) {
     return keypad[std::size_t(number - 1)];
 }

@@ -48,6 +48,10 @@ constexpr Twips keyPlace(const KeyDescription& key) {
 
 inline constexpr std::string_view title = "Q U I M B E L";
 
+// What a screen reader calls the input line and the result line (UTF-8).
+inline constexpr std::string_view text1Name = "saisie";
+inline constexpr std::string_view text2Name = "résultat";
+
 // The rest of Form1, from the top of the stacking order down: the two lines,
 // then the labels, which every key and line covers.
 inline constexpr std::array<ControlLayout, 6> form1Controls{{

@@ -76,10 +76,10 @@ void Form1::createControls() {
     connect(Label4, &ClickableLabel::clicked, this, [this] { calculator_.Label4_Click(); });
 
     Text1 = placed(new InputLineEdit(this), "Text1");
-    Text1->setAccessibleName(QStringLiteral("saisie"));
+    Text1->setAccessibleName(fromUtf8(text1Name));
     connect(Text1, &QLineEdit::textChanged, this, [this] { calculator_.Text1_Change(); });
     Text2 = placed(new QLineEdit(this), "Text2");
-    Text2->setAccessibleName(QStringLiteral("résultat"));
+    Text2->setAccessibleName(fromUtf8(text2Name));
 }
 
 void Form1::createKeys() {
@@ -90,8 +90,7 @@ void Form1::createKeys() {
         button->setGeometry(pixels(keyPlace(key)));
         button->setFont(designFont(key.pointSize, true));
         button->setAutoDefault(false);
-        if (key.accessibleName)
-            button->setAccessibleName(QString::fromUtf8(key.accessibleName));
+        button->setAccessibleName(fromUtf8(spokenName(key)));
         if (const auto evaluation = evaluationOf(key))
             button->setStyleSheet(evaluationKeyStyle(*resultColour(*evaluation)));
         connect(button, &QPushButton::clicked, this,

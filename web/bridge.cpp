@@ -42,7 +42,7 @@ val design() {
         shown.set("id", "Command" + std::to_string(key.number));
         shown.set("number", key.number);
         shown.set("caption", toDisplay(key.caption, false));
-        shown.set("name", key.accessibleName ? val(std::string(key.accessibleName)) : val::null());
+        shown.set("name", std::string(spokenName(key)));
         shown.set("place", pixels(keyPlace(key)));
         shown.set("size", pixelSize(key.pointSize));
         if (const auto evaluation = evaluationOf(key)) {
@@ -63,6 +63,8 @@ val design() {
     val texts = val::object();
     texts.set("title", std::string(title));
     texts.set("copyright", std::string(copyrightNotice));
+    texts.set("Text1", std::string(text1Name));
+    texts.set("Text2", std::string(text2Name));
     val whole = val::object();
     whole.set("keys", keys);
     whole.set("controls", controls);

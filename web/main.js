@@ -62,6 +62,7 @@ for (const [name, control] of Object.entries(design.controls)) {
 }
 $('Label3').textContent = design.texts.title;
 $('Label4').textContent = design.texts.copyright;
+for (const line of ['Text1', 'Text2']) $(line).setAttribute('aria-label', design.texts[line]);
 
 const keypad = $('Keypad');
 for (const key of design.keys) {
@@ -69,7 +70,7 @@ for (const key of design.keys) {
   button.type = 'button';
   button.id = key.id;
   button.textContent = key.caption;
-  if (key.name) button.setAttribute('aria-label', key.name);
+  button.setAttribute('aria-label', key.name);
   if (key.face) button.style.setProperty('--face', key.face);
   place(button, key.place, key.size);
   button.addEventListener('click', () => calculator.press(key.number));

@@ -9,6 +9,9 @@ constexpr int commandId(int number) {
 }
 constexpr int text1Id = 201;
 constexpr int text2Id = 202;
+// Hidden labels that name the two lines for screen readers.
+constexpr int text1NameId = 211;
+constexpr int text2NameId = 212;
 constexpr int labelId(int number) {
     return 300 + number; // Label1 to Label4: 301 to 304
 }

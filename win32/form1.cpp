@@ -60,24 +60,29 @@ void Form1::createControls() {
     const auto child = [this](const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
         // Text boxes have the standard sunken border.
         const DWORD sunken = std::wstring_view(kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
-        return CreateWindowExW(sunken, kind, text.c_str(),
-                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
-                               HMENU(INT_PTR(id)), instance_, nullptr);
+        return CreateWindowExW(sunken, kind, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0,
+                               0, 0, hwnd_, HMENU(INT_PTR(id)), instance_, nullptr);
     };
-    const DWORD line = WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+    // A screen reader names a text box after the label just above it in the
+    // stacking order, even a hidden one.
+    const DWORD line = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+    child(L"STATIC", widen(text1Name), 0, text1NameId);
     Text1 = child(L"EDIT", L"", line, text1Id);
+    child(L"STATIC", widen(text2Name), 0, text2NameId);
     Text2 = child(L"EDIT", L"", line, text2Id);
-    for (const KeyDescription& key : keypad) {
-        const DWORD style = WS_TABSTOP | (evaluationOf(key) ? BS_OWNERDRAW : BS_PUSHBUTTON);
+    // A key's text is what a screen reader says; its face is drawn from its
+    // caption (drawKey).
+    for (const KeyDescription& key : keypad)
         Command[std::size_t(key.number - 1)] =
-            child(L"BUTTON", shownText(key.caption), style, commandId(key.number));
-    }
+            child(L"BUTTON", widen(spokenName(key)), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                  commandId(key.number));
     const std::wstring title = widen(quimbel::title);
     const std::pair<int, std::wstring> labels[] = {
         {4, widen(copyrightNotice)}, {3, title}, {2, L""}, {1, L"   " + title + L"   "}};
     for (const auto& [number, text] : labels) {
         const DWORD notify = number >= 3 ? SS_NOTIFY : 0; // only the title and the notice
-        Label[std::size_t(number - 1)] = child(L"STATIC", text, SS_LEFT | notify, labelId(number));
+        Label[std::size_t(number - 1)] =
+            child(L"STATIC", text, WS_VISIBLE | SS_LEFT | notify, labelId(number));
     }
 }
 
@@ -131,7 +136,7 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DRAWITEM:
-        drawEvaluationKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        drawKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_DPICHANGED: {
         dpi_ = LOWORD(wParam);
@@ -180,24 +185,41 @@ HBRUSH Form1::brush(ResultBackground background) const {
     return background == ResultBackground::Vulnerable ? vulnerableBrush_ : notVulnerableBrush_;
 }
 
-// V and NV: the whole face in their colour, the caption in the button-text colour.
-void Form1::drawEvaluationKey(const DRAWITEMSTRUCT& item) const {
+// A key's face as a push button draws it, with the caption from the keypad
+// table; V and NV fill theirs with their colour. The caption keeps the
+// button-text colour.
+void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
+    const KeyDescription& drawn = key(int(item.CtlID) - commandId(0));
     const bool pressed = item.itemState & ODS_SELECTED;
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, brush(*evaluationOf(key(int(item.CtlID) - commandId(0)))));
-    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    if (pressed)
-        OffsetRect(&face, 1, 1);
-    const std::wstring caption = windowText(item.hwndItem);
+    const auto evaluation = evaluationOf(drawn);
+    if (evaluation) {
+        FillRect(item.hDC, &face, brush(*evaluation));
+        DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    } else {
+        DrawFrameControl(item.hDC, &face, DFC_BUTTON,
+                         DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    }
+    const std::wstring caption = shownText(drawn.caption);
     const HGDIOBJ previous =
         SelectObject(item.hDC, HGDIOBJ(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    // Laid out as a push button lays out its label: measured with the
+    // flags it is drawn with, then centred in the face.
+    constexpr UINT flags = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
+    RECT label = face;
+    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &label, flags | DT_CALCRECT);
+    OffsetRect(&label, (face.right - face.left - (label.right - label.left)) / 2,
+               (face.bottom - face.top - (label.bottom - label.top)) / 2);
+    if (pressed)
+        OffsetRect(&label, 1, 1);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
-    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &face,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &label, flags);
     SelectObject(item.hDC, previous);
     if (item.itemState & ODS_FOCUS) {
-        InflateRect(&face, -4, -4);
+        // Inside the coloured face's edge on V and NV, as a push button's elsewhere.
+        const int inset = evaluation ? -4 : -2;
+        InflateRect(&face, inset, inset);
         DrawFocusRect(item.hDC, &face);
     }
 }

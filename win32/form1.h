@@ -35,7 +35,7 @@ private:
     void onCommand(int id, int code);
     void Text1_Change();
     HBRUSH brush(ResultBackground background) const;
-    void drawEvaluationKey(const DRAWITEMSTRUCT& item) const;
+    void drawKey(const DRAWITEMSTRUCT& item) const;
 
     // CalculatorWindow
     std::string read() const override;

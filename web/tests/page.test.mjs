@@ -16,15 +16,16 @@ before(async () => {
 });
 after(async () => Promise.all([browser?.close(), server?.close()]));
 
-// Keys by their control names' numbers, as the keypad table has them.
-const keys = { '0': 24, '1': 22, '2': 2, '3': 3, '4': 23, '5': 5, '6': 6, '7': 7, '8': 8,
-  '9': 9, '=': 10, '+': 11, '-': 12, '♣': 13, '♦': 14, '♥': 15, '♠': 16, NT: 17, X: 18,
-  NV: 19, V: 20, INI: 21, C: 4, OFF: 1 };
+// Keys by what a screen reader calls them; digits and signs by their captions.
+const names = { '♣': 'trèfle', '♦': 'carreau', '♥': 'cœur', '♠': 'pique', NT: 'sans-atout',
+  X: 'contre', NV: 'non vulnérable', V: 'vulnérable', INI: 'remise à zéro', C: 'efface',
+  OFF: 'arrêt' };
 async function press(sequence) {
-  for (const key of sequence.split(' ')) await page.click(`#Command${keys[key]}`);
+  for (const key of sequence.split(' '))
+    await page.getByRole('button', { name: names[key] ?? key, exact: true }).click();
 }
 const lines = () => page.evaluate(() => [document.getElementById('Text1').value,
-  document.getElementById('Text2').textContent,
+  document.querySelector('[aria-label="résultat"][aria-live]').textContent,
   getComputedStyle(document.getElementById('Text2')).backgroundColor]);
 const white = 'rgb(255, 255, 255)', red = 'rgb(192, 0, 0)', green = 'rgb(0, 192, 0)';
 
@@ -45,7 +46,7 @@ test('keys: scores, a split, the errors, the guard, C and INI', async () => {
 
 test('typing: shown as the keys show it, "?" for what has no byte, guarded', async () => {
   await press('INI X');
-  await page.focus('#Text1');
+  await page.getByRole('textbox', { name: 'saisie' }).focus();
   await page.keyboard.type('2C🂡');
   assert.deepEqual(await lines(), ['Χ2Χ?', '', white]);
   await page.keyboard.type('=5678');

@@ -1,12 +1,20 @@
 // Guards what is the Win32 window's own: control places at the system's DPI,
-// fonts, colours, wiring to the engine, the message boxes and the About box,
-// and OFF's exit status from the real exe. Driven through messages, as
-// automation drives a window; a timer closes every modal box.
+// fonts, colours, key faces, what a screen reader hears, wiring to the
+// engine, the message boxes and the About box, and the real exe from outside:
+// its names, and OFF's exit status. Driven through messages, as automation
+// drives a window; a timer closes every modal box.
 #include "centring.h"
 #include "control_ids.h"
 #include "form1.h"
 #include "help_text.h"
+#include "keypad.h"
 #include "text.h"
+#include "windows1252.h"
+
+// MinGW's own copy of IID_IAccessible makes every call fail: define it here.
+#include <initguid.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <functional>
@@ -114,8 +122,9 @@ void layout() {
     CHECK(placedAt(text1Id, 24, 24, 137, 33) && placedAt(text2Id, 24, 64, 137, 33));
     CHECK(placedAt(commandId(off), 8, 112, 33, 25) && placedAt(commandId(v), 176, 312, 33, 25));
     CHECK(placedAt(labelId(2), 0, 0, 217, 329) && placedAt(labelId(4), 48, 344, 121, 25));
-    // Stacking, which Tab follows: the lines, Command1 to 24, Label4 to Label1.
-    std::vector<int> order, expected{text1Id, text2Id};
+    // Stacking, which Tab follows: the lines, each under the hidden label that
+    // names it, Command1 to 24, Label4 to Label1.
+    std::vector<int> order, expected{text1NameId, text1Id, text2NameId, text2Id};
     for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         order.push_back(GetDlgCtrlID(child));
     for (int n = 1; n <= 28; ++n)
@@ -123,10 +132,87 @@ void layout() {
     CHECK(order == expected && GetFocus() == control(text1Id));
     CHECK(GetNextDlgTabItem(form, control(commandId(24)), FALSE) == control(text1Id));
 
-    CHECK(font(commandId(club)) == L"Symbol 2 700 13" && text(commandId(club)) == L"\u00A7");
-    CHECK(font(commandId(plus)) == L"MS Sans Serif 1 700 16" &&
-          text(commandId(heart)) == L"\u00A9");
+    CHECK(font(commandId(club)) == L"Symbol 2 700 13" &&
+          font(commandId(heart)) == font(commandId(club)));
+    CHECK(font(commandId(plus)) == L"MS Sans Serif 1 700 16");
     CHECK(font(labelId(4)) == L"MS Sans Serif 1 400 11" && text(labelId(3)) == L"Q U I M B E L");
+}
+
+// What a screen reader hears for a control, as it asks from any process.
+std::wstring accessibleName(HWND window) {
+    std::wstring name = L"(none)";
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        return L"(no object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (object->get_accName(self, &text) == S_OK && text)
+        name = text;
+    SysFreeString(text);
+    object->Release();
+    return name;
+}
+
+// Command1 to Command24, then Text1 and Text2, by what a screen reader says.
+std::wstring namesHeard(HWND window) {
+    std::wstring heard;
+    for (int n = 1; n <= 26; ++n)
+        heard +=
+            accessibleName(GetDlgItem(window, n <= 24 ? commandId(n) : text1Id + n - 25)) + L"|";
+    return heard;
+}
+const std::wstring namesExpected =
+    L"arrêt|2|3|efface|5|6|7|8|9|=|+|-|trèfle|carreau|cœur|pique|sans-atout|contre|"
+    L"non vulnérable|vulnérable|remise à zéro|1|4|0|saisie|résultat|";
+
+// A control's client area as it paints itself.
+std::vector<COLORREF> picture(HWND window) {
+    RECT size;
+    GetClientRect(window, &size);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.right, size.bottom);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageW(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size.bottom; ++y)
+        for (int x = 0; x < size.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+void screenReader() {
+    const std::wstring heard = namesHeard(form);
+    CHECK(heard == namesExpected);
+    if (heard != namesExpected)
+        std::printf("heard %ls\n", heard.c_str());
+    // Each key but V and NV looks as a standard push button showing its
+    // caption in its font: the suits in "Symbol".
+    for (const quimbel::KeyDescription& key : quimbel::keypad) {
+        if (quimbel::evaluationOf(key))
+            continue;
+        HWND drawn = control(commandId(key.number));
+        RECT size;
+        GetClientRect(drawn, &size);
+        const std::u16string caption = quimbel::fromWindows1252(key.caption);
+        HWND standard =
+            CreateWindowExW(0, L"BUTTON", std::wstring(caption.begin(), caption.end()).c_str(),
+                            WS_CHILD | BS_PUSHBUTTON, 0, 0, size.right, size.bottom, form, nullptr,
+                            nullptr, nullptr);
+        SendMessageW(standard, WM_SETFONT, SendMessageW(drawn, WM_GETFONT, 0, 0), FALSE);
+        const bool same = picture(drawn) == picture(standard);
+        CHECK(same);
+        if (!same)
+            std::printf("key %d looks unlike a standard button\n", key.number);
+        DestroyWindow(standard);
+    }
 }
 
 void keys() {
@@ -194,11 +280,13 @@ void boxes() {
               at.top == centred(SM_CYSCREEN, at.bottom - at.top));
 }
 
-// The real exe, driven from outside: it starts, and OFF ends it with status 0.
+// The real exe, driven from outside: it starts, a screen reader hears its
+// names from this other process, and OFF ends it with status 0.
 void exe(const wchar_t* path) {
     const auto process = HANDLE(_wspawnl(_P_NOWAIT, path, L"quimbel.exe", nullptr));
     for (int i = 0; i < 200 && !IsWindowVisible(FindWindowW(L"Form1", nullptr)); ++i)
         Sleep(50);
+    CHECK(namesHeard(FindWindowW(L"Form1", nullptr)) == namesExpected);
     PostMessageW(GetDlgItem(FindWindowW(L"Form1", nullptr), commandId(off)), BM_CLICK, 0, 0);
     DWORD status = 1;
     CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
@@ -208,6 +296,7 @@ void exe(const wchar_t* path) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    CoInitialize(nullptr);
     if (argc == 3 && std::wstring(argv[1]) == L"exe") {
         exe(argv[2]);
     } else {
@@ -221,6 +310,7 @@ int wmain(int argc, wchar_t** argv) {
         SetTimer(nullptr, 0, 20, watchModal);
         std::printf("at %u dpi\n", GetDpiForSystem());
         layout();
+        screenReader();
         keys();
         boxes();
     }
