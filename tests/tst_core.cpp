@@ -84,7 +84,7 @@ private slots:
         const auto cases = fields(R"(
             4♥CC+2 1280 1880   1NTCC+6 1760 3160   7NTCC-13 -7000 -7600   2♣C-3 -500 -800
             3NTC04 550 750     1NC= 180 180        3N= 400 600            3NT-0 400 600
-            4♥CC-00 880 1080   3NTC-0 550 750      4♥C=+2 590 790)");
+            4♥CC-00 880 1080   3NTC-0 550 750      4♥C=+2 590 790         7NT-130 -650 -1300)");
         for (std::size_t i = 0; i < cases.size(); i += 3) {
             QCOMPARE(scoreOf(cases[i], false), cases[i + 1]);
             QCOMPARE(scoreOf(cases[i], true), cases[i + 2]);
