@@ -44,6 +44,7 @@ const page = {
     if (matchMedia('(display-mode: standalone)').matches) window.close();
     form.hidden = true;
     $('Off').hidden = false;
+    $('Off').focus();
   },
 };
 const resetAbout = () => Object.entries(aboutPlaceholders).forEach(([id, text]) => page.setAboutText(id, text));
@@ -89,7 +90,7 @@ about.addEventListener('keydown', (event) => {
   if (event.key === 'Escape' || event.key === 'Enter') event.preventDefault();
 });
 
-// Off: a tap anywhere turns a fresh calculator on.
+// Off: a tap anywhere, or Enter, turns a fresh calculator on.
 $('Off').addEventListener('click', () => {
   calculator.delete();
   calculator = new engine.Calculator(page);
@@ -98,6 +99,7 @@ $('Off').addEventListener('click', () => {
   page.setResultBackground('');
   $('Off').hidden = true;
   form.hidden = false;
+  text1.focus();
 });
 
 form.inert = false;
