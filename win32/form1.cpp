@@ -203,18 +203,12 @@ void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
     const std::wstring caption = shownText(drawn.caption);
     const HGDIOBJ previous =
         SelectObject(item.hDC, HGDIOBJ(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
-    // Laid out as a push button lays out its label: measured with the
-    // flags it is drawn with, then centred in the face.
-    constexpr UINT flags = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX;
-    RECT label = face;
-    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &label, flags | DT_CALCRECT);
-    OffsetRect(&label, (face.right - face.left - (label.right - label.left)) / 2,
-               (face.bottom - face.top - (label.bottom - label.top)) / 2);
     if (pressed)
-        OffsetRect(&label, 1, 1);
+        OffsetRect(&face, 1, 1);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
-    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &label, flags);
+    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &face,
+              DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
     SelectObject(item.hDC, previous);
     if (item.itemState & ODS_FOCUS) {
         // Inside the coloured face's edge on V and NV, as a push button's elsewhere.

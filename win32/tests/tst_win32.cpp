@@ -168,24 +168,45 @@ const std::wstring namesExpected =
     L"arrêt|2|3|efface|5|6|7|8|9|=|+|-|trèfle|carreau|cœur|pique|sans-atout|contre|"
     L"non vulnérable|vulnérable|remise à zéro|1|4|0|saisie|résultat|";
 
-// A control's client area as it paints itself.
-std::vector<COLORREF> picture(HWND window) {
-    RECT size;
-    GetClientRect(window, &size);
+// Pixels row by row, as painted into a fresh bitmap.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+};
+
+Picture painted(int width, int height, const std::function<void(HDC)>& paint) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.right, size.bottom);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     const HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageW(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < size.bottom; ++y)
-        for (int x = 0; x < size.right; ++x)
-            pixels.push_back(GetPixel(dc, x, y));
+    paint(dc);
+    Picture picture{width, height, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.pixels.push_back(GetPixel(dc, x, y));
     SelectObject(dc, previous);
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-    return pixels;
+    return picture;
+}
+
+// Whether `part` stands somewhere in `whole`, pixel for pixel.
+bool contains(const Picture& whole, const Picture& part) {
+    const auto row = [](const Picture& p, int x, int y) {
+        return p.pixels.begin() + y * p.width + x;
+    };
+    for (int top = 0; top + part.height <= whole.height; ++top)
+        for (int left = 0; left + part.width <= whole.width; ++left) {
+            int y = 0;
+            while (y < part.height &&
+                   std::equal(row(part, 0, y), row(part, part.width, y), row(whole, left, top + y)))
+                ++y;
+            if (y == part.height)
+                return true;
+        }
+    return false;
 }
 
 void screenReader() {
@@ -193,25 +214,39 @@ void screenReader() {
     CHECK(heard == namesExpected);
     if (heard != namesExpected)
         std::printf("heard %ls\n", heard.c_str());
-    // Each key but V and NV looks as a standard push button showing its
-    // caption in its font: the suits in "Symbol".
+    // What a sighted user sees: each key's face shows its caption, drawn in
+    // the key's font (the suits in "Symbol") on the key's face colour.
     for (const quimbel::KeyDescription& key : quimbel::keypad) {
-        if (quimbel::evaluationOf(key))
-            continue;
         HWND drawn = control(commandId(key.number));
         RECT size;
         GetClientRect(drawn, &size);
-        const std::u16string caption = quimbel::fromWindows1252(key.caption);
-        HWND standard =
-            CreateWindowExW(0, L"BUTTON", std::wstring(caption.begin(), caption.end()).c_str(),
-                            WS_CHILD | BS_PUSHBUTTON, 0, 0, size.right, size.bottom, form, nullptr,
-                            nullptr, nullptr);
-        SendMessageW(standard, WM_SETFONT, SendMessageW(drawn, WM_GETFONT, 0, 0), FALSE);
-        const bool same = picture(drawn) == picture(standard);
-        CHECK(same);
-        if (!same)
-            std::printf("key %d looks unlike a standard button\n", key.number);
-        DestroyWindow(standard);
+        const Picture face = painted(size.right, size.bottom, [&](HDC dc) {
+            SendMessageW(drawn, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+        });
+        const std::u16string text = quimbel::fromWindows1252(key.caption);
+        const std::wstring caption(text.begin(), text.end());
+        const auto font = HGDIOBJ(SendMessageW(drawn, WM_GETFONT, 0, 0));
+        const auto colour = quimbel::evaluationOf(key);
+        const auto rgb = colour ? quimbel::resultColour(*colour) : std::nullopt;
+        const HBRUSH brush = rgb ? CreateSolidBrush(RGB(rgb->red, rgb->green, rgb->blue))
+                                 : GetSysColorBrush(COLOR_BTNFACE);
+        RECT line{};
+        painted(1, 1, [&](HDC dc) {
+            SelectObject(dc, font);
+            DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        });
+        const Picture glyphs = painted(line.right, line.bottom, [&](HDC dc) {
+            FillRect(dc, &line, brush);
+            SelectObject(dc, font);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX);
+        });
+        if (rgb)
+            DeleteObject(brush);
+        CHECK(contains(face, glyphs));
+        if (!contains(face, glyphs))
+            std::printf("Command%d does not show its caption\n", key.number);
     }
 }
 
