@@ -8,6 +8,9 @@
 #include "window_basics.h"
 #include "windows1252.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 namespace quimbel::win32 {
 
 namespace {
@@ -196,6 +199,10 @@ void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
     if (evaluation) {
         FillRect(item.hDC, &face, brush(*evaluation));
         DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    } else if (const HTHEME theme = GetWindowTheme(item.hwndItem)) {
+        // A button of the themed common controls: as the visual style draws one.
+        DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, pressed ? PBS_PRESSED : PBS_NORMAL,
+                            &face, nullptr);
     } else {
         DrawFrameControl(item.hDC, &face, DFC_BUTTON,
                          DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));

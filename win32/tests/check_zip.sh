@@ -22,5 +22,5 @@ done
 dlls=$("$objdump" -p quimbel.exe | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '\n' ' ')
 echo "quimbel.exe ($(stat -c %s quimbel.exe) bytes) imports: $dlls"
 for dll in $dlls; do
-  case "${dll,,}" in kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;; *) exit 1 ;; esac
+  case "${dll,,}" in kernel32.dll | user32.dll | gdi32.dll | uxtheme.dll | msvcrt.dll) ;; *) exit 1 ;; esac
 done
