@@ -200,7 +200,9 @@ void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
         FillRect(item.hDC, &face, brush(*evaluation));
         DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     } else if (const HTHEME theme = GetWindowTheme(item.hwndItem)) {
-        // A button of the themed common controls: as the visual style draws one.
+        // A button of the themed common controls: as the visual style draws
+        // one, the window showing through its rounded corners.
+        DrawThemeParentBackground(item.hwndItem, item.hDC, &face);
         DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, pressed ? PBS_PRESSED : PBS_NORMAL,
                             &face, nullptr);
     } else {

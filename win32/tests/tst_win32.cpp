@@ -15,6 +15,7 @@
 #include <initguid.h>
 
 #include <oleacc.h>
+#include <uxtheme.h>
 
 #include <cstdio>
 #include <functional>
@@ -214,38 +215,55 @@ void screenReader() {
     CHECK(heard == namesExpected);
     if (heard != namesExpected)
         std::printf("heard %ls\n", heard.c_str());
-    // What a sighted user sees: each key's face shows its caption, drawn in
-    // the key's font (the suits in "Symbol") on the key's face colour.
+    // What a sighted user sees. With themed common controls, each key but V
+    // and NV is the very picture of a push button showing its caption; with
+    // classic ones, and for V and NV, the key shows its caption in its font
+    // (the suits in "Symbol") on its face colour.
     for (const quimbel::KeyDescription& key : quimbel::keypad) {
         HWND drawn = control(commandId(key.number));
         RECT size;
         GetClientRect(drawn, &size);
-        const Picture face = painted(size.right, size.bottom, [&](HDC dc) {
-            SendMessageW(drawn, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-        });
+        const auto print = [&](HWND window) {
+            return painted(size.right, size.bottom, [&](HDC dc) {
+                SendMessageW(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+            });
+        };
+        const Picture face = print(drawn);
         const std::u16string text = quimbel::fromWindows1252(key.caption);
         const std::wstring caption(text.begin(), text.end());
         const auto font = HGDIOBJ(SendMessageW(drawn, WM_GETFONT, 0, 0));
         const auto colour = quimbel::evaluationOf(key);
-        const auto rgb = colour ? quimbel::resultColour(*colour) : std::nullopt;
-        const HBRUSH brush = rgb ? CreateSolidBrush(RGB(rgb->red, rgb->green, rgb->blue))
-                                 : GetSysColorBrush(COLOR_BTNFACE);
-        RECT line{};
-        painted(1, 1, [&](HDC dc) {
-            SelectObject(dc, font);
-            DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-        });
-        const Picture glyphs = painted(line.right, line.bottom, [&](HDC dc) {
-            FillRect(dc, &line, brush);
-            SelectObject(dc, font);
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-            DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX);
-        });
-        if (rgb)
-            DeleteObject(brush);
-        CHECK(contains(face, glyphs));
-        if (!contains(face, glyphs))
+        bool shown = false;
+        if (GetWindowTheme(drawn) && !colour) {
+            HWND standard =
+                CreateWindowExW(0, L"BUTTON", caption.c_str(), WS_CHILD | BS_PUSHBUTTON, 0, 0,
+                                size.right, size.bottom, form, nullptr, nullptr, nullptr);
+            SendMessageW(standard, WM_SETFONT, WPARAM(font), FALSE);
+            shown = print(standard).pixels == face.pixels;
+            DestroyWindow(standard);
+        } else {
+            const auto rgb = colour ? quimbel::resultColour(*colour) : std::nullopt;
+            const HBRUSH brush = rgb ? CreateSolidBrush(RGB(rgb->red, rgb->green, rgb->blue))
+                                     : GetSysColorBrush(COLOR_BTNFACE);
+            RECT line{};
+            painted(1, 1, [&](HDC dc) {
+                SelectObject(dc, font);
+                DrawTextW(dc, caption.c_str(), -1, &line,
+                          DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+            });
+            shown =
+                contains(face, painted(line.right, line.bottom, [&](HDC dc) {
+                             FillRect(dc, &line, brush);
+                             SelectObject(dc, font);
+                             SetBkMode(dc, TRANSPARENT);
+                             SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+                             DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX);
+                         }));
+            if (rgb)
+                DeleteObject(brush);
+        }
+        CHECK(shown);
+        if (!shown)
             std::printf("Command%d does not show its caption\n", key.number);
     }
 }
