@@ -1,9 +1,9 @@
 // Saves a picture of the page at a phone's size after 4♥XX+2 V, as the
 // README shows it: node web/screenshot.mjs OUTPUT.png (QUIMBEL_SITE set).
-import { launch, openCalculator, phone, serveSite } from './tests/browser.mjs';
+import { keyTypicalRequest, launch, openCalculator, phone, serveSite } from './tests/browser.mjs';
 
 const [browser, server] = await Promise.all([launch(), serveSite()]);
 const page = await openCalculator(await browser.newContext({ viewport: phone }), server.url);
-for (const key of [23, 15, 18, 18, 11, 2, 20]) await page.click(`#Command${key}`);
+await keyTypicalRequest(page);
 await page.screenshot({ path: process.argv[2] });
 await Promise.all([browser.close(), server.close()]);

@@ -18,6 +18,11 @@ export const launchPersistent = (profile, viewport) =>
   chromium.launchPersistentContext(profile, { ...options, viewport });
 export const serveSite = (port) => serve(site, port);
 
+// The typical request, 4 ♥ X X + 2 V, by the keys' control numbers: 1880.
+export async function keyTypicalRequest(page) {
+  for (const key of [23, 15, 18, 18, 11, 2, 20]) await page.click(`#Command${key}`);
+}
+
 // A page of the calculator whose keys work.
 export async function openCalculator(context, url) {
   const page = await context.newPage();

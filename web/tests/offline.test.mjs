@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { launchPersistent, phone, serveSite } from './browser.mjs';
+import { keyTypicalRequest, launchPersistent, phone, serveSite } from './browser.mjs';
 
 test('installable, then working with the server stopped', async () => {
   const profile = await mkdtemp(join(tmpdir(), 'quimbel-profile-'));
@@ -22,7 +22,7 @@ test('installable, then working with the server stopped', async () => {
 
     await server.close();
     await page.reload();
-    for (const key of [23, 15, 18, 18, 11, 2, 20]) await page.click(`#Command${key}`);
+    await keyTypicalRequest(page);
     assert.equal(await page.textContent('#Text2'), '1880');
   } finally {
     await context.close();
