@@ -3,12 +3,9 @@
 // working keys, cold and from the offline cache (median of 7), and a
 // Lighthouse audit (mobile profile). Prints the figures.
 //   QUIMBEL_SITE=build/web/web/site node web/bench.mjs
-import { mkdtemp, rm } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { launch, launchPersistent, phone, serveSite } from './tests/browser.mjs';
-import { audit } from './tests/lighthouse.mjs';
+import { installedPage, launch, phone, serveSite } from './chromium.mjs';
+import { audit } from './lighthouse.mjs';
 
 const runs = 7;
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -40,11 +37,8 @@ for (let run = 0; run < runs; ++run) {
 }
 await browser.close();
 
-const profile = await mkdtemp(join(tmpdir(), 'quimbel-bench-'));
-const installed = await launchPersistent(profile, phone);
-const page = await installed.newPage();
-await page.goto(server.url);
-await page.evaluate(() => navigator.serviceWorker.ready);
+const installed = await installedPage(server.url);
+const { page } = installed;
 await server.close();
 const offline = [];
 for (let run = 0; run < runs; ++run) {
@@ -52,7 +46,6 @@ for (let run = 0; run < runs; ++run) {
   offline.push(await keysReady(page));
 }
 await installed.close();
-await rm(profile, { recursive: true, force: true });
 
 const lighthouseServer = await serveSite();
 const scores = await audit(lighthouseServer.url);

@@ -27,6 +27,15 @@ val pixels(const Twips& place) {
     return shown;
 }
 
+// The colour V or NV gives the result line and its own face, as CSS; empty
+// for the window's own background.
+std::string cssColour(ResultBackground background) {
+    const auto rgb = resultColour(background);
+    return rgb ? "rgb(" + std::to_string(rgb->red) + " " + std::to_string(rgb->green) + " " +
+                     std::to_string(rgb->blue) + ")"
+               : "";
+}
+
 // Points to the design's pixels (96 dpi); 0 is the window's default font,
 // 8 points.
 double pixelSize(double pointSize) {
@@ -39,17 +48,13 @@ val design() {
     val keys = val::array();
     for (const KeyDescription& key : keypad) {
         val shown = val::object();
-        shown.set("id", "Command" + std::to_string(key.number));
         shown.set("number", key.number);
         shown.set("caption", toDisplay(key.caption, false));
         shown.set("name", std::string(spokenName(key)));
         shown.set("place", pixels(keyPlace(key)));
         shown.set("size", pixelSize(key.pointSize));
-        if (const auto evaluation = evaluationOf(key)) {
-            const Rgb face = *resultColour(*evaluation);
-            shown.set("face", "rgb(" + std::to_string(face.red) + " " + std::to_string(face.green) +
-                                  " " + std::to_string(face.blue) + ")");
-        }
+        if (const auto evaluation = evaluationOf(key))
+            shown.set("face", cssColour(*evaluation));
         keys.call<void>("push", shown);
     }
     val controls = val::object();
@@ -68,8 +73,6 @@ val design() {
     val whole = val::object();
     whole.set("keys", keys);
     whole.set("controls", controls);
-    whole.set("width", toPixels(form1Width, 96));
-    whole.set("height", toPixels(form1Height, 96));
     whole.set("texts", texts);
     return whole;
 }
@@ -110,11 +113,7 @@ private:
         page_.call<void>("setResult", std::string(text));
     }
     void setResultBackground(ResultBackground background) override {
-        // The evaluation key whose colour the line takes; none for the window's.
-        const char* key = background == ResultBackground::Vulnerable      ? "V"
-                          : background == ResultBackground::NotVulnerable ? "NV"
-                                                                          : "";
-        page_.call<void>("setResultBackground", std::string(key));
+        page_.call<void>("setResultBackground", cssColour(background));
     }
     void showMessage(std::string_view title, std::string_view text) override {
         page_.call<void>("showMessage", std::string(title), std::string(text));

@@ -30,7 +30,7 @@ const page = {
     if (document.activeElement === text1) text1.setSelectionRange(caret, caret);
   },
   setResult: (text) => { text2.textContent = text; },
-  setResultBackground: (key) => { text2.dataset.key = key; },
+  setResultBackground: (colour) => text2.style.setProperty('background-color', colour),
   showMessage(title, text) {
     $('MsgBoxTitle').textContent = title;
     $('MsgBoxText').textContent = text.replaceAll('\r\n', '\n');
@@ -54,7 +54,6 @@ const engine = await createEngine();
 const design = engine.design();
 let calculator = new engine.Calculator(page);
 
-place(form, { left: 0, top: 0, width: design.width, height: design.height });
 for (const [name, control] of Object.entries(design.controls)) {
   const element = $(name);
   if (!element) continue; // Label1 and Label2 show nothing
@@ -69,7 +68,7 @@ const keypad = $('Keypad');
 for (const key of design.keys) {
   const button = document.createElement('button');
   button.type = 'button';
-  button.id = key.id;
+  button.id = `Command${key.number}`;
   button.textContent = key.caption;
   button.setAttribute('aria-label', key.name);
   if (key.face) button.style.setProperty('--face', key.face);

@@ -74,12 +74,34 @@ std::wstring font(int id) {
            std::to_wstring(-f.lfHeight * 96 / int(GetDpiForSystem()));
 }
 
+// Rows of pixels the size of a control, as `paint` draws them, or else as the control does.
+struct Picture {
+    int width;
+    std::vector<COLORREF> pixels;
+};
+
+Picture painted(HWND control, const std::function<void(HDC)>& paint = {}) {
+    RECT size;
+    GetClientRect(control, &size);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.right, size.bottom);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    paint ? paint(dc) : void(SendMessageW(control, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT));
+    Picture picture{size.right, {}};
+    for (int y = 0; y < size.bottom; ++y)
+        for (int x = 0; x < size.right; ++x)
+            picture.pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
 COLORREF pixel(int id, int left, int top) {
-    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = GetDC(control(id));
-    const COLORREF colour = GetPixel(dc, scaled(left), scaled(top));
-    ReleaseDC(control(id), dc);
-    return colour;
+    const Picture shown = painted(control(id));
+    return shown.pixels[std::size_t(scaled(top) * shown.width + scaled(left))];
 }
 
 // Each modal window this thread opens goes to `inspect`, on every tick until
@@ -134,27 +156,24 @@ void layout() {
     CHECK(GetNextDlgTabItem(form, control(commandId(24)), FALSE) == control(text1Id));
 
     CHECK(font(commandId(club)) == L"Symbol 2 700 13" &&
-          font(commandId(heart)) == font(commandId(club)));
-    CHECK(font(commandId(plus)) == L"MS Sans Serif 1 700 16");
+          font(commandId(plus)) == L"MS Sans Serif 1 700 16");
     CHECK(font(labelId(4)) == L"MS Sans Serif 1 400 11" && text(labelId(3)) == L"Q U I M B E L");
 }
 
 // What a screen reader hears for a control, as it asks from any process.
 std::wstring accessibleName(HWND window) {
-    std::wstring name = L"(none)";
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(&object))))
-        return L"(no object)";
-    VARIANT self{};
+    VARIANT self{}; // CHILDID_SELF
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR text = nullptr;
-    if (object->get_accName(self, &text) == S_OK && text)
-        name = text;
-    SysFreeString(text);
-    object->Release();
-    return name;
+    BSTR name = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                             reinterpret_cast<void**>(&object)))) {
+        object->get_accName(self, &name);
+        object->Release();
+    }
+    const std::wstring heard = name ? name : L"(none)";
+    SysFreeString(name);
+    return heard;
 }
 
 // Command1 to Command24, then Text1 and Text2, by what a screen reader says.
@@ -169,98 +188,60 @@ const std::wstring namesExpected =
     L"arrêt|2|3|efface|5|6|7|8|9|=|+|-|trèfle|carreau|cœur|pique|sans-atout|contre|"
     L"non vulnérable|vulnérable|remise à zéro|1|4|0|saisie|résultat|";
 
-// Pixels row by row, as painted into a fresh bitmap.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;
-};
-
-Picture painted(int width, int height, const std::function<void(HDC)>& paint) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    paint(dc);
-    Picture picture{width, height, {}};
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
-
-// Whether `part` stands somewhere in `whole`, pixel for pixel.
-bool contains(const Picture& whole, const Picture& part) {
-    const auto row = [](const Picture& p, int x, int y) {
+// Whether the top-left `size` of `part` stands somewhere in `whole`, pixel for pixel.
+bool contains(const Picture& whole, const Picture& part, SIZE size) {
+    const auto at = [](const Picture& p, int x, int y) {
         return p.pixels.begin() + y * p.width + x;
     };
-    for (int top = 0; top + part.height <= whole.height; ++top)
-        for (int left = 0; left + part.width <= whole.width; ++left) {
+    const int height = int(whole.pixels.size()) / whole.width;
+    for (int top = 0; top + size.cy <= height; ++top)
+        for (int left = 0; left + size.cx <= whole.width; ++left) {
             int y = 0;
-            while (y < part.height &&
-                   std::equal(row(part, 0, y), row(part, part.width, y), row(whole, left, top + y)))
+            while (y < size.cy &&
+                   std::equal(at(part, 0, y), at(part, size.cx, y), at(whole, left, top + y)))
                 ++y;
-            if (y == part.height)
+            if (y == size.cy)
                 return true;
         }
     return false;
 }
 
-void screenReader() {
-    const std::wstring heard = namesHeard(form);
-    CHECK(heard == namesExpected);
-    if (heard != namesExpected)
-        std::printf("heard %ls\n", heard.c_str());
+void namesAndFaces() {
+    CHECK(namesHeard(form) == namesExpected);
     // What a sighted user sees. With themed common controls, each key but V
     // and NV is the very picture of a push button showing its caption; with
     // classic ones, and for V and NV, the key shows its caption in its font
     // (the suits in "Symbol") on its face colour.
     for (const quimbel::KeyDescription& key : quimbel::keypad) {
         HWND drawn = control(commandId(key.number));
-        RECT size;
-        GetClientRect(drawn, &size);
-        const auto print = [&](HWND window) {
-            return painted(size.right, size.bottom, [&](HDC dc) {
-                SendMessageW(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-            });
-        };
-        const Picture face = print(drawn);
         const std::u16string text = quimbel::fromWindows1252(key.caption);
         const std::wstring caption(text.begin(), text.end());
         const auto font = HGDIOBJ(SendMessageW(drawn, WM_GETFONT, 0, 0));
         const auto colour = quimbel::evaluationOf(key);
+        const Picture face = painted(drawn);
         bool shown = false;
         if (GetWindowTheme(drawn) && !colour) {
-            HWND standard =
-                CreateWindowExW(0, L"BUTTON", caption.c_str(), WS_CHILD | BS_PUSHBUTTON, 0, 0,
-                                size.right, size.bottom, form, nullptr, nullptr, nullptr);
+            HWND standard = CreateWindowExW(0, L"BUTTON", caption.c_str(), WS_CHILD | BS_PUSHBUTTON,
+                                            0, 0, face.width, int(face.pixels.size()) / face.width,
+                                            form, nullptr, nullptr, nullptr);
             SendMessageW(standard, WM_SETFONT, WPARAM(font), FALSE);
-            shown = print(standard).pixels == face.pixels;
+            shown = painted(standard).pixels == face.pixels;
             DestroyWindow(standard);
         } else {
             const auto rgb = colour ? quimbel::resultColour(*colour) : std::nullopt;
-            const HBRUSH brush = rgb ? CreateSolidBrush(RGB(rgb->red, rgb->green, rgb->blue))
-                                     : GetSysColorBrush(COLOR_BTNFACE);
             RECT line{};
-            painted(1, 1, [&](HDC dc) {
+            const Picture glyphs = painted(drawn, [&](HDC dc) {
                 SelectObject(dc, font);
                 DrawTextW(dc, caption.c_str(), -1, &line,
                           DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+                SetDCBrushColor(dc, rgb ? RGB(rgb->red, rgb->green, rgb->blue)
+                                        : GetSysColor(COLOR_BTNFACE));
+                FillRect(dc, &line, HBRUSH(GetStockObject(DC_BRUSH)));
+                SetBkMode(dc, TRANSPARENT);
+                SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+                DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX);
             });
-            shown =
-                contains(face, painted(line.right, line.bottom, [&](HDC dc) {
-                             FillRect(dc, &line, brush);
-                             SelectObject(dc, font);
-                             SetBkMode(dc, TRANSPARENT);
-                             SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-                             DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX);
-                         }));
-            if (rgb)
-                DeleteObject(brush);
+            shown = contains(face, glyphs, {line.right, line.bottom});
         }
         CHECK(shown);
         if (!shown)
@@ -363,7 +344,7 @@ int wmain(int argc, wchar_t** argv) {
         SetTimer(nullptr, 0, 20, watchModal);
         std::printf("at %u dpi\n", GetDpiForSystem());
         layout();
-        screenReader();
+        namesAndFaces();
         keys();
         boxes();
     }

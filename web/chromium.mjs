@@ -1,8 +1,12 @@
 // Debian's Chromium, driven by playwright-core, on the site built by the web
-// preset (QUIMBEL_SITE), served from 127.0.0.1. Nothing here downloads a
-// browser or reaches past this machine.
+// preset (QUIMBEL_SITE), served from 127.0.0.1: for the page's tests, its
+// benchmark and its screenshot. Nothing here downloads a browser or reaches
+// past this machine.
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { chromium } from 'playwright-core';
-import { serve } from '../serve.mjs';
+import { serve } from './serve.mjs';
 
 export const site = process.env.QUIMBEL_SITE;
 export const phone = { width: 390, height: 844 };
@@ -14,8 +18,21 @@ export const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic',
 const options = { executablePath: '/usr/bin/chromium', headless: true, args: chromiumFlags };
 
 export const launch = () => chromium.launch(options);
-export const launchPersistent = (profile, viewport) =>
-  chromium.launchPersistentContext(profile, { ...options, viewport });
+
+// The page at `url` in a fresh persistent profile (an incognito one is never
+// installable), once its service worker holds the site; `close` removes it all.
+export async function installedPage(url) {
+  const profile = await mkdtemp(join(tmpdir(), 'quimbel-profile-'));
+  const context = await chromium.launchPersistentContext(profile, { ...options, viewport: phone });
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const close = async () => {
+    await context.close();
+    await rm(profile, { recursive: true, force: true });
+  };
+  return { context, page, close };
+}
 export const serveSite = (port) => serve(site, port);
 
 // The typical request, 4 ♥ X X + 2 V, by the keys' control numbers: 1880.

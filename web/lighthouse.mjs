@@ -2,7 +2,7 @@
 // default): the four category scores, 0 to 100.
 import * as chromeLauncher from 'chrome-launcher';
 import lighthouse from 'lighthouse';
-import { chromiumFlags } from './browser.mjs';
+import { chromiumFlags } from './chromium.mjs';
 
 export const categories = ['performance', 'accessibility', 'best-practices', 'seo'];
 
