@@ -17,6 +17,7 @@ constexpr std::size_t maximumLineLength = 8;
 
 void Calculator::Command_Click(int number) {
     const KeyDescription& pressed = key(number);
+    using enum KeyAction;
     switch (pressed.action) {
     case Append:
         append(pressed.caption);

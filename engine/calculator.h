@@ -31,9 +31,9 @@ constexpr std::optional<Rgb> resultColour(ResultBackground background) {
 
 // The background an evaluation key gives the result line; none for the others.
 constexpr std::optional<ResultBackground> evaluationOf(const KeyDescription& key) {
-    if (key.action == EvaluateVulnerable)
+    if (key.action == KeyAction::EvaluateVulnerable)
         return ResultBackground::Vulnerable;
-    if (key.action == EvaluateNotVulnerable)
+    if (key.action == KeyAction::EvaluateNotVulnerable)
         return ResultBackground::NotVulnerable;
     return std::nullopt;
 }

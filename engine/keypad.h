@@ -30,34 +30,35 @@ struct KeyDescription {
     const char* accessibleName; // UTF-8, for keys whose caption is a symbol or abbreviation
 };
 
-using enum KeyAction;
-
-inline constexpr std::array<KeyDescription, 24> keypad{{
-    {1, "OFF", 1, 1, 8.25, Off, "arrêt"},
-    {2, "2", 4, 2, 9.75, Append, nullptr},
-    {3, "3", 4, 3, 9.75, Append, nullptr},
-    {4, "C", 1, 2, 9.75, DeleteLast, "efface"},
-    {5, "5", 3, 2, 9.75, Append, nullptr},
-    {6, "6", 3, 3, 9.75, Append, nullptr},
-    {7, "7", 2, 1, 9.75, Append, nullptr},
-    {8, "8", 2, 2, 9.75, Append, nullptr},
-    {9, "9", 2, 3, 9.75, Append, nullptr},
-    {10, "=", 5, 2, 12, Append, nullptr},
-    {11, "+", 6, 1, 12, Append, nullptr},
-    {12, "-", 6, 2, 12, Append, nullptr},
-    {13, "\xA7", 1, 4, 9.75, AppendSuit, "trèfle"},
-    {14, "\xA8", 2, 4, 9.75, AppendSuit, "carreau"},
-    {15, "\xA9", 3, 4, 9.75, AppendSuit, "cœur"},
-    {16, "\xAA", 4, 4, 9.75, AppendSuit, "pique"},
-    {17, "NT", 5, 4, 9.75, Append, "sans-atout"},
-    {18, "X", 5, 3, 9.75, AppendDouble, "contre"},
-    {19, "NV", 6, 3, 9.75, EvaluateNotVulnerable, "non vulnérable"},
-    {20, "V", 6, 4, 9.75, EvaluateVulnerable, "vulnérable"},
-    {21, "INI", 1, 3, 8.25, Reset, "remise à zéro"},
-    {22, "1", 4, 1, 9.75, Append, nullptr},
-    {23, "4", 3, 1, 9.75, Append, nullptr},
-    {24, "0", 5, 1, 9.75, Append, nullptr},
-}};
+inline constexpr std::array<KeyDescription, 24> keypad = [] {
+    using enum KeyAction;
+    return std::array<KeyDescription, 24>{{
+        {1, "OFF", 1, 1, 8.25, Off, "arrêt"},
+        {2, "2", 4, 2, 9.75, Append, nullptr},
+        {3, "3", 4, 3, 9.75, Append, nullptr},
+        {4, "C", 1, 2, 9.75, DeleteLast, "efface"},
+        {5, "5", 3, 2, 9.75, Append, nullptr},
+        {6, "6", 3, 3, 9.75, Append, nullptr},
+        {7, "7", 2, 1, 9.75, Append, nullptr},
+        {8, "8", 2, 2, 9.75, Append, nullptr},
+        {9, "9", 2, 3, 9.75, Append, nullptr},
+        {10, "=", 5, 2, 12, Append, nullptr},
+        {11, "+", 6, 1, 12, Append, nullptr},
+        {12, "-", 6, 2, 12, Append, nullptr},
+        {13, "\xA7", 1, 4, 9.75, AppendSuit, "trèfle"},
+        {14, "\xA8", 2, 4, 9.75, AppendSuit, "carreau"},
+        {15, "\xA9", 3, 4, 9.75, AppendSuit, "cœur"},
+        {16, "\xAA", 4, 4, 9.75, AppendSuit, "pique"},
+        {17, "NT", 5, 4, 9.75, Append, "sans-atout"},
+        {18, "X", 5, 3, 9.75, AppendDouble, "contre"},
+        {19, "NV", 6, 3, 9.75, EvaluateNotVulnerable, "non vulnérable"},
+        {20, "V", 6, 4, 9.75, EvaluateVulnerable, "vulnérable"},
+        {21, "INI", 1, 3, 8.25, Reset, "remise à zéro"},
+        {22, "1", 4, 1, 9.75, Append, nullptr},
+        {23, "4", 3, 1, 9.75, Append, nullptr},
+        {24, "0", 5, 1, 9.75, Append, nullptr},
+    }};
+}();
 
 static_assert(keypad[12].caption[0] == club && keypad[15].caption[0] == spade);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "identity.h"
 #include "keypad.h"
 
 #include <array>
@@ -26,16 +27,20 @@ constexpr int toPixels(int twips, int dpi) {
 // The face both windows are designed in.
 inline constexpr std::string_view designFace = "MS Sans Serif";
 
-// A font of the design face; size 0 is the window's default font.
+// A font of the design face.
 struct FontSpec {
     double pointSize;
     bool bold;
 };
 
+// The font of every control that has none of its own, in all three windows.
+inline constexpr FontSpec defaultFont{8.25, false};
+
 struct ControlLayout {
     std::string_view name;
     Twips place;
     FontSpec font;
+    std::string_view caption; // UTF-8, as the window is loaded
 };
 
 inline constexpr int form1Width = 3210;
@@ -47,6 +52,9 @@ constexpr Twips keyPlace(const KeyDescription& key) {
 }
 
 inline constexpr std::string_view title = "Q U I M B E L";
+// Label1, which Label2 hides: the title padded with blanks.
+inline constexpr std::string_view paddedTitle = "   Q U I M B E L   ";
+static_assert(paddedTitle.substr(3, title.size()) == title);
 
 // What a screen reader calls the input line and the result line (UTF-8).
 inline constexpr std::string_view text1Name = "saisie";
@@ -55,33 +63,55 @@ inline constexpr std::string_view text2Name = "résultat";
 // The rest of Form1, from the top of the stacking order down: the two lines,
 // then the labels, which every key and line covers.
 inline constexpr std::array<ControlLayout, 6> form1Controls{{
-    {"Text1", {360, 360, 2055, 495}, {13.5, true}},
-    {"Text2", {360, 960, 2055, 495}, {13.5, true}},
-    {"Label4", {720, 5160, 1815, 375}, {0, false}},
-    {"Label3", {360, 0, 2415, 375}, {9.75, true}},
+    {"Text1", {360, 360, 2055, 495}, {13.5, true}, ""},
+    {"Text2", {360, 960, 2055, 495}, {13.5, true}, ""},
+    {"Label4", {720, 5160, 1815, 375}, defaultFont, copyrightNotice},
+    {"Label3", {360, 0, 2415, 375}, {9.75, true}, title},
     // Label2 only paints the window's background over Label1.
-    {"Label2", {0, 0, 3255, 4935}, {0, false}},
-    {"Label1", {240, 0, 2775, 375}, {9.75, true}},
+    {"Label2", {0, 0, 3255, 4935}, defaultFont, ""},
+    {"Label1", {240, 0, 2775, 375}, {9.75, true}, paddedTitle},
 }};
 
-constexpr const ControlLayout& form1Control(std::string_view name) {
-    for (const ControlLayout& control : form1Controls) {
+namespace detail {
+
+// Never defined, and not constexpr: reaching it stops the compilation.
+void noSuchControl();
+
+template <std::size_t size>
+consteval const ControlLayout& named(const std::array<ControlLayout, size>& table,
+                                     std::string_view name) {
+    for (const ControlLayout& control : table) {
         if (control.name == name)
             return control;
     }
-    throw "no such control"; // a compile-time error where used in a constant
+    noSuchControl();
+    return table.front();
+}
+
+} // namespace detail
+
+// Evaluated while compiling, so a misspelt name does not compile.
+consteval const ControlLayout& form1Control(std::string_view name) {
+    return detail::named(form1Controls, name);
 }
 
 inline constexpr int aboutWidth = 4680;
 inline constexpr int aboutHeight = 3195;
 
-// The About box's labels, bottom of the stacking order first, and its OK key.
+inline constexpr std::string_view aboutTitle = "À propos";
+
+// The About box's labels, bottom of the stacking order first, with the
+// placeholders they show until the caller fills them, and its OK key.
 inline constexpr std::array<ControlLayout, 4> aboutControls{{
-    {"lblHeading", {0, 240, 4695, 855}, {13.5, false}},
-    {"lblApplication", {120, 960, 4695, 375}, {13.5, true}},
-    {"lblCopyright", {0, 1800, 4695, 375}, {0, false}},
-    {"cmdOK", {1920, 2280, 1095, 495}, {0, false}},
+    {"lblHeading", {0, 240, 4695, 855}, {13.5, false}, "- Heading -"},
+    {"lblApplication", {120, 960, 4695, 375}, {13.5, true}, "- Application -"},
+    {"lblCopyright", {0, 1800, 4695, 375}, defaultFont, "- Copyright -"},
+    {"cmdOK", {1920, 2280, 1095, 495}, defaultFont, "OK"},
 }};
+
+consteval const ControlLayout& aboutControl(std::string_view name) {
+    return detail::named(aboutControls, name);
+}
 
 // Line1, a horizontal separator.
 inline constexpr int aboutLineLeft = 480;

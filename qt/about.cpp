@@ -34,7 +34,7 @@ protected:
 };
 
 QLabel* centredLabel(QDialog* dialog, const ControlLayout& layout) {
-    auto* label = new QLabel(dialog);
+    auto* label = new QLabel(fromUtf8(layout.caption), dialog);
     applyLayout(label, layout);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
@@ -62,14 +62,14 @@ void About::load() {
     window_ = new AboutWindow;
     window_->setObjectName(QStringLiteral("About"));
     window_->setAttribute(Qt::WA_DeleteOnClose);
-    window_->setWindowTitle(QStringLiteral("À propos"));
+    window_->setWindowTitle(fromUtf8(aboutTitle));
     window_->resize(toPixels(aboutWidth, 96), toPixels(aboutHeight, 96));
 
     // Created bottom to top: lblApplication lies over lblHeading where they meet.
-    lblHeading = centredLabel(window_, aboutControls[0]);
+    lblHeading = centredLabel(window_, aboutControl("lblHeading"));
     lblHeading->setWordWrap(true);
-    lblApplication = centredLabel(window_, aboutControls[1]);
-    lblCopyright = centredLabel(window_, aboutControls[2]);
+    lblApplication = centredLabel(window_, aboutControl("lblApplication"));
+    lblCopyright = centredLabel(window_, aboutControl("lblCopyright"));
 
     auto* line1 = new QFrame(window_);
     line1->setObjectName(QStringLiteral("Line1"));
@@ -78,8 +78,9 @@ void About::load() {
     line1->setAutoFillBackground(true);
     line1->setBackgroundRole(QPalette::WindowText);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), window_);
-    applyLayout(cmdOK, aboutControls[3]);
+    constexpr const ControlLayout& ok = aboutControl("cmdOK");
+    auto* cmdOK = new QPushButton(fromUtf8(ok.caption), window_);
+    applyLayout(cmdOK, ok);
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
     QObject::connect(cmdOK, &QPushButton::clicked, window_, &QDialog::close);
@@ -87,9 +88,6 @@ void About::load() {
 
     window_->winId(); // the frame is known once the native window exists
     centre(window_);
-    lblApplication->setText(QStringLiteral("- Application -"));
-    lblHeading->setText(QStringLiteral("- Heading -"));
-    lblCopyright->setText(QStringLiteral("- Copyright -"));
 }
 
 void About::setApplication(std::string_view text) {

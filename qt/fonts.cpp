@@ -44,8 +44,7 @@ QFont designFont(qreal pointSize, bool bold) {
 }
 
 void applyFont(QWidget* widget, const FontSpec& font) {
-    if (font.pointSize > 0)
-        widget->setFont(designFont(font.pointSize, font.bold));
+    widget->setFont(designFont(font.pointSize, font.bold));
 }
 
 } // namespace quimbel

@@ -13,7 +13,7 @@ void installFontSubstitutes();
 
 QFont designFont(qreal pointSize, bool bold);
 
-// Gives a control its tabled font; size 0 keeps the window's default font.
+// Gives a control its tabled font.
 void applyFont(QWidget* widget, const FontSpec& font);
 
 } // namespace quimbel

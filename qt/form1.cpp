@@ -31,14 +31,13 @@ QString evaluationKeyStyle(Rgb face) {
         .arg(colour(face).name());
 }
 
-template <typename Widget> Widget* placed(Widget* widget, std::string_view name) {
-    applyLayout(widget, form1Control(name));
+template <typename Widget> Widget* placed(Widget* widget, const ControlLayout& layout) {
+    applyLayout(widget, layout);
     return widget;
 }
 
-template <typename Label>
-Label* label(QWidget* parent, std::string_view name, const QString& text) {
-    auto* made = placed(new Label(text, parent), name);
+template <typename Label> Label* label(QWidget* parent, const ControlLayout& layout) {
+    auto* made = placed(new Label(fromUtf8(layout.caption), parent), layout);
     made->setAutoFillBackground(true);
     made->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return made;
@@ -66,19 +65,17 @@ Form1::~Form1() = default;
 
 void Form1::createControls() {
     // Created bottom to top: labels first, so keys and text boxes lie above.
-    const QString shownTitle = fromUtf8(title);
-    Label1 =
-        label<QLabel>(this, "Label1", QStringLiteral("   ") + shownTitle + QStringLiteral("   "));
-    Label2 = label<QLabel>(this, "Label2", QString());
-    Label3 = label<ClickableLabel>(this, "Label3", shownTitle);
-    Label4 = label<ClickableLabel>(this, "Label4", fromUtf8(copyrightNotice));
+    Label1 = label<QLabel>(this, form1Control("Label1"));
+    Label2 = label<QLabel>(this, form1Control("Label2"));
+    Label3 = label<ClickableLabel>(this, form1Control("Label3"));
+    Label4 = label<ClickableLabel>(this, form1Control("Label4"));
     connect(Label3, &ClickableLabel::clicked, this, [this] { calculator_.Label3_Click(); });
     connect(Label4, &ClickableLabel::clicked, this, [this] { calculator_.Label4_Click(); });
 
-    Text1 = placed(new InputLineEdit(this), "Text1");
+    Text1 = placed(new InputLineEdit(this), form1Control("Text1"));
     Text1->setAccessibleName(fromUtf8(text1Name));
     connect(Text1, &QLineEdit::textChanged, this, [this] { calculator_.Text1_Change(); });
-    Text2 = placed(new QLineEdit(this), "Text2");
+    Text2 = placed(new QLineEdit(this), form1Control("Text2"));
     Text2->setAccessibleName(fromUtf8(text2Name));
 }
 

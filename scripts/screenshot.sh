@@ -2,7 +2,8 @@
 # Draws the calculator as the README shows it: the Qt window offscreen into
 # docs/quimbel.png, quimbel.exe under Wine, showing 4♥XX+2 and its score,
 # into docs/quimbel-windows.png, and the web page at a phone's size, showing
-# the same, into docs/quimbel-web.png.
+# the same, in light and dark mode, into docs/quimbel-web.png and
+# docs/quimbel-web-dark.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,5 +22,5 @@ convert build/windows/quimbel.bmp docs/quimbel-windows.png
 
 cmake --preset web >/dev/null
 cmake --build --preset web
-QUIMBEL_SITE=build/web/web/site node web/screenshot.mjs docs/quimbel-web.png
-echo "docs/quimbel.png docs/quimbel-windows.png docs/quimbel-web.png"
+QUIMBEL_SITE=build/web/web/site node tools/web/screenshot.mjs docs/quimbel-web.png docs/quimbel-web-dark.png
+echo "docs/quimbel.png docs/quimbel-windows.png docs/quimbel-web.png docs/quimbel-web-dark.png"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, test and package
 # QUIMBEL, plus any packages named as arguments, and the web page's test
-# tools from web/package-lock.json. Does nothing (quickly) when everything is
+# tools from package-lock.json. Does nothing (quickly) when everything is
 # already there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ packages=(
   xvfb xauth python3
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   dpkg-dev file desktop-file-utils lintian devscripts appstream
-  emscripten chromium
+  emscripten chromium webkit2gtk-driver
   "$@"
 )
 # npm may come with Node.js itself rather than as Debian's own package.
@@ -32,7 +32,7 @@ if [ ${#missing[@]} -ne 0 ]; then
 fi
 
 # The browser is Debian's: no npm package may download one.
-if ! cmp -s web/package-lock.json web/node_modules/.quimbel-lock 2>/dev/null; then
-  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix web --no-audit --no-fund
-  cp web/package-lock.json web/node_modules/.quimbel-lock
+if ! cmp -s package-lock.json node_modules/.quimbel-lock 2>/dev/null; then
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
+  cp package-lock.json node_modules/.quimbel-lock
 fi

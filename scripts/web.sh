@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset web >/dev/null
 cmake --build --preset web
-exec node web/serve.mjs build/web/web/site "${1:-8000}"
+exec node tools/web/serve.mjs build/web/web/site "${1:-8000}"

@@ -1,80 +1,39 @@
-// The page's side of the calculator: the engine's window, implemented by
-// calling the page's JavaScript. The input line crosses as UTF-16 through the
-// engine's own code page, never as std::string, which embind would pass as
-// UTF-8 and so turn the suit bytes into two characters each.
+// The page's side of the calculator: a small C interface to the engine. The
+// page's window functions come in as the module "page"; the input line
+// crosses as UTF-16 through the engine's own code page, every other text as
+// UTF-8, each as a pointer and a length into the module's memory.
 #include "calculator.h"
 #include "display_mapping.h"
 #include "identity.h"
-#include "keypad.h"
 #include "layout.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
+#define ENGINE_EXPORT __attribute__((used, visibility("default")))
+
+extern "C" {
+// Copies up to `capacity` UTF-16 units of the input line; returns its length.
+PAGE_IMPORT(readInput) int pageReadInput(char16_t* units, int capacity);
+PAGE_IMPORT(showInput) void pageShowInput(const char16_t* units, int length);
+PAGE_IMPORT(setResult) void pageSetResult(const char* text, int length);
+PAGE_IMPORT(setResultBackground) void pageSetResultBackground(int background);
+PAGE_IMPORT(showMessage)
+void pageShowMessage(const char* title, int titleLength, const char* text, int length);
+PAGE_IMPORT(setAboutText)
+void pageSetAboutText(const char* id, int idLength, const char* text, int length);
+PAGE_IMPORT(displayAbout) void pageDisplayAbout();
+PAGE_IMPORT(close) void pageClose();
+}
 
 namespace quimbel {
 
 namespace {
 
-using emscripten::val;
-
-// A place at 96 dpi, in the design's pixels, which the page scales as one.
-val pixels(const Twips& place) {
-    val shown = val::object();
-    shown.set("left", toPixels(place.left, 96));
-    shown.set("top", toPixels(place.top, 96));
-    shown.set("width", toPixels(place.width, 96));
-    shown.set("height", toPixels(place.height, 96));
-    return shown;
-}
-
-// The colour V or NV gives the result line and its own face, as CSS; empty
-// for the window's own background.
-std::string cssColour(ResultBackground background) {
-    const auto rgb = resultColour(background);
-    return rgb ? "rgb(" + std::to_string(rgb->red) + " " + std::to_string(rgb->green) + " " +
-                     std::to_string(rgb->blue) + ")"
-               : "";
-}
-
-// Points to the design's pixels (96 dpi); 0 is the window's default font,
-// 8 points.
-double pixelSize(double pointSize) {
-    return (pointSize == 0 ? 8 : pointSize) * 96 / 72;
-}
-
-// What the page builds its calculator from: the keys, the two lines and the
-// two labels it shows, each with its place, and the texts that name it.
-val design() {
-    val keys = val::array();
-    for (const KeyDescription& key : keypad) {
-        val shown = val::object();
-        shown.set("number", key.number);
-        shown.set("caption", toDisplay(key.caption, false));
-        shown.set("name", std::string(spokenName(key)));
-        shown.set("place", pixels(keyPlace(key)));
-        shown.set("size", pixelSize(key.pointSize));
-        if (const auto evaluation = evaluationOf(key))
-            shown.set("face", cssColour(*evaluation));
-        keys.call<void>("push", shown);
-    }
-    val controls = val::object();
-    for (const ControlLayout& control : form1Controls) {
-        val shown = val::object();
-        shown.set("place", pixels(control.place));
-        shown.set("size", pixelSize(control.font.pointSize));
-        shown.set("bold", control.font.bold);
-        controls.set(std::string(control.name), shown);
-    }
-    val texts = val::object();
-    texts.set("title", std::string(title));
-    texts.set("copyright", std::string(copyrightNotice));
-    texts.set("Text1", std::string(text1Name));
-    texts.set("Text2", std::string(text2Name));
-    val whole = val::object();
-    whole.set("keys", keys);
-    whole.set("controls", controls);
-    whole.set("texts", texts);
-    return whole;
+void setAboutText(std::string_view id, std::string_view text) {
+    pageSetAboutText(id.data(), int(id.size()), text.data(), int(text.size()));
 }
 
 // Form1 and the About box as the page shows them. The page's boxes are modal
@@ -82,74 +41,79 @@ val design() {
 // user sees once it is closed, as on the desktop.
 class PageWindow final : public CalculatorWindow, public AboutBox {
 public:
-    explicit PageWindow(val page)
-        : page_(std::move(page)) {}
+    // A line longer than this is past the guard's limit however it is cut.
+    static constexpr int readCapacity = 64;
 
-    void press(int number) {
-        if (number >= 1 && number <= int(keypad.size()))
-            calculator_.Command_Click(number);
-    }
     // Typed text, shown again as the keys would have shown it, then guarded.
     void typed() {
         show(read());
         calculator_.Text1_Change();
     }
-    void helpClicked() { calculator_.Label3_Click(); }
-    void aboutClicked() { calculator_.Label4_Click(); }
+    // OFF then on again: a fresh calculator, in the design face.
+    void reset() { symbolFace_ = false; }
+    Calculator& calculator() { return calculator_; }
 
 private:
     std::string read() const override {
-        return fromDisplay(page_.call<std::u16string>("readInput"));
+        char16_t units[readCapacity];
+        const int length = pageReadInput(units, readCapacity);
+        return fromDisplay(std::u16string_view(units, std::size_t(std::min(length, readCapacity))));
     }
     void write(const std::string& text) override {
         show(text);
         calculator_.Text1_Change();
     }
     void setInputFace(std::string_view faceName) override {
-        face_ = faceName;
+        symbolFace_ = isSymbolFace(faceName);
         show(read());
     }
-    void setResult(std::string_view text) override {
-        page_.call<void>("setResult", std::string(text));
-    }
+    void setResult(std::string_view text) override { pageSetResult(text.data(), int(text.size())); }
     void setResultBackground(ResultBackground background) override {
-        page_.call<void>("setResultBackground", cssColour(background));
+        pageSetResultBackground(int(background));
     }
     void showMessage(std::string_view title, std::string_view text) override {
-        page_.call<void>("showMessage", std::string(title), std::string(text));
+        pageShowMessage(title.data(), int(title.size()), text.data(), int(text.size()));
     }
     AboutBox& about() override { return *this; }
-    void close() override { page_.call<void>("close"); }
+    void close() override { pageClose(); }
 
-    void setApplication(std::string_view text) override { setAbout("lblApplication", text); }
-    void setHeading(std::string_view text) override { setAbout("lblHeading", text); }
+    void setApplication(std::string_view text) override { setAboutText("lblApplication", text); }
+    void setHeading(std::string_view text) override { setAboutText("lblHeading", text); }
     void setCopyright(std::string_view text) override {
-        setAbout("lblCopyright", std::string(copyrightPrefix).append(text));
+        setAboutText("lblCopyright", std::string(copyrightPrefix).append(text));
     }
-    void Display() override { page_.call<void>("displayAbout"); }
+    void Display() override { pageDisplayAbout(); }
 
-    void setAbout(const char* label, std::string_view text) {
-        page_.call<void>("setAboutText", std::string(label), std::string(text));
-    }
-    void show(const std::string& bytes) {
-        page_.call<void>("showInput", toDisplay(bytes, isSymbolFace(face_)));
+    void show(const std::string& bytes) const {
+        const std::u16string shown = toDisplay(bytes, symbolFace_);
+        pageShowInput(shown.data(), int(shown.size()));
     }
 
-    val page_;
-    std::string face_{designFace};
+    bool symbolFace_ = false; // the design face draws "C" as a C
     Calculator calculator_{*this};
 };
 
+PageWindow window;
+
 } // namespace
 
-EMSCRIPTEN_BINDINGS(quimbel) {
-    emscripten::function("design", &design);
-    emscripten::class_<PageWindow>("Calculator")
-        .constructor<val>()
-        .function("press", &PageWindow::press)
-        .function("typed", &PageWindow::typed)
-        .function("helpClicked", &PageWindow::helpClicked)
-        .function("aboutClicked", &PageWindow::aboutClicked);
-}
-
 } // namespace quimbel
+
+extern "C" {
+ENGINE_EXPORT void quimbel_press(int number) {
+    if (number >= 1 && number <= int(quimbel::keypad.size()))
+        quimbel::window.calculator().Command_Click(number);
+}
+ENGINE_EXPORT void quimbel_typed() {
+    quimbel::window.typed();
+}
+ENGINE_EXPORT void quimbel_help() {
+    quimbel::window.calculator().Label3_Click();
+}
+ENGINE_EXPORT void quimbel_about() {
+    quimbel::window.calculator().Label4_Click();
+}
+ENGINE_EXPORT void quimbel_reset() {
+    quimbel::window.reset();
+}
+}

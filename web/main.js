@@ -1,6 +1,7 @@
-// Builds Form1 from the engine's own tables and hands every key, typed
-// change and label click to the engine; the engine answers through `page`.
-import createEngine from './engine.js';
+// Wires Form1, whose keys the built page already holds, to the engine. Taps
+// and typing that come before the engine are kept, in order, and answered
+// as soon as it is ready.
+import { loadEngine } from './engine.js';
 
 const $ = (id) => document.getElementById(id);
 const form = $('Form1');
@@ -8,17 +9,13 @@ const text1 = $('Text1');
 const text2 = $('Text2');
 const msgBox = $('MsgBox');
 const about = $('About');
+const off = $('Off');
 
-// Places are the design's pixels at 96 dpi; the style sheet scales them by --u.
-function place(element, { left, top, width, height }, size) {
-  for (const [name, value] of Object.entries({ left, top, width, height, size }))
-    element.style.setProperty(`--${name}`, value);
-}
+// What the About box shows until the engine fills it, again on each close,
+// as a box loaded anew would.
+const aboutLabels = ['lblHeading', 'lblApplication', 'lblCopyright'].map((id) => [id, $(id).textContent]);
+const resetAbout = () => aboutLabels.forEach(([id, text]) => { $(id).textContent = text; });
 
-// What the engine calls; the About box's placeholders come back each time
-// it closes, as a window unloaded and loaded anew would show them.
-const aboutPlaceholders = { lblHeading: '- Heading -', lblApplication: '- Application -',
-  lblCopyright: '- Copyright -' };
 const page = {
   readInput: () => text1.value,
   showInput(text) {
@@ -30,56 +27,34 @@ const page = {
     if (document.activeElement === text1) text1.setSelectionRange(caret, caret);
   },
   setResult: (text) => { text2.textContent = text; },
-  setResultBackground: (colour) => text2.style.setProperty('background-color', colour),
+  setResultBackground: (background) => { text2.dataset.background = background; },
   showMessage(title, text) {
     $('MsgBoxTitle').textContent = title;
     $('MsgBoxText').textContent = text.replaceAll('\r\n', '\n');
     msgBox.showModal();
   },
-  setAboutText: (label, text) => { $(label).textContent = text; },
+  setAboutText: (id, text) => { $(id).textContent = text; },
   displayAbout: () => about.showModal(),
   close() {
     // Only a window the browser lets the page close (an installed app's)
     // goes away; elsewhere the calculator shows itself off.
     if (matchMedia('(display-mode: standalone)').matches) window.close();
     form.hidden = true;
-    $('Off').hidden = false;
-    $('Off').focus();
+    off.hidden = false;
+    off.focus();
   },
 };
-const resetAbout = () => Object.entries(aboutPlaceholders).forEach(([id, text]) => page.setAboutText(id, text));
-resetAbout();
 
-const engine = await createEngine();
-const design = engine.design();
-let calculator = new engine.Calculator(page);
+const engine = loadEngine(page);
+const send = (call) => engine.then(call);
 
-for (const [name, control] of Object.entries(design.controls)) {
-  const element = $(name);
-  if (!element) continue; // Label1 and Label2 show nothing
-  place(element, control.place, control.size);
-  element.style.fontWeight = control.bold ? 'bold' : 'normal';
+for (const key of $('Keypad').children) {
+  const number = Number(key.id.slice('Command'.length));
+  key.addEventListener('click', () => send((e) => e.press(number)));
 }
-$('Label3').textContent = design.texts.title;
-$('Label4').textContent = design.texts.copyright;
-for (const line of ['Text1', 'Text2']) $(line).setAttribute('aria-label', design.texts[line]);
-
-const keypad = $('Keypad');
-for (const key of design.keys) {
-  const button = document.createElement('button');
-  button.type = 'button';
-  button.id = `Command${key.number}`;
-  button.textContent = key.caption;
-  button.setAttribute('aria-label', key.name);
-  if (key.face) button.style.setProperty('--face', key.face);
-  place(button, key.place, key.size);
-  button.addEventListener('click', () => calculator.press(key.number));
-  keypad.append(button);
-}
-
-text1.addEventListener('input', () => calculator.typed());
-$('Label3').addEventListener('click', () => calculator.helpClicked());
-$('Label4').addEventListener('click', () => calculator.aboutClicked());
+text1.addEventListener('input', () => send((e) => e.typed()));
+$('Label3').addEventListener('click', () => send((e) => e.help()));
+$('Label4').addEventListener('click', () => send((e) => e.about()));
 $('MsgBoxOK').addEventListener('click', () => msgBox.close());
 $('cmdOK').addEventListener('click', () => about.close());
 about.addEventListener('close', resetAbout);
@@ -90,19 +65,17 @@ about.addEventListener('keydown', (event) => {
 });
 
 // Off: a tap anywhere, or Enter, turns a fresh calculator on.
-$('Off').addEventListener('click', () => {
-  calculator.delete();
-  calculator = new engine.Calculator(page);
+off.addEventListener('click', () => send((e) => {
+  e.reset();
   text1.value = '';
   page.setResult('');
-  page.setResultBackground('');
-  $('Off').hidden = true;
+  delete text2.dataset.background;
+  off.hidden = true;
   form.hidden = false;
   text1.focus();
-});
+}));
 
 form.inert = false;
 text1.focus();
-performance.mark('keys-ready');
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

@@ -36,22 +36,35 @@ void About::load() {
     // Centred on the screen, not on the calling window.
     const int left = centredPixels(GetSystemMetrics(SM_CXSCREEN), width, dpi);
     const int top = centredPixels(GetSystemMetrics(SM_CYSCREEN), height, dpi);
-    window_ = CreateWindowExW(0, className, L"À propos", frame, left, top, width, height, nullptr,
-                              nullptr, instance_, this);
+    window_ = CreateWindowExW(0, className, widen(aboutTitle).c_str(), frame, left, top, width,
+                              height, nullptr, nullptr, instance_, this);
     createControls(dpi);
 }
 
-// Ids in the order of the layout table.
-constexpr int aboutIds[] = {lblHeadingId, lblApplicationId, lblCopyrightId, cmdOKId};
+namespace {
+
+struct AboutChild {
+    const ControlLayout& layout;
+    int id;
+};
+
+// Top of the stacking order first: OK, then the labels from the top down.
+constexpr AboutChild aboutChildren[] = {
+    {aboutControl("cmdOK"), cmdOKId},
+    {aboutControl("lblCopyright"), lblCopyrightId},
+    {aboutControl("lblApplication"), lblApplicationId},
+    {aboutControl("lblHeading"), lblHeadingId},
+};
+
+} // namespace
 
 void About::createControls(int dpi) {
-    // Top of the stacking order first: OK, then the labels from the top down.
-    const wchar_t* texts[] = {L"- Heading -", L"- Application -", L"- Copyright -", L"OK"};
-    for (int i = 3; i >= 0; --i) {
-        const DWORD style = i == 3 ? WS_TABSTOP | BS_PUSHBUTTON : SS_CENTER;
-        CreateWindowExW(0, i == 3 ? L"BUTTON" : L"STATIC", texts[i],
+    for (const auto& [layout, id] : aboutChildren) {
+        const bool button = id == cmdOKId;
+        const DWORD style = button ? WS_TABSTOP | BS_PUSHBUTTON : SS_CENTER;
+        CreateWindowExW(0, button ? L"BUTTON" : L"STATIC", widen(layout.caption).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, window_,
-                        HMENU(INT_PTR(aboutIds[i])), instance_, nullptr);
+                        HMENU(INT_PTR(id)), instance_, nullptr);
     }
     layOut(dpi);
 }
@@ -60,8 +73,8 @@ void About::createControls(int dpi) {
 // moves to a screen of another density.
 void About::layOut(int dpi) {
     fonts_.setDpi(dpi);
-    for (std::size_t i = 0; i < aboutControls.size(); ++i)
-        layOutControl(GetDlgItem(window_, aboutIds[i]), aboutControls[i], dpi, fonts_);
+    for (const auto& [layout, id] : aboutChildren)
+        layOutControl(GetDlgItem(window_, id), layout, dpi, fonts_);
 }
 
 LRESULT CALLBACK About::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

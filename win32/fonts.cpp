@@ -5,10 +5,6 @@
 namespace quimbel::win32 {
 
 HFONT Fonts::get(const std::wstring& face, double pointSize, bool bold, BYTE charset) {
-    if (pointSize == 0) {
-        pointSize = 8.25;
-        bold = false;
-    }
     for (const Made& font : made_) {
         if (font.face == face && font.pointSize == pointSize && font.bold == bold &&
             font.charset == charset)

@@ -22,7 +22,6 @@ public:
         clear(retired_);
     }
 
-    // Size 0 is the windows' default font, "MS Sans Serif" 8.25 pt regular.
     HFONT get(const std::wstring& face, double pointSize, bool bold,
               BYTE charset = DEFAULT_CHARSET);
     // Fonts made for the old DPI live on until the next change, so controls

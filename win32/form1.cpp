@@ -79,13 +79,14 @@ void Form1::createControls() {
         Command[std::size_t(key.number - 1)] =
             child(L"BUTTON", widen(spokenName(key)), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
                   commandId(key.number));
-    const std::wstring title = widen(quimbel::title);
-    const std::pair<int, std::wstring> labels[] = {
-        {4, widen(copyrightNotice)}, {3, title}, {2, L""}, {1, L"   " + title + L"   "}};
-    for (const auto& [number, text] : labels) {
+    const std::pair<int, const ControlLayout&> labels[] = {{4, form1Control("Label4")},
+                                                           {3, form1Control("Label3")},
+                                                           {2, form1Control("Label2")},
+                                                           {1, form1Control("Label1")}};
+    for (const auto& [number, layout] : labels) {
         const DWORD notify = number >= 3 ? SS_NOTIFY : 0; // only the title and the notice
         Label[std::size_t(number - 1)] =
-            child(L"STATIC", text, WS_VISIBLE | SS_LEFT | notify, labelId(number));
+            child(L"STATIC", widen(layout.caption), WS_VISIBLE | SS_LEFT | notify, labelId(number));
     }
 }
 
@@ -95,17 +96,18 @@ void Form1::layOut() {
     for (const KeyDescription& key : keypad) {
         HWND button = Command[std::size_t(key.number - 1)];
         place(button, keyPlace(key), dpi_);
-        const bool suit = key.action == AppendSuit;
+        const bool suit = key.action == KeyAction::AppendSuit;
         SendMessageW(button, WM_SETFONT,
                      WPARAM(fonts_.get(suit ? L"Symbol" : designFaceName, key.pointSize, true,
                                        suit ? SYMBOL_CHARSET : DEFAULT_CHARSET)),
                      TRUE);
     }
-    const std::pair<const char*, HWND> others[] = {{"Text1", Text1},     {"Text2", Text2},
-                                                   {"Label1", Label[0]}, {"Label2", Label[1]},
-                                                   {"Label3", Label[2]}, {"Label4", Label[3]}};
-    for (const auto& [name, control] : others)
-        layOutControl(control, form1Control(name), dpi_, fonts_);
+    const std::pair<const ControlLayout&, HWND> others[] = {
+        {form1Control("Text1"), Text1},     {form1Control("Text2"), Text2},
+        {form1Control("Label1"), Label[0]}, {form1Control("Label2"), Label[1]},
+        {form1Control("Label3"), Label[2]}, {form1Control("Label4"), Label[3]}};
+    for (const auto& [layout, control] : others)
+        layOutControl(control, layout, dpi_, fonts_);
     if (text1Face_ != designFaceName)
         SendMessageW(Text1, WM_SETFONT, WPARAM(text1Font()), TRUE);
 }

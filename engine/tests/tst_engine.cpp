@@ -12,7 +12,7 @@
 
 #include <QTest>
 
-#include <sstream>
+#include <vector>
 
 using quimbel::ResultBackground;
 
@@ -147,30 +147,29 @@ private slots:
         }
     }
 
-    void windowTables() {
-        // Name, left, top, width, height in twips, point size (0: the window's
-        // default font), bold; Form1 from the top of its stacking order down,
-        // the About box from the bottom up; then the windows' sizes and Line1.
+    void windowLayout() {
+        // Keys and lines lie inside Form1 and apart from one another; Label2
+        // hides Label1 whole and leaves the strip that shows Label4; the title
+        // lies inside.
         using namespace quimbel;
-        std::ostringstream shown;
-        const auto show = [&](const auto& controls) {
-            for (const ControlLayout& c : controls)
-                shown << c.name << ' ' << c.place.left << ' ' << c.place.top << ' ' << c.place.width
-                      << ' ' << c.place.height << ' ' << c.font.pointSize << ' ' << c.font.bold
-                      << ' ';
-        };
-        show(form1Controls);
-        show(aboutControls);
-        shown << form1Width << ' ' << form1Height << ' ' << aboutWidth << ' ' << aboutHeight << ' '
-              << aboutLineLeft << ' ' << aboutLineRight << ' ' << aboutLineTop;
-        const char* expected = R"(
-            Text1 360 360 2055 495 13.5 1       Text2 360 960 2055 495 13.5 1
-            Label4 720 5160 1815 375 0 0        Label3 360 0 2415 375 9.75 1
-            Label2 0 0 3255 4935 0 0            Label1 240 0 2775 375 9.75 1
-            lblHeading 0 240 4695 855 13.5 0    lblApplication 120 960 4695 375 13.5 1
-            lblCopyright 0 1800 4695 375 0 0    cmdOK 1920 2280 1095 495 0 0
-            3210 5520 4680 3195 480 3960 1680)";
-        QCOMPARE(QString::fromStdString(shown.str()), QString(expected).simplified());
+        const auto rect = [](const Twips& t) { return QRect(t.left, t.top, t.width, t.height); };
+        std::vector<std::pair<std::string, QRect>> placed;
+        for (const KeyDescription& key : keypad)
+            placed.emplace_back(std::string(key.caption), rect(keyPlace(key)));
+        for (const ControlLayout& line : {form1Control("Text1"), form1Control("Text2")})
+            placed.emplace_back(std::string(line.name), rect(line.place));
+        const QRect window(0, 0, form1Width, form1Height);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const auto& [name, place] = placed[i];
+            QVERIFY2(window.contains(place), name.c_str());
+            for (std::size_t j = i + 1; j < placed.size(); ++j)
+                QVERIFY2(!place.intersects(placed[j].second),
+                         (name + " " + placed[j].first).c_str());
+        }
+        const QRect label2 = rect(form1Control("Label2").place);
+        QVERIFY(label2.contains(rect(form1Control("Label1").place)));
+        QVERIFY(!label2.intersects(rect(form1Control("Label4").place)));
+        QVERIFY(window.contains(rect(form1Control("Label3").place)));
     }
 
     void pixelsAndCentring() {

@@ -3,8 +3,8 @@
 // Lighthouse finds nothing to fault in its accessibility and practices.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { installedPage, keyTypicalRequest, serveSite } from '../chromium.mjs';
-import { audit } from '../lighthouse.mjs';
+import { installedPage, keyTypicalRequest, serveSite } from '../../tools/web/chromium.mjs';
+import { audit } from '../../tools/web/lighthouse.mjs';
 
 test('installable, then working with the server stopped', async () => {
   const server = await serveSite();

@@ -1,119 +1,129 @@
-// The page as a player uses it, with real clicks and key presses in Chromium: the wiring of keys,
-// typing, boxes and OFF to the engine (whose own tests carry the semantics), an axe scan, and the
-// layout at a phone's and a desktop's size.
+// The page in Chromium: the checks every browser passes, then what only
+// Chromium measures here: the layout at a phone's, a tablet's and a
+// desktop's sizes, axe in light, dark and forced colours, and that taps made
+// before the engine has loaded are answered once it has.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
-import { desktop, launch, openCalculator, phone, serveSite } from '../chromium.mjs';
+import { checkedBrowser, launch, openCalculator, phone, serveSite } from '../../tools/web/chromium.mjs';
+import { checks, linesShow } from './calculator_checks.mjs';
 
 let browser, server, page;
 before(async () => {
   [browser, server] = await Promise.all([launch(), serveSite()]);
-  const context = await browser.newContext({ viewport: phone, hasTouch: true });
-  page = await openCalculator(context, server.url);
+  page = await openCalculator(await browser.newContext({ viewport: phone, hasTouch: true }), server.url);
 });
-after(async () => Promise.all([browser?.close(), server?.close()]));
+after(() => Promise.all([browser?.close(), server?.close()]));
 
-// Keys by what a screen reader calls them; digits and signs by their captions.
-const names = { '♣': 'trèfle', '♦': 'carreau', '♥': 'cœur', '♠': 'pique', NT: 'sans-atout', X: 'contre',
-  NV: 'non vulnérable', V: 'vulnérable', INI: 'remise à zéro', C: 'efface', OFF: 'arrêt' };
-async function press(sequence) {
-  for (const key of sequence.split(' '))
-    await page.getByRole('button', { name: names[key] ?? key, exact: true }).click();
-}
-const lines = async () => [await page.inputValue('#Text1'),
-  await page.getByRole('status', { name: 'résultat' }).textContent(),
-  await page.$eval('#Text2', (e) => getComputedStyle(e).backgroundColor)];
-const white = 'rgb(255, 255, 255)', red = 'rgb(192, 0, 0)', green = 'rgb(0, 192, 0)';
+for (const [name, check] of Object.entries(checks)) test(name, () => check(checkedBrowser(page)));
 
-test('keys: scores, a split, the errors, the guard, C and INI', async () => {
-  const cases = [
-    ['INI 4 ♥ X X + 2 V', '4♥ΧΧ+2', '1880', red],
-    ['NV', '4♥ΧΧ+2', '1280', green],
-    ['INI 3 - 3 V', '3-3', '36 %', red],
-    ['INI 8 ♥ = NV', '', 'Erreur', green],
-    ['INI 1 2 3 4 5 6 7 NT', '', 'erreur', white],
-    ['INI 3 NT C C', '3', '', white],
-  ];
-  for (const [sequence, ...expected] of cases) {
-    await press(sequence);
-    assert.deepEqual(await lines(), expected, sequence);
-  }
-});
+const keyPress = (numbers) => numbers.reduce((done, n) => done.then(() => page.click(`#Command${n}`)),
+  Promise.resolve());
 
-test('typing: shown as the keys show it, "?" for what has no byte, guarded', async () => {
-  await press('INI X');
-  await page.getByRole('textbox', { name: 'saisie' }).focus();
-  await page.keyboard.type('2C🂡');
-  assert.deepEqual(await lines(), ['Χ2Χ?', '', white]);
-  await page.keyboard.type('=5678');
-  assert.deepEqual(await lines(), ['', 'erreur', white]);
-});
+// The keypad as the player sees it, row by row, and what each screen owes
+// the thumb: the smallest key, the share of the screen the keys cover, and
+// at most ~160 px on a large screen.
+const keypadRows = ['OFF C INI ♣', '7 8 9 ♦', '4 5 6 ♥', '1 2 3 ♠', '0 = X NT', '+ - NV V'];
+const screens = [
+  { width: 360, height: 640, key: [64, 56], share: 0.4 },
+  { width: 390, height: 844, key: [72, 64], share: 0.45 },
+  { width: 412, height: 915, key: [72, 64], share: 0.45 },
+  { width: 844, height: 390, key: [44, 44], beside: true },
+  { width: 640, height: 360, key: [44, 44], beside: true },
+  { width: 820, height: 1180, key: [72, 64], largest: 165 },
+  { width: 1280, height: 800, key: [72, 64], largest: 165 },
+];
 
-// Reads the box that is open, then closes it as the player would.
-async function readBox(box, close) {
-  const dialog = page.locator(`dialog#${box}[open]`);
-  await dialog.waitFor();
-  const shown = await dialog.evaluate((d) => [...d.querySelectorAll('h2, p')].map((e) => e.innerText));
-  await close();
-  await page.locator(`dialog#${box}[open]`).waitFor({ state: 'detached' });
-  return shown;
-}
-
-test('boxes: "ici", the help, and About, which Escape and Enter leave open', async () => {
-  await press('INI 4 ♥ 4 NV');
-  assert.deepEqual(await readBox('MsgBox', () => page.click('#MsgBoxOK')), ['quimbel', 'ici']);
-  assert.deepEqual(await lines(), ['', 'Erreur', green]);
-
-  await page.click('#Label3');
-  // The help's text is the engine's; the box keeps its six paragraphs apart.
-  const [title, help] = await readBox('MsgBox', () => page.keyboard.press('Escape'));
-  assert.deepEqual([title, help.split('\n').length], ["Mode d'emploi de QUIMBEL", 6]);
-
-  for (let time = 0; time < 2; ++time) {
-    await page.click('#Label4');
-    const about = await readBox('About', async () => {
-      for (const key of ['Escape', 'Enter', 'Escape']) await page.keyboard.press(key);
-      assert.equal(await page.locator('dialog#About[open]').count(), 1);
-      await page.click('#cmdOK');
+test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, nothing scrolls', async () => {
+  // The longest texts each line shows: 7NTXX-13 and -7600.
+  await keyPress([21, 7, 17, 18, 18, 12, 22, 3, 20]);
+  await linesShow(checkedBrowser(page), ['7NTΧΧ-13', '-7600', 'rgb(192, 0, 0)'], '7NTXX-13 V');
+  for (const screen of screens) {
+    await page.setViewportSize(screen);
+    const seen = await page.evaluate(() => {
+      const box = (e) => e.getBoundingClientRect();
+      const keys = [...document.querySelectorAll('#Keypad button')].map((e) => ({ text: e.textContent, ...box(e).toJSON() }));
+      const lines = ['Text1', 'Text2'].map((id) => document.getElementById(id)).map((e) => ({
+        ...box(e).toJSON(), cut: e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight,
+        fontSize: parseFloat(getComputedStyle(e).fontSize) }));
+      const labels = ['Label3', 'Label4'].map((id) => box(document.getElementById(id)).toJSON());
+      const { scrollWidth, scrollHeight } = document.documentElement;
+      return { keys, lines, labels, scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight };
     });
-    assert.deepEqual(about, ['À propos', 'QUIMBEL', 'CALCULATRICE de SCORES',
-      'Copyright © 2026 QUIMBEL. Tous droits réservés.']);
+    const at = `${screen.width}×${screen.height}`;
+    const { keys, lines, labels } = seen;
+    const rows = [...new Set(keys.map((k) => Math.round(k.top)))].sort((a, b) => a - b);
+    const columns = [...new Set(keys.map((k) => Math.round(k.left)))].sort((a, b) => a - b);
+    const shown = rows.map((top) => columns.map((left) =>
+      keys.find((k) => Math.round(k.top) === top && Math.round(k.left) === left)?.text).join(' '));
+    assert.deepEqual(shown, keypadRows, `${at}: keypad`);
+
+    const smallest = [Math.min(...keys.map((k) => k.width)), Math.min(...keys.map((k) => k.height))];
+    assert.ok(smallest[0] >= screen.key[0] && smallest[1] >= screen.key[1], `${at}: smallest key ${smallest}`);
+    const gaps = keys.flatMap((k) => keys.filter((o) => Math.round(o.top) === Math.round(k.top) && o.left > k.left)
+      .map((o) => o.left - k.right).concat(keys.filter((o) => Math.round(o.left) === Math.round(k.left) &&
+        o.top > k.top).map((o) => o.top - k.bottom)));
+    assert.ok(Math.min(...gaps) >= 7.99, `${at}: smallest gap ${Math.min(...gaps)}`);
+    const share = keys.reduce((sum, k) => sum + k.width * k.height, 0) / (screen.width * screen.height);
+    assert.ok(share >= (screen.share ?? 0), `${at}: keys cover ${share.toFixed(2)}`);
+    const keypad = { left: Math.min(...keys.map((k) => k.left)), right: Math.max(...keys.map((k) => k.right)),
+      top: Math.min(...keys.map((k) => k.top)) };
+    if (screen.largest) {
+      const largest = Math.max(...keys.flatMap((k) => [k.width, k.height]));
+      assert.ok(largest <= screen.largest, `${at}: largest key side ${largest}`);
+      const offCentre = (keypad.left + keypad.right) / 2 - screen.width / 2;
+      assert.ok(Math.abs(offCentre) < 2, `${at}: ${offCentre} px off centre`);
+    }
+    for (const line of lines) {
+      assert.ok(!line.cut && line.fontSize >= 28, `${at}: line ${JSON.stringify(line)}`);
+      if (screen.beside) assert.ok(line.right <= keypad.left, `${at}: line beside the keys`);
+      else assert.ok(line.left === keypad.left && line.right === keypad.right && line.bottom <= keypad.top,
+        `${at}: line above the keys, as wide`);
+    }
+    assert.ok(labels.every((l) => l.top >= 0 && l.bottom <= screen.height && l.height > 0), `${at}: labels`);
+    assert.equal(seen.scrolls, false, `${at}: scrolls`);
   }
+  await page.setViewportSize(phone);
 });
 
-test('OFF turns the calculator off; a tap turns a fresh one on', async () => {
-  await press('INI X 5 - 2 V OFF');
-  assert.equal(await page.isVisible('#Form1'), false);
-  await page.mouse.click(20, 20);
-  await page.locator('#Form1').waitFor();
-  assert.deepEqual(await lines(), ['', '', white]);
-  await page.focus('#Text1');
-  await page.keyboard.type('C');
-  assert.deepEqual(await lines(), ['C', '', white]); // the design face again: no chi
-});
-
-test('axe finds no violation', async () => {
-  await press('INI 4 ♥ X X + 2 V');
+test('axe finds no violation after V and after NV, in light, dark and forced colours', async () => {
   // Evaluated by the debugger, which the page's Content-Security-Policy allows.
   await page.evaluate(await readFile(createRequire(import.meta.url).resolve('axe-core'), 'utf8'));
-  const { violations } = await page.evaluate(() => window.axe.run());
-  assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+  for (const media of [{ colorScheme: 'light' }, { colorScheme: 'dark' }, { forcedColors: 'active' }]) {
+    for (const evaluation of [20, 19]) {
+      await keyPress([21, 23, 15, 18, 18, 11, 2, evaluation]);
+      await page.emulateMedia(media);
+      const { violations } = await page.evaluate(() => window.axe.run());
+      assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), [],
+        `${JSON.stringify(media)}, Command${evaluation}`);
+    }
+  }
+  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
 });
 
-test('every key visible without scrolling, at least 48 px high, no overflow', async () => {
-  for (const viewport of [phone, desktop, { width: 844, height: 390 }]) {
-    await page.setViewportSize(viewport);
-    const fit = await page.evaluate(() => {
-      const inside = [...document.querySelectorAll('#Keypad button, #Text1, #Text2')].every((e) => {
-        const r = e.getBoundingClientRect();
-        return r.top >= 0 && r.left >= 0 && r.bottom <= innerHeight && r.right <= innerWidth &&
-          (e.tagName !== 'BUTTON' || r.height >= 48);
-      });
-      const { scrollWidth, scrollHeight } = document.documentElement;
-      return { inside, overflows: scrollWidth > innerWidth || scrollHeight > innerHeight };
-    });
-    assert.deepEqual(fit, { inside: true, overflows: false }, JSON.stringify(viewport));
+test('forced colours: every key and line keeps a visible border', async () => {
+  await page.emulateMedia({ forcedColors: 'active' });
+  const borders = await page.$$eval('#Keypad button, #Text1, #Text2', (elements) => elements.map((e) => {
+    const style = getComputedStyle(e);
+    return parseFloat(style.borderTopWidth) > 0 && style.borderTopStyle !== 'none' &&
+      style.borderTopColor !== style.backgroundColor;
+  }));
+  await page.emulateMedia({ forcedColors: 'none' });
+  assert.deepEqual(borders, borders.map(() => true));
+});
+
+test('taps made before the engine has loaded are answered once it has', async () => {
+  const slow = await serveSite({ delays: { 'engine.wasm': 1500 } });
+  const context = await browser.newContext({ viewport: phone, hasTouch: true });
+  try {
+    const early = await openCalculator(context, slow.url);
+    for (const key of [3, 12, 3, 20]) await early.click(`#Command${key}`);
+    const before = await early.evaluate(() => performance.getEntriesByName(new URL('engine.wasm', location).href)
+      .some((entry) => entry.responseEnd > 0));
+    assert.equal(before, false, 'the engine was already there');
+    await linesShow(checkedBrowser(early), ['3-3', '36 %', 'rgb(192, 0, 0)'], '3 - 3 V, tapped early');
+  } finally {
+    await Promise.all([context.close(), slow.close()]);
   }
 });

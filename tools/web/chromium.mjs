@@ -1,6 +1,6 @@
 // Debian's Chromium, driven by playwright-core, on the site built by the web
 // preset (QUIMBEL_SITE), served from 127.0.0.1: for the page's tests, its
-// benchmark and its screenshot. Nothing here downloads a browser or reaches
+// benchmark and its pictures. Nothing here downloads a browser or reaches
 // past this machine.
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -10,7 +10,6 @@ import { serve } from './serve.mjs';
 
 export const site = process.env.QUIMBEL_SITE;
 export const phone = { width: 390, height: 844 };
-export const desktop = { width: 1280, height: 800 };
 
 // The flags keep Chromium from calling home, which this network refuses.
 export const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -18,32 +17,50 @@ export const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic',
 const options = { executablePath: '/usr/bin/chromium', headless: true, args: chromiumFlags };
 
 export const launch = () => chromium.launch(options);
+export const serveSite = (settings) => serve(site, settings);
 
-// The page at `url` in a fresh persistent profile (an incognito one is never
-// installable), once its service worker holds the site; `close` removes it all.
-export async function installedPage(url) {
+// A fresh persistent profile (an incognito one is never installable) on a
+// phone's screen; `close` removes it all.
+export async function persistentContext() {
   const profile = await mkdtemp(join(tmpdir(), 'quimbel-profile-'));
   const context = await chromium.launchPersistentContext(profile, { ...options, viewport: phone });
-  const page = await context.newPage();
-  await page.goto(url);
-  await page.evaluate(() => navigator.serviceWorker.ready);
   const close = async () => {
     await context.close();
     await rm(profile, { recursive: true, force: true });
   };
+  return { context, close };
+}
+
+// The page at `url`, once its service worker holds the site.
+export async function installedPage(url) {
+  const { context, close } = await persistentContext();
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
   return { context, page, close };
 }
-export const serveSite = (port) => serve(site, port);
 
 // The typical request, 4 ♥ X X + 2 V, by the keys' control numbers: 1880.
 export async function keyTypicalRequest(page) {
   for (const key of [23, 15, 18, 18, 11, 2, 20]) await page.click(`#Command${key}`);
+  await page.locator('#Text2', { hasText: '1880' }).waitFor();
 }
 
-// A page of the calculator whose keys work.
+// A page of the calculator whose keys take taps.
 export async function openCalculator(context, url) {
   const page = await context.newPage();
   await page.goto(url);
-  await page.locator('#Command20').waitFor();
+  await page.locator('#Form1:not([inert])').waitFor();
   return page;
 }
+
+// What the page's checks need of a browser, for a Playwright page.
+export const checkedBrowser = (page) => ({
+  click: (selector) => page.click(selector),
+  type: async (selector, text) => {
+    await page.focus(selector);
+    await page.keyboard.type(text);
+  },
+  key: (name) => page.keyboard.press(name),
+  evaluate: (fn, arg) => page.evaluate(fn, arg),
+});

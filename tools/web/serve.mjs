@@ -2,7 +2,7 @@
 // and its measurements. Run alone: node serve.mjs SITE [PORT].
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
-import { extname, join, normalize } from 'node:path';
+import { basename, extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const types = {
@@ -10,19 +10,22 @@ const types = {
   '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
 };
 
+// Files are read on each request, so a test can publish a new site over the
+// old one. `cacheControl` is what every answer says of caching (by default,
+// revalidate on every use); `delays` holds back the named files, in ms.
 // `served` lists the body of every answer, for measuring what a visit costs.
-export function serve(root, port = 0) {
+export function serve(root, { port = 0, cacheControl = 'no-cache', delays = {} } = {}) {
   const served = [];
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     const file = join(root, path.endsWith('/') ? `${path}index.html` : path);
     try {
-      // Revalidated on every use, so a rebuilt site shows at once.
       const { mtimeMs, size } = await stat(file);
       const tag = `"${mtimeMs.toString(36)}-${size.toString(36)}"`;
-      const headers = { ETag: tag, 'Cache-Control': 'no-cache' };
+      const headers = { ETag: tag, 'Cache-Control': cacheControl };
       if (request.headers['if-none-match'] === tag) return response.writeHead(304, headers).end();
       const body = await readFile(file);
+      await new Promise((resolve) => setTimeout(resolve, delays[basename(file)] ?? 0));
       response.writeHead(200, { ...headers, 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
       served.push(body);
@@ -38,6 +41,6 @@ export function serve(root, port = 0) {
 }
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
-  const { url } = await serve(process.argv[2], Number(process.argv[3] ?? 8000));
+  const { url } = await serve(process.argv[2], { port: Number(process.argv[3] ?? 8000) });
   console.log(`QUIMBEL: ${url}`);
 }

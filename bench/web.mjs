@@ -1,0 +1,81 @@
+// Measures the page built by the web preset against a bare page with 24 keys
+// (bench/bare_page), in headless Chromium at a phone's size: from navigation
+// to the answer to the first tap, cold and from the offline cache (median of
+// 7 rounds, the two pages in turn); the gzipped size of all the code; and a
+// Lighthouse audit (mobile profile).
+//   QUIMBEL_SITE=build/web/web/site node bench/web.mjs
+import { readdir, readFile } from 'node:fs/promises';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+import { launch, persistentContext, phone, site } from '../tools/web/chromium.mjs';
+import { audit } from '../tools/web/lighthouse.mjs';
+import { serve } from '../tools/web/serve.mjs';
+
+const rounds = 7;
+const bare = fileURLToPath(new URL('bare_page', import.meta.url));
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// Notes when the line first shows something: the answer to the first tap.
+function noteAnswer() {
+  const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+  Object.defineProperty(HTMLInputElement.prototype, 'value', { ...value, set(text) {
+    value.set.call(this, text);
+    if (text && this.id === 'Text1') window.answeredAt ??= performance.now();
+  } });
+}
+
+// Milliseconds from navigation to the answer to a tap on 7.
+async function firstAnswer(page, url) {
+  await page.goto(url, { waitUntil: 'commit' });
+  await page.click('#Command7');
+  await page.waitForFunction(() => window.answeredAt);
+  return page.evaluate(() => window.answeredAt);
+}
+
+const servers = await Promise.all([serve(bare), serve(site)]);
+const names = ['bare page', 'QUIMBEL'];
+const cold = [[], []];
+const browser = await launch();
+for (let round = 0; round < rounds; ++round) {
+  for (const [i, server] of servers.entries()) {
+    const context = await browser.newContext({ viewport: phone });
+    await context.addInitScript(noteAnswer);
+    cold[i].push(await firstAnswer(await context.newPage(), server.url));
+    await context.close();
+  }
+}
+await browser.close();
+
+// Installed, then with the servers stopped.
+const installed = [];
+for (const server of servers) {
+  const { context, close } = await persistentContext();
+  await context.addInitScript(noteAnswer);
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  installed.push({ page, close, url: server.url });
+}
+await Promise.all(servers.map((server) => server.close()));
+const offline = [[], []];
+for (let round = 0; round < rounds; ++round) {
+  for (const [i, { page, url }] of installed.entries()) offline[i].push(await firstAnswer(page, url));
+}
+await Promise.all(installed.map(({ close }) => close()));
+
+const code = (await readdir(site)).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
+const gzipped = (await Promise.all(code.map(async (file) => gzipSync(await readFile(join(site, file)), { level: 9 }).length)))
+  .reduce((sum, size) => sum + size, 0);
+
+const lighthouseServer = await serve(site);
+const scores = await audit(lighthouseServer.url);
+await lighthouseServer.close();
+
+for (const [label, times] of [['cold', cold], ['offline cache', offline]]) {
+  const [bareTime, ours] = times.map(median);
+  console.log(`first tap answered, ${label} (median of ${rounds}): ${names.map((name, i) =>
+    `${name} ${median(times[i]).toFixed(0)} ms`).join(', ')}; ratio ${(ours / bareTime).toFixed(2)}`);
+}
+console.log(`all code (${code.join(', ')}): ${(gzipped / 1024).toFixed(1)} KiB gzipped`);
+console.log(`Lighthouse (mobile): ${Object.entries(scores).map(([id, score]) => `${id} ${score}`).join(', ')}`);

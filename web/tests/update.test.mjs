@@ -1,0 +1,85 @@
+// Updates reach an installed page on a host that lets browsers cache every
+// file for ten minutes: a half-published version never runs and leaves the
+// installed one working; a whole one runs, whole, at the next start at the
+// latest, then offline, with no old cache left.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { appendFile, cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { execFileSync } from 'node:child_process';
+import { fileURLToPath } from 'node:url';
+import { keyTypicalRequest, persistentContext, site } from '../../tools/web/chromium.mjs';
+import { serve } from '../../tools/web/serve.mjs';
+
+const web = fileURLToPath(new URL('..', import.meta.url));
+const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE = '([^']+)'/)[1];
+
+// Version B: the built site with a mark in its page, its module and its
+// style sheet, and the service worker made for it as the build makes it.
+async function secondVersion(folder) {
+  await cp(site, folder, { recursive: true });
+  const index = join(folder, 'index.html');
+  await writeFile(index, (await readFile(index, 'utf8')).replace('<head>', '<head>\n<meta name="build" content="B">'));
+  await appendFile(join(folder, 'main.js'), "document.documentElement.dataset.build = 'B';\n");
+  await appendFile(join(folder, 'style.css'), ':root { --build: B; }\n');
+  execFileSync(process.execPath, [join(web, 'make_service_worker.mjs'), join(web, 'sw.js.in'), folder, '1.00']);
+}
+
+// Which version each of the page's files came from: HTML, module, style sheet.
+const versions = (page) => page.evaluate(() => [document.querySelector('meta[name=build]')?.content ?? 'A',
+  document.documentElement.dataset.build ?? 'A',
+  getComputedStyle(document.documentElement).getPropertyValue('--build').trim() || 'A']);
+
+// Asks for the new version and waits until it is installed or given up.
+const checkForUpdate = (page) => page.evaluate(async () => {
+  const registration = await navigator.serviceWorker.ready;
+  await registration.update().catch(() => {});
+  const worker = registration.installing;
+  if (worker) await new Promise((settled) => worker.addEventListener('statechange', () => {
+    if (worker.state !== 'installing') settled();
+  }));
+});
+const cacheNames = (page) => page.evaluate(() => caches.keys());
+
+test('a new version reaches an installed page whole; a half-published one never runs', async () => {
+  const work = await mkdtemp(join(tmpdir(), 'quimbel-update-'));
+  const [published, b] = [join(work, 'published'), join(work, 'b')];
+  await cp(site, published, { recursive: true });
+  await secondVersion(b);
+  const server = await serve(published, { cacheControl: 'public, max-age=600' });
+  const { context, close } = await persistentContext();
+  const start = async () => {
+    const page = await context.newPage();
+    await page.goto(server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    return page;
+  };
+  try {
+    await (await start()).close();
+
+    // Half published: B's page and worker over A's module and style sheet.
+    for (const file of ['index.html', 'sw.js']) await cp(join(b, file), join(published, file));
+    let page = await start();
+    await checkForUpdate(page);
+    assert.deepEqual(await versions(page), ['A', 'A', 'A'], 'half published');
+    assert.deepEqual(await cacheNames(page), [await cacheName(site)], 'half published');
+    await page.close();
+
+    await cp(b, published, { recursive: true });
+    page = await start();
+    await checkForUpdate(page);
+    await page.close();
+
+    page = await start();
+    assert.deepEqual(await versions(page), ['B', 'B', 'B'], 'the next start');
+    assert.deepEqual(await cacheNames(page), [await cacheName(b)], 'the next start');
+    await server.close();
+    await page.reload();
+    assert.deepEqual(await versions(page), ['B', 'B', 'B'], 'offline');
+    await keyTypicalRequest(page);
+  } finally {
+    await Promise.all([close(), server.close()]);
+    await rm(work, { recursive: true, force: true });
+  }
+});
