@@ -14,16 +14,6 @@ namespace {
 // Not a query, or not a split of 2 to 10 cards.
 constexpr std::string_view rejected = "erreur";
 
-// The decimal value of one or two digits; nothing for an empty or non-digit part.
-std::optional<int> number(std::string_view digits) {
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
-        return std::nullopt;
-    int value = 0;
-    for (char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 } // namespace
 
 bool Proba(std::string_view line) {

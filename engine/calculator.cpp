@@ -54,7 +54,7 @@ void Calculator::append(std::string_view text) {
 
 void Calculator::deleteLast() {
     const std::string text = window_.read();
-    window_.write(text.size() < 2 ? std::string() : text.substr(0, text.size() - 1));
+    window_.write(text.empty() ? text : text.substr(0, text.size() - 1));
 }
 
 void Calculator::reset() {
@@ -73,10 +73,7 @@ void Calculator::Text1_Change() {
 void Calculator::evaluate(bool bvul) {
     window_.setResultBackground(bvul ? ResultBackground::Vulnerable
                                      : ResultBackground::NotVulnerable);
-    const std::string typed = window_.read();
-    const bool valid =
-        Verifsaisie(window_, [this] { window_.showMessage(applicationTitle, "ici"); });
-    if (!typed.empty() && valid) {
+    if (Verifsaisie(window_, [this] { window_.showMessage(applicationTitle, "ici"); })) {
         // Scores the line as the check left it (4♥ has become 4♥=).
         window_.setResult(Marquecontrat(window_, bvul));
     } else if (const std::string line = window_.read(); Proba(line)) {

@@ -19,7 +19,6 @@ public:
     // The face the line is drawn in, as the keys set it: "Symbol" or
     // "symbol" once a suit or X key was pressed. The glyphs themselves come
     // from the normal face, which has the suit symbols and the chi.
-    QString faceName() const { return faceName_; }
     void setFaceName(const QString& faceName);
 
 private:

@@ -1,11 +1,9 @@
-#include "application.h"
 #include "form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    quimbel::configureApplication();
     quimbel::Form1 window;
     window.show();
     return app.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace quimbel {
@@ -22,6 +23,21 @@ constexpr bool isSuit(char c) {
 
 constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The value of the digits that open `text`, 0 when none does: "12x" is 12.
+constexpr int leadingNumber(std::string_view text) {
+    int value = 0;
+    for (std::size_t i = 0; i < text.size() && isDigit(text[i]); ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+// The value of `text` when it is one or more digits and nothing else.
+constexpr std::optional<int> number(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return leadingNumber(text);
 }
 
 // 1-based position i of the line, or a space past its end.

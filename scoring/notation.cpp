@@ -33,9 +33,7 @@ std::optional<int> resultValue(std::string_view stres) {
     const char lead = stres[0];
     if (!isDigit(lead) && lead != '+' && lead != '-' && lead != ' ')
         return std::nullopt;
-    int value = 0;
-    for (char c : isDigit(lead) ? stres : stres.substr(1))
-        value = value * 10 + (c - '0');
+    const int value = leadingNumber(isDigit(lead) ? stres : stres.substr(1));
     return lead == '-' ? -value : value;
 }
 
@@ -80,7 +78,7 @@ bool Verifsaisie(InputLine& line, const std::function<void()>& showIci) {
         return false;
     }
 
-    const int level = at(1) - '0';
+    const int level = leadingNumber(chars(text, 1, 1));
     if (value > 0)
         return value <= 7 - level;
     return -value <= level + 6;

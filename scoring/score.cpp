@@ -12,31 +12,20 @@ namespace {
 using Points = std::int16_t;
 
 struct Doubling {
-    Points multiplier;
+    Points multiplier; // 1 undoubled, 2 doubled, 4 redoubled
     Points insultBonus;
     Points noTrumpCorrection;
-    Points overtrickNotVulnerable; // also the undertrick base of a doubled penalty
+    Points overtrickNotVulnerable; // undoubled overtricks count as tricks instead
     Points overtrickVulnerable;
+    Points firstUndertrickNotVulnerable; // of a doubled or redoubled penalty
+    Points firstUndertrickVulnerable;
+
+    constexpr bool isDoubled() const { return multiplier > 1; }
 };
 
-constexpr Doubling undoubled{1, 0, 0, 0, 0};
-constexpr Doubling doubled{2, 50, 10, 100, 200};
-constexpr Doubling redoubled{4, 100, 30, 200, 400};
-
-Points digitValue(char c) {
-    return isDigit(c) ? Points(c - '0') : Points(0);
-}
-
-// One or two digits after the sign of an undertrick result.
-Points undertricks(std::string_view stres) {
-    Points u = 0;
-    for (char c : chars(stres, 2, 3)) {
-        if (!isDigit(c))
-            break;
-        u = Points(u * 10 + digitValue(c));
-    }
-    return u;
-}
+constexpr Doubling undoubled{1, 0, 0, 0, 0, 0, 0};
+constexpr Doubling doubled{2, 50, 10, 100, 200, 100, 200};
+constexpr Doubling redoubled{4, 100, 30, 200, 400, 200, 400};
 
 const Doubling& doublingOf(std::string_view stcont) {
     const bool noTrump = charAt(stcont, 2) == 'N';
@@ -48,9 +37,10 @@ const Doubling& doublingOf(std::string_view stcont) {
 }
 
 Points penalty(const Doubling& doubling, Points u, bool bvul) {
-    if (&doubling == &undoubled)
+    if (!doubling.isDoubled())
         return Points(-(u * (bvul ? 100 : 50)));
-    const Points b = bvul ? doubling.overtrickVulnerable : doubling.overtrickNotVulnerable;
+    const Points b =
+        bvul ? doubling.firstUndertrickVulnerable : doubling.firstUndertrickNotVulnerable;
     if (u == 1)
         return Points(-b);
     if (bvul)
@@ -67,7 +57,7 @@ std::string Marquecontrat(const InputLine& line, bool bvul) {
     std::string stres;
     Contrat(line.read(), stcont, stres);
 
-    const Points level = digitValue(charAt(stcont, 1));
+    const auto level = Points(leadingNumber(chars(stcont, 1, 1)));
     const char strain = charAt(stcont, 2);
     const Points trickValue = (strain == club || strain == diamond) ? 20 : strain == 'N' ? 40 : 30;
     const Points slamBonus = level == 6   ? (bvul ? 750 : 500)
@@ -85,8 +75,8 @@ std::string Marquecontrat(const InputLine& line, bool bvul) {
     const Points gameBonus = game ? (bvul ? 500 : 300) : 50;
 
     const char resultSign = charAt(stres, 1);
-    const Points overtricks = resultSign == '+' ? digitValue(charAt(stres, 2)) : Points(0);
-    if (&doubling == &undoubled)
+    const auto overtricks = Points(resultSign == '+' ? leadingNumber(chars(stres, 2, 2)) : 0);
+    if (!doubling.isDoubled())
         m = Points(m + overtricks);
 
     Points base =
@@ -100,7 +90,8 @@ std::string Marquecontrat(const InputLine& line, bool bvul) {
         score = Points(base + overtricks * overtrickValue);
     } else if (resultSign == '-') {
         // "-0" claims no undertrick: the contract was made exactly.
-        const Points u = undertricks(stres);
+        // One or two digits after the sign.
+        const auto u = Points(leadingNumber(chars(stres, 2, 3)));
         if (u > 0)
             score = penalty(doubling, u, bvul);
     }

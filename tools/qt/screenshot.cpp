@@ -1,5 +1,4 @@
 // Saves a picture of the calculator window, as the README shows it.
-#include "application.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -11,7 +10,6 @@ int main(int argc, char* argv[]) {
         qWarning("usage: quimbel_screenshot OUTPUT.png");
         return 2;
     }
-    quimbel::configureApplication();
     quimbel::Form1 window;
     window.show();
     QApplication::processEvents();
