@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // An accepted line's score, as the keys compute it: check, then score.
@@ -42,6 +45,21 @@ int tableScore(int level, char strain, int doubling, int result, bool vulnerable
     score += 50 * doubling;
     const int overtrick = doubling == 0 ? (minor ? 20 : 30) : (vulnerable ? 100 : 50) * factor;
     return score + result * overtrick;
+}
+
+double binomial(int n, int k) {
+    double value = 1;
+    for (int i = 1; i <= k; ++i)
+        value = value * (n - k + i) / i;
+    return value;
+}
+
+// How often, in per cent, the cards of a suit that two hands of 13 share
+// divide `larger`-`smaller`, either hand holding the larger part.
+double splitPercentage(int larger, int smaller) {
+    const double oneWay =
+        binomial(13, larger) * binomial(13, smaller) / binomial(26, larger + smaller);
+    return 100 * (larger == smaller ? oneWay : 2 * oneWay);
 }
 
 // The line and every line that continues it with keypad characters, up to
@@ -116,19 +134,24 @@ private slots:
     void everyKeypadLineUpToFive() { holdsFrom(""); }
 
     void everySplitBothWays() {
-        // Split, then its percentage.
-        const auto splits = fields(R"(
-            1-1 52  2-0 48  2-1 78  3-0 22   2-2 40   3-1 50  4-0 10  3-2 68  4-1 28  5-0 4
-            3-3 36  4-2 48  5-1 15  6-0 1    4-3 62   5-2 31  6-1 6,5 7-0 0,5 4-4 33  5-3 47
-            6-2 17  7-1 2,8 8-0 0,2 5-4 59   6-3 31   7-2 9   8-1 1   9-0 0,04
-            5-5 31  6-4 46  7-3 18  8-2 4    9-1 0,4  10-0 0,01)");
-        for (std::size_t i = 0; i < splits.size(); i += 2) {
-            const std::string& split = splits[i];
-            const std::size_t minus = split.find('-');
-            const std::string reversed = split.substr(minus + 1) + '-' + split.substr(0, minus);
-            for (const std::string& query : {split, reversed}) {
-                QVERIFY(quimbel::Proba(query));
-                QCOMPARE(quimbel::Repartition(query), splits[i + 1] + " %");
+        // Every split of 2 to 10 cards, keyed either way round, shows one text
+        // within one point of how often the two hands hold it.
+        for (int cards = 2; cards <= 10; ++cards) {
+            for (int smaller = 0; 2 * smaller <= cards; ++smaller) {
+                const int larger = cards - smaller;
+                const std::string split = std::to_string(larger) + "-" + std::to_string(smaller);
+                const std::string reversed = std::to_string(smaller) + "-" + std::to_string(larger);
+                const std::string text = quimbel::Repartition(split);
+                QVERIFY(quimbel::Proba(split) && quimbel::Proba(reversed));
+                QCOMPARE(quimbel::Repartition(reversed), text);
+                QVERIFY2(text.ends_with(" %"), text.c_str());
+                std::string number = text.substr(0, text.size() - 2);
+                std::replace(number.begin(), number.end(), ',', '.');
+                const double exact = splitPercentage(larger, smaller);
+                QVERIFY2(std::abs(std::stod(number) - exact) <= 1,
+                         qPrintable(QString("%1: %2, exactly %3 %")
+                                        .arg(split.c_str(), text.c_str())
+                                        .arg(exact)));
             }
         }
     }

@@ -3,6 +3,9 @@
 // loads, and each key's row, column, size and face after the hand-written
 // rules of the style sheet, so that one file carries the page's style.
 //   page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML STYLE_OUT
+// For the page's tests, what a screen reader should hear of each control,
+// one "id name" a line:
+//   page_design --spoken-names
 #include "calculator.h"
 #include "display_mapping.h"
 #include "identity.h"
@@ -156,8 +159,15 @@ std::string contents(const char* path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--spoken-names") {
+        for (const quimbel::KeyDescription& key : quimbel::keypad)
+            std::cout << "Command" << key.number << ' ' << quimbel::spokenName(key) << '\n';
+        std::cout << "Text1 " << quimbel::text1Name << "\nText2 " << quimbel::text2Name << '\n';
+        return 0;
+    }
     if (argc != 5) {
-        std::cerr << "usage: page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML STYLE_OUT\n";
+        std::cerr << "usage: page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML STYLE_OUT\n"
+                     "       page_design --spoken-names\n";
         return 2;
     }
     std::ofstream(argv[3]) << quimbel::indexHtml(contents(argv[1]));

@@ -129,22 +129,44 @@ private slots:
     }
 
     void keypadGrid() {
-        // Six rows of four keys, 56 px and 40 px apart at 96 dpi, as a player sees
-        // them, each with its control number and point size.
+        // Six rows of four keys as a player sees them, each with its control
+        // number and point size; each key placed in its row and column, rows
+        // top to bottom and columns left to right, all keys one size.
         const auto keys =
             fields(R"(OFF 1 8.25  C 4 9.75   INI 21 8.25  ♣ 13 9.75  7 7 9.75   8 8 9.75
                       9 9 9.75    ♦ 14 9.75  4 23 9.75    5 5 9.75   6 6 9.75   ♥ 15 9.75
                       1 22 9.75   2 2 9.75   3 3 9.75     ♠ 16 9.75  0 24 9.75  = 10 12
                       X 18 9.75   NT 17 9.75 + 11 12      - 12 12    NV 19 9.75 V 20 9.75)");
+        const quimbel::Twips first = quimbel::keyPlace(quimbel::key(1));
         for (std::size_t i = 0; i < keys.size(); i += 3) {
             const auto& key = quimbel::key(std::stoi(keys[i + 1]));
-            const quimbel::Twips place = quimbel::keyPlace(key);
-            const int row = int(i / 12), column = int(i / 3 % 4);
+            const int row = int(i / 12) + 1, column = int(i / 3 % 4) + 1;
             QCOMPARE(key.caption, keys[i]);
             QCOMPARE(key.pointSize, std::stod(keys[i + 2]));
-            QCOMPARE(QRect(place.left, place.top, place.width, place.height),
-                     QRect(120 + 840 * column, 1680 + 600 * row, 495, 375));
+            QCOMPARE(QPoint(key.column, key.row), QPoint(column, row));
+            const quimbel::Twips place = quimbel::keyPlace(key);
+            QCOMPARE(QSize(place.width, place.height), QSize(first.width, first.height));
+            for (const quimbel::KeyDescription& other : quimbel::keypad) {
+                const quimbel::Twips at = quimbel::keyPlace(other);
+                QCOMPARE(at.top < place.top, other.row < row);
+                QCOMPARE(at.left < place.left, other.column < column);
+            }
         }
+    }
+
+    void spokenNames() {
+        // What a screen reader says for each key whose caption is a symbol or
+        // an abbreviation; every other key says its caption.
+        QString named;
+        for (const quimbel::KeyDescription& key : quimbel::keypad) {
+            const auto caption = QString::fromStdU16String(quimbel::toDisplay(key.caption, false));
+            const auto spoken = QString::fromUtf8(quimbel::spokenName(key));
+            if (spoken != caption)
+                named += caption + "=" + spoken + "|";
+        }
+        QCOMPARE(named, QString("OFF=arrêt|C=efface|♣=trèfle|♦=carreau|♥=cœur|♠=pique|"
+                                "NT=sans-atout|X=contre|NV=non vulnérable|V=vulnérable|"
+                                "INI=remise à zéro|"));
     }
 
     void windowLayout() {

@@ -1,10 +1,12 @@
 // Guards what is the Qt window's own: places, fonts and colours of its
 // controls, the suits and the chi on screen, typing, the About box, and the
 // wiring of keys, labels and boxes to the engine.
-#include "centring.h"
 #include "form1.h"
 #include "help_text.h"
+#include "keypad.h"
+#include "layout.h"
 
+#include <QAccessible>
 #include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,10 +78,13 @@ private slots:
         QCOMPARE(form->frameGeometry().size(), QSize(214, 368));
         QCOMPARE(child("Text1")->geometry(), QRect(24, 24, 137, 33));
         QCOMPARE(child("Label2")->geometry(), QRect(0, 0, 217, 329));
-        QVERIFY(child("Label4")->geometry() == QRect(48, 344, 121, 25) &&
-                child("Command20")->geometry() == QRect(176, 312, 33, 25));
-        QVERIFY(child("Command10")->font().pointSizeF() == 12 && child("Command10")->font().bold());
-        QVERIFY(text2->font().bold() && !child("Label4")->font().bold());
+        QCOMPARE(child("Label4")->geometry(), QRect(48, 344, 121, 25));
+        QCOMPARE(child("Command20")->geometry(), QRect(176, 312, 33, 25));
+        QCOMPARE(child("Command10")->font().pointSizeF(), 12.0);
+        QVERIFY(child("Command10")->font().bold());
+        QVERIFY(text2->font().bold());
+        QCOMPARE(child("Label4")->font().pointSizeF(), 8.25);
+        QVERIFY(!child("Label4")->font().bold());
         QCOMPARE(child<QLabel>("Label3")->text(), QString("Q U I M B E L"));
         // Stacking, bottom up: Label1 to Label4, then the lines and keys.
         QString order;
@@ -128,14 +133,29 @@ private slots:
         QCOMPARE(text1->text() + ' ' + text2->text(), QString("4♥ΧΧ+2 1880"));
         QCOMPARE(colourAt("Text2", 130, 16), darkRed);
         press("NV");
-        QVERIFY(text2->text() == "1280" && colourAt("Text2", 130, 16) == darkGreen);
-        QVERIFY(colourAt("Command20", 4, 12) == darkRed && colourAt("Command20", 29, 4) == darkRed);
-        QVERIFY(colourAt("Command19", 4, 12) == darkGreen &&
-                colourAt("Command19", 29, 4) == darkGreen);
+        QCOMPARE(text2->text(), QString("1280"));
+        QCOMPARE(colourAt("Text2", 130, 16), darkGreen);
+        for (const QPoint& at : {QPoint(4, 12), QPoint(29, 4)}) {
+            QCOMPARE(colourAt("Command20", at.x(), at.y()), darkRed);
+            QCOMPARE(colourAt("Command19", at.x(), at.y()), darkGreen);
+        }
         press("INI");
         QCOMPARE(colourAt("Text2", 130, 16), QLineEdit().palette().color(QPalette::Base));
         press("1 ♣ OFF");
         QVERIFY(!form->isVisible());
+    }
+
+    void spokenNames() {
+        // What a screen reader hears of each key and line is the engine's name.
+        for (const quimbel::KeyDescription& key : quimbel::keypad) {
+            QWidget* button = child(QString("Command%1").arg(key.number));
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                     QString::fromUtf8(quimbel::spokenName(key)));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(text1)->text(QAccessible::Name),
+                 QString::fromUtf8(quimbel::text1Name));
+        QCOMPARE(QAccessible::queryAccessibleInterface(text2)->text(QAccessible::Name),
+                 QString::fromUtf8(quimbel::text2Name));
     }
 
     void typed() {
@@ -161,7 +181,9 @@ private slots:
             whenModalAppears(
                 [&](QWidget* modal) {
                     auto* box = qobject_cast<QMessageBox*>(modal);
-                    QVERIFY(box && box->buttons().size() == 1 && box->icon() == 0);
+                    QVERIFY(box);
+                    QCOMPARE(box->buttons().size(), 1);
+                    QCOMPARE(box->icon(), QMessageBox::NoIcon);
                     boxes << box->windowTitle() + ": " + box->text() + " over " + text2->text();
                 },
                 &*form);
@@ -181,13 +203,15 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             whenModalAppears(
                 [&](QWidget* window) {
-                    QVERIFY(!window->parentWidget() && window->size() == QSize(312, 213));
-                    QVERIFY(window->windowTitle() == "À propos" &&
-                            (window->windowFlags() & Qt::WindowMinMaxButtonsHint));
+                    QVERIFY(!window->parentWidget());
+                    QCOMPARE(window->size(), QSize(312, 213));
+                    QCOMPARE(window->windowTitle(), QString("À propos"));
+                    QVERIFY(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
                     auto* ok = window->findChild<QPushButton*>("cmdOK");
                     QCOMPARE(window->findChild<QWidget*>("Line1")->geometry(),
                              QRect(32, 112, 233, 1));
-                    QVERIFY(!ok->isDefault() && !ok->autoDefault());
+                    QVERIFY(!ok->isDefault());
+                    QVERIFY(!ok->autoDefault());
                     for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
                         texts << window->findChild<QLabel*>(name)->text();
                     frames << window->frameGeometry();
@@ -205,10 +229,10 @@ private slots:
         QCOMPARE(texts.join('|'), shown + '|' + shown);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(frames.value(1), frames[0]);
-        QCOMPARE(
-            frames[0].topLeft(),
-            QPoint(screen.x() + quimbel::centredPixels(screen.width(), frames[0].width(), 96),
-                   screen.y() + quimbel::centredPixels(screen.height(), frames[0].height(), 96)));
+        // Centred, frame included: its middle within half a pixel of the screen's.
+        const QPoint off = frames[0].topLeft() * 2 + QPoint(frames[0].width(), frames[0].height()) -
+                           screen.topLeft() * 2 - QPoint(screen.width(), screen.height());
+        QCOMPARE(QPoint(std::abs(off.x()) / 2, std::abs(off.y()) / 2), QPoint(0, 0));
     }
 };
 

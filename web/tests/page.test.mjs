@@ -5,8 +5,10 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
+import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { checkedBrowser, launch, openCalculator, phone, serveSite } from '../../tools/web/chromium.mjs';
+import { join } from 'node:path';
+import { checkedBrowser, launch, openCalculator, phone, serveSite, site } from '../../tools/web/chromium.mjs';
 import { checks, linesShow } from './calculator_checks.mjs';
 
 let browser, server, page;
@@ -17,6 +19,21 @@ before(async () => {
 after(() => Promise.all([browser?.close(), server?.close()]));
 
 for (const [name, check] of Object.entries(checks)) test(name, () => check(checkedBrowser(page)));
+
+test('a screen reader hears every key and line by the engine\'s name for it', async () => {
+  // The engine's names, as the build's own program prints them.
+  const engineNames = execFileSync(process.execPath, [join(site, '..', 'page_design.js'), '--spoken-names'],
+    { encoding: 'utf8' }).trim().split('\n').map((line) => line.split(/ (.*)/s).slice(0, 2));
+  const cdp = await page.context().newCDPSession(page);
+  const { root } = await cdp.send('DOM.getDocument');
+  const heard = [];
+  for (const [id] of engineNames) {
+    const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector: `#${id}` });
+    const { nodes } = await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false });
+    heard.push([id, nodes[0].name?.value]);
+  }
+  assert.deepEqual(heard, engineNames);
+});
 
 const keyPress = (numbers) => numbers.reduce((done, n) => done.then(() => page.click(`#Command${n}`)),
   Promise.resolve());

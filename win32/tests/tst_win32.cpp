@@ -3,11 +3,11 @@
 // engine, the message boxes and the About box, and the real exe from outside:
 // its names, and OFF's exit status. Driven through messages, as automation
 // drives a window; a timer closes every modal box.
-#include "centring.h"
 #include "control_ids.h"
 #include "form1.h"
 #include "help_text.h"
 #include "keypad.h"
+#include "layout.h"
 #include "text.h"
 #include "windows1252.h"
 
@@ -18,6 +18,7 @@
 #include <uxtheme.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <process.h>
 #include <vector>
@@ -29,6 +30,27 @@ namespace {
 int failures = 0;
 #define CHECK(ok)                                                                                  \
     ((ok) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #ok), ++failures, void()))
+// Prints what was found beside what was expected.
+#define CHECK_EQ(found, expected) checkEqual((found), (expected), #found, __LINE__)
+
+std::string shown(const std::wstring& text) {
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()),
+                                                utf8.data(), int(utf8.size()), nullptr, nullptr)));
+    return '"' + utf8 + '"';
+}
+template <typename Number> std::string shown(Number value) {
+    return std::to_string(value);
+}
+
+template <typename Found, typename Expected>
+void checkEqual(const Found& found, const Expected& expected, const char* what, int line) {
+    if (found == expected)
+        return;
+    std::printf("FAIL line %d: %s is %s, expected %s\n", line, what, shown(found).c_str(),
+                shown(Found(expected)).c_str());
+    ++failures;
+}
 
 HWND form;
 constexpr int two = 2, four = 23, heart = 15, club = 13, x = 18, plus = 11, nv = 19;
@@ -57,12 +79,20 @@ int scaled(int pixels) {
     return MulDiv(pixels, int(GetDpiForSystem()), 96);
 }
 
-bool placedAt(int id, int left, int top, int width, int height) {
+std::wstring edges(int left, int top, int right, int bottom) {
+    return std::to_wstring(left) + L" " + std::to_wstring(top) + L" " + std::to_wstring(right) +
+           L" " + std::to_wstring(bottom);
+}
+
+// A control's edges in Form1's client area, and where the design puts them.
+std::wstring placeOf(int id) {
     RECT place;
     GetWindowRect(control(id), &place);
     MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&place), 2);
-    return place.left == scaled(left) && place.top == scaled(top) &&
-           place.right == scaled(left + width) && place.bottom == scaled(top + height);
+    return edges(place.left, place.top, place.right, place.bottom);
+}
+std::wstring designed(int left, int top, int width, int height) {
+    return edges(scaled(left), scaled(top), scaled(left + width), scaled(top + height));
 }
 
 // Face, character set, weight and height of a control's font.
@@ -140,11 +170,15 @@ void layout() {
     RECT client, outer;
     GetClientRect(form, &client);
     GetWindowRect(form, &outer);
-    CHECK(client.right == scaled(214) && client.bottom == scaled(368));
-    CHECK(outer.right - outer.left == client.right && outer.bottom - outer.top == client.bottom);
-    CHECK(placedAt(text1Id, 24, 24, 137, 33) && placedAt(text2Id, 24, 64, 137, 33));
-    CHECK(placedAt(commandId(off), 8, 112, 33, 25) && placedAt(commandId(v), 176, 312, 33, 25));
-    CHECK(placedAt(labelId(2), 0, 0, 217, 329) && placedAt(labelId(4), 48, 344, 121, 25));
+    CHECK_EQ(edges(0, 0, client.right, client.bottom), designed(0, 0, 214, 368));
+    CHECK_EQ(edges(0, 0, outer.right - outer.left, outer.bottom - outer.top),
+             edges(0, 0, client.right, client.bottom));
+    CHECK_EQ(placeOf(text1Id), designed(24, 24, 137, 33));
+    CHECK_EQ(placeOf(text2Id), designed(24, 64, 137, 33));
+    CHECK_EQ(placeOf(commandId(off)), designed(8, 112, 33, 25));
+    CHECK_EQ(placeOf(commandId(v)), designed(176, 312, 33, 25));
+    CHECK_EQ(placeOf(labelId(2)), designed(0, 0, 217, 329));
+    CHECK_EQ(placeOf(labelId(4)), designed(48, 344, 121, 25));
     // Stacking, which Tab follows: the lines, each under the hidden label that
     // names it, Command1 to 24, Label4 to Label1.
     std::vector<int> order, expected{text1NameId, text1Id, text2NameId, text2Id};
@@ -152,12 +186,14 @@ void layout() {
         order.push_back(GetDlgCtrlID(child));
     for (int n = 1; n <= 28; ++n)
         expected.push_back(n <= 24 ? commandId(n) : labelId(29 - n));
-    CHECK(order == expected && GetFocus() == control(text1Id));
+    CHECK(order == expected);
+    CHECK(GetFocus() == control(text1Id));
     CHECK(GetNextDlgTabItem(form, control(commandId(24)), FALSE) == control(text1Id));
 
-    CHECK(font(commandId(club)) == L"Symbol 2 700 13" &&
-          font(commandId(plus)) == L"MS Sans Serif 1 700 16");
-    CHECK(font(labelId(4)) == L"MS Sans Serif 1 400 11" && text(labelId(3)) == L"Q U I M B E L");
+    CHECK_EQ(font(commandId(club)), L"Symbol 2 700 13");
+    CHECK_EQ(font(commandId(plus)), L"MS Sans Serif 1 700 16");
+    CHECK_EQ(font(labelId(4)), L"MS Sans Serif 1 400 11");
+    CHECK_EQ(text(labelId(3)), L"Q U I M B E L");
 }
 
 // What a screen reader hears for a control, as it asks from any process.
@@ -184,9 +220,13 @@ std::wstring namesHeard(HWND window) {
             accessibleName(GetDlgItem(window, n <= 24 ? commandId(n) : text1Id + n - 25)) + L"|";
     return heard;
 }
-const std::wstring namesExpected =
-    L"arrêt|2|3|efface|5|6|7|8|9|=|+|-|trèfle|carreau|cœur|pique|sans-atout|contre|"
-    L"non vulnérable|vulnérable|remise à zéro|1|4|0|saisie|résultat|";
+// The same from the engine, which checks the names themselves.
+std::wstring namesExpected() {
+    std::wstring names;
+    for (const quimbel::KeyDescription& key : quimbel::keypad)
+        names += widen(quimbel::spokenName(key)) + L"|";
+    return names + widen(quimbel::text1Name) + L"|" + widen(quimbel::text2Name) + L"|";
+}
 
 // Whether the top-left `size` of `part` stands somewhere in `whole`, pixel for pixel.
 bool contains(const Picture& whole, const Picture& part, SIZE size) {
@@ -207,7 +247,7 @@ bool contains(const Picture& whole, const Picture& part, SIZE size) {
 }
 
 void namesAndFaces() {
-    CHECK(namesHeard(form) == namesExpected);
+    CHECK_EQ(namesHeard(form), namesExpected());
     // What a sighted user sees. With themed common controls, each key but V
     // and NV is the very picture of a push button showing its caption; with
     // classic ones, and for V and NV, the key shows its caption in its font
@@ -243,38 +283,44 @@ void namesAndFaces() {
             });
             shown = contains(face, glyphs, {line.right, line.bottom});
         }
-        CHECK(shown);
-        if (!shown)
-            std::printf("Command%d does not show its caption\n", key.number);
+        if (!shown) {
+            std::printf("FAIL: Command%d does not show its caption\n", key.number);
+            ++failures;
+        }
     }
 }
 
 void keys() {
-    CHECK(font(text1Id) == L"MS Sans Serif 1 700 18");
+    CHECK_EQ(font(text1Id), L"MS Sans Serif 1 700 18");
     press({four, heart, x, x, plus, two, v});
-    CHECK(text(text1Id) == L"4\u00A9CC+2" && text(text2Id) == L"1880");
-    CHECK(font(text1Id) == L"symbol 2 700 18");
-    CHECK(pixel(text2Id, 130, 5) == RGB(192, 0, 0) && pixel(commandId(v), 6, 12) == RGB(192, 0, 0));
-    CHECK(pixel(commandId(nv), 28, 20) == RGB(0, 192, 0));
+    CHECK_EQ(text(text1Id), L"4\u00A9CC+2");
+    CHECK_EQ(text(text2Id), L"1880");
+    CHECK_EQ(font(text1Id), L"symbol 2 700 18");
+    CHECK_EQ(pixel(text2Id, 130, 5), RGB(192, 0, 0));
+    CHECK_EQ(pixel(commandId(v), 6, 12), RGB(192, 0, 0));
+    CHECK_EQ(pixel(commandId(nv), 28, 20), RGB(0, 192, 0));
     press({nv});
-    CHECK(text(text2Id) == L"1280" && pixel(text2Id, 130, 5) == RGB(0, 192, 0));
+    CHECK_EQ(text(text2Id), L"1280");
+    CHECK_EQ(pixel(text2Id, 130, 5), RGB(0, 192, 0));
     press({ini});
-    CHECK(text(text1Id).empty() && text(text2Id).empty() && font(text1Id) == L"symbol 2 700 18");
-    CHECK(pixel(text2Id, 130, 5) == GetSysColor(COLOR_WINDOW));
+    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"|");
+    CHECK_EQ(font(text1Id), L"symbol 2 700 18");
+    CHECK_EQ(pixel(text2Id, 130, 5), GetSysColor(COLOR_WINDOW));
     // Typed text is held in Windows-1252, one "?" for what it lacks, and the
     // length guard runs on it as on the keys.
     press({four, four});
     type(L"\u00A7\u65E5\u20AC");
-    CHECK(text(text1Id) == L"44\u00A7?\u20AC");
+    CHECK_EQ(text(text1Id), L"44\u00A7?\u20AC");
     type(L"5678");
-    CHECK(text(text1Id).empty() && text(text2Id) == L"erreur");
+    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"|erreur");
 }
 
 void boxes() {
     press({four, heart, four});
-    CHECK(boxFrom(commandId(v), BM_CLICK) == L"quimbel|ici" && text(text2Id) == L"Erreur");
-    CHECK(boxFrom(labelId(3), WM_LBUTTONDOWN) ==
-          L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText()));
+    CHECK_EQ(boxFrom(commandId(v), BM_CLICK), L"quimbel|ici");
+    CHECK_EQ(text(text2Id), L"Erreur");
+    CHECK_EQ(boxFrom(labelId(3), WM_LBUTTONDOWN),
+             L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText()));
 
     // Twice from Label4, the user moving it away each time: loaded anew, it is
     // centred again. Enter and Escape close nothing.
@@ -291,8 +337,10 @@ void boxes() {
             }
             RECT client;
             GetClientRect(about, &client);
-            CHECK(client.right == scaled(312) && client.bottom == scaled(213));
-            CHECK(windowText(about) == L"À propos" && !GetWindow(about, GW_OWNER));
+            CHECK_EQ(edges(0, 0, client.right, client.bottom),
+                     edges(0, 0, scaled(312), scaled(213)));
+            CHECK_EQ(windowText(about), L"À propos");
+            CHECK(!GetWindow(about, GW_OWNER));
             CHECK((GetWindowLongW(about, GWL_STYLE) & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW);
             CHECK(!IsWindowEnabled(form));
             for (int id : {lblHeadingId, lblApplicationId, lblCopyrightId})
@@ -300,18 +348,20 @@ void boxes() {
             return true;
         };
         SendMessageW(control(labelId(4)), WM_LBUTTONDOWN, 0, 0);
-        CHECK(!FindWindowW(L"About", nullptr) && IsWindowEnabled(form));
+        CHECK(!FindWindowW(L"About", nullptr));
+        CHECK(IsWindowEnabled(form));
     }
     inspect = nullptr;
     const std::wstring shown =
         L"QUIMBEL|CALCULATRICE de SCORES|Copyright © 2026 QUIMBEL. Tous droits réservés.|";
-    CHECK(texts == shown + shown && shownAt.size() == 2);
-    const auto centred = [](int screen, int size) {
-        return quimbel::centredPixels(GetSystemMetrics(screen), size, int(GetDpiForSystem()));
-    };
-    for (const RECT& at : shownAt)
-        CHECK(at.left == centred(SM_CXSCREEN, at.right - at.left) &&
-              at.top == centred(SM_CYSCREEN, at.bottom - at.top));
+    CHECK_EQ(texts, shown + shown);
+    CHECK_EQ(shownAt.size(), 2u);
+    // Centred on the screen, frame included: its middle within half a pixel
+    // of the screen's.
+    for (const RECT& at : shownAt) {
+        CHECK_EQ(std::abs(at.left + at.right - GetSystemMetrics(SM_CXSCREEN)) / 2, 0L);
+        CHECK_EQ(std::abs(at.top + at.bottom - GetSystemMetrics(SM_CYSCREEN)) / 2, 0L);
+    }
 }
 
 // The real exe, driven from outside: it starts, a screen reader hears its
@@ -320,11 +370,12 @@ void exe(const wchar_t* path) {
     const auto process = HANDLE(_wspawnl(_P_NOWAIT, path, L"quimbel.exe", nullptr));
     for (int i = 0; i < 200 && !IsWindowVisible(FindWindowW(L"Form1", nullptr)); ++i)
         Sleep(50);
-    CHECK(namesHeard(FindWindowW(L"Form1", nullptr)) == namesExpected);
+    CHECK_EQ(namesHeard(FindWindowW(L"Form1", nullptr)), namesExpected());
     PostMessageW(GetDlgItem(FindWindowW(L"Form1", nullptr), commandId(off)), BM_CLICK, 0, 0);
     DWORD status = 1;
     CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
-    CHECK(GetExitCodeProcess(process, &status) && status == 0);
+    CHECK(GetExitCodeProcess(process, &status));
+    CHECK_EQ(status, DWORD(0));
 }
 
 } // namespace
