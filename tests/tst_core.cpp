@@ -135,8 +135,10 @@ private slots:
 
     void everySplitBothWays() {
         // Every split of 2 to 10 cards, keyed either way round, shows one text
-        // within one point of how often the two hands hold it.
+        // within one point of how often the two hands hold it; the splits of
+        // each number of cards add up to 100 % but for their rounding.
         for (int cards = 2; cards <= 10; ++cards) {
+            double sum = 0;
             for (int smaller = 0; 2 * smaller <= cards; ++smaller) {
                 const int larger = cards - smaller;
                 const std::string split = std::to_string(larger) + "-" + std::to_string(smaller);
@@ -148,11 +150,14 @@ private slots:
                 std::string number = text.substr(0, text.size() - 2);
                 std::replace(number.begin(), number.end(), ',', '.');
                 const double exact = splitPercentage(larger, smaller);
+                sum += std::stod(number);
                 QVERIFY2(std::abs(std::stod(number) - exact) <= 1,
                          qPrintable(QString("%1: %2, exactly %3 %")
                                         .arg(split.c_str(), text.c_str())
                                         .arg(exact)));
             }
+            QVERIFY2(std::abs(sum - 100) < 0.6,
+                     qPrintable(QString("%1 cards: %2 %").arg(cards).arg(sum)));
         }
     }
 

@@ -192,6 +192,20 @@ private slots:
         QVERIFY(label2.contains(rect(form1Control("Label1").place)));
         QVERIFY(!label2.intersects(rect(form1Control("Label4").place)));
         QVERIFY(window.contains(rect(form1Control("Label3").place)));
+        // Every size and place is a whole number of pixels at 96 dpi.
+        std::vector<int> twips{form1Width,    form1Height,    aboutWidth,  aboutHeight,
+                               aboutLineLeft, aboutLineRight, aboutLineTop};
+        const auto add = [&](const Twips& t) {
+            twips.insert(twips.end(), {t.left, t.top, t.width, t.height});
+        };
+        for (const ControlLayout& control : form1Controls)
+            add(control.place);
+        for (const ControlLayout& control : aboutControls)
+            add(control.place);
+        for (const KeyDescription& key : keypad)
+            add(keyPlace(key));
+        for (const int value : twips)
+            QVERIFY2(value % 15 == 0, qPrintable(QString::number(value)));
     }
 
     void pixelsAndCentring() {
