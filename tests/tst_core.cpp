@@ -93,7 +93,9 @@ private slots:
             bool askedIci = false;
             const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
             const std::string answer = valid ? "ok" : askedIci ? "ici" : "no";
-            QVERIFY2(answer == cases[i + 1] && input.read() == cases[i + 2], cases[i].c_str());
+            // The line, what the check answered and what it left in the line.
+            QCOMPARE(cases[i] + " " + answer + " " + input.read(),
+                     cases[i] + " " + cases[i + 1] + " " + cases[i + 2]);
         }
     }
 
@@ -144,7 +146,8 @@ private slots:
                 const std::string split = std::to_string(larger) + "-" + std::to_string(smaller);
                 const std::string reversed = std::to_string(smaller) + "-" + std::to_string(larger);
                 const std::string text = quimbel::Repartition(split);
-                QVERIFY(quimbel::Proba(split) && quimbel::Proba(reversed));
+                QVERIFY2(quimbel::Proba(split), split.c_str());
+                QVERIFY2(quimbel::Proba(reversed), reversed.c_str());
                 QCOMPARE(quimbel::Repartition(reversed), text);
                 QVERIFY2(text.ends_with(" %"), text.c_str());
                 std::string number = text.substr(0, text.size() - 2);

@@ -121,9 +121,10 @@ private slots:
     void help() {
         // Six paragraphs joined by CR LF, the pieces of each joined as written.
         const QStringList paragraphs = QString::fromStdString(quimbel::helpText()).split("\r\n");
-        QVERIFY(paragraphs.size() == 6 && paragraphs[0].contains("score. La 'couleur'"));
-        QVERIFY(paragraphs[1].endsWith("inscrit  ainsi 4CXX+2.") &&
-                paragraphs[4].contains(": tapez"));
+        QCOMPARE(paragraphs.size(), 6);
+        QVERIFY2(paragraphs[0].contains("score. La 'couleur'"), qPrintable(paragraphs[0]));
+        QVERIFY2(paragraphs[1].endsWith("inscrit  ainsi 4CXX+2."), qPrintable(paragraphs[1]));
+        QVERIFY2(paragraphs[4].contains(": tapez"), qPrintable(paragraphs[4]));
         QCOMPARE(paragraphs[5], "Toute erreur de saisie dans la fenêtre du haut donnera 'Erreur' "
                                 "dans la fenêtre du résultat.");
     }
@@ -246,8 +247,9 @@ private slots:
         QCOMPARE(quimbel::toDisplay(line("♣♦♥♠4C+") + "\x80", false), u"♣♦♥♠4C+€");
         QCOMPARE(quimbel::toDisplay(line("4♥CC"), true), u"4♥ΧΧ");
         QCOMPARE(quimbel::fromDisplay(u"♣♦♥♠Χ§C€日"), line("♣♦♥♠C♣C") + "\x80?");
-        QVERIFY(quimbel::isSymbolFace("Symbol") && quimbel::isSymbolFace("symbol") &&
-                !quimbel::isSymbolFace("MS Sans Serif"));
+        QVERIFY(quimbel::isSymbolFace("Symbol"));
+        QVERIFY(quimbel::isSymbolFace("symbol"));
+        QVERIFY(!quimbel::isSymbolFace("MS Sans Serif"));
     }
 };
 
