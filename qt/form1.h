@@ -47,8 +47,8 @@ private:
     ClickableLabel* Label4;
     InputLineEdit* Text1;
     QLineEdit* Text2;
-    std::array<QPushButton*, 24> Command; // Command[n - 1] is Commandn
-    std::unique_ptr<About> about_;        // made on first use, kept for the program's life
+    std::array<QPushButton*, keypad.size()> Command; // Command[n - 1] is Commandn
+    std::unique_ptr<About> about_; // made on first use, kept for the program's life
 };
 
 } // namespace quimbel

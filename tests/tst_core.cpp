@@ -87,7 +87,7 @@ private slots:
             3NT+ no 3NT+     4♥+0 no 4♥+0     3♥C+10 no 3♥C+10 3NTCCC no 3NTCCC 4♥CCC no 4♥CCC
             3nt no 3nt       3NTC04 ok 3NTC04 4♥CC05 no 4♥CC05 3N= ok 3N==      4♥C=+2 ok 4♥C=
             4♥C-0 ok 4♥C-0   4♥-00 no 4♥-00   3NT-00 ok 3NT-00 4♥_2 ok 4♥_2     4♥-1x no 4♥-1x
-            4♥CCC0 no 4♥CCC0 4♥T2 no 4♥T2     4♥-1+ no 4♥-1+)");
+            4♥CCC0 no 4♥CCC0 4♥T2 no 4♥T2     4♥-1+ no 4♥-1+   7♠+1 no 7♠+1)");
         for (std::size_t i = 0; i < cases.size(); i += 3) {
             quimbel::StringInputLine input(cases[i]);
             bool askedIci = false;

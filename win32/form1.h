@@ -56,9 +56,9 @@ private:
     Calculator calculator_{*this};
     HWND Text1 = nullptr;
     HWND Text2 = nullptr;
-    std::array<HWND, 24> Command{};           // Command[n - 1] is Commandn
-    std::array<HWND, 4> Label{};              // Label[n - 1] is Labeln
-    std::wstring text1Face_ = designFaceName; // as the suit and X keys set it
+    std::array<HWND, keypad.size()> Command{}; // Command[n - 1] is Commandn
+    std::array<HWND, 4> Label{};               // Label[n - 1] is Labeln
+    std::wstring text1Face_ = designFaceName;  // as the suit and X keys set it
     ResultBackground resultBackground_ = ResultBackground::Window;
     std::unique_ptr<About> about_; // made on first use, kept for the program's life
 };

@@ -3,7 +3,7 @@
 import { after, before, test } from 'node:test';
 import { serveSite } from '../../tools/web/chromium.mjs';
 import { checks } from './calculator_checks.mjs';
-import { startWebKit } from './webdriver.mjs';
+import { startWebKit } from '../../tools/web/webdriver.mjs';
 
 let browser, server;
 before(async () => {
