@@ -1,8 +1,9 @@
 // Writes the page's design from the engine's tables when the site is built:
-// the keys and the texts into index.html, so they show before the engine
+// the keys and the texts into the page, so they show before the engine
 // loads, and each key's row, column, size and face after the hand-written
-// rules of the style sheet, so that one file carries the page's style.
-//   page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML STYLE_OUT
+// rules of the style sheet, which the page carries inline so that its first
+// paint waits for no other file.
+//   page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML
 // For the page's tests, what a screen reader should hear of each control,
 // one "id name" a line:
 //   page_design --spoken-names
@@ -130,7 +131,8 @@ void replace(std::string& text, std::string_view placeholder, std::string_view v
     text.replace(at, placeholder.size(), value);
 }
 
-std::string indexHtml(std::string page) {
+std::string indexHtml(std::string page, std::string_view style) {
+    replace(page, "@STYLE@", std::string(style) + "\n" + designCss());
     replace(page, "@KEYS@", keysHtml());
     for (const ControlLayout& control : shownControls) {
         if (!control.caption.empty())
@@ -165,12 +167,11 @@ int main(int argc, char** argv) {
         std::cout << "Text1 " << quimbel::text1Name << "\nText2 " << quimbel::text2Name << '\n';
         return 0;
     }
-    if (argc != 5) {
-        std::cerr << "usage: page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML STYLE_OUT\n"
+    if (argc != 4) {
+        std::cerr << "usage: page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML\n"
                      "       page_design --spoken-names\n";
         return 2;
     }
-    std::ofstream(argv[3]) << quimbel::indexHtml(contents(argv[1]));
-    std::ofstream(argv[4]) << contents(argv[2]) << "\n" << quimbel::designCss();
+    std::ofstream(argv[3]) << quimbel::indexHtml(contents(argv[1]), contents(argv[2]));
     return 0;
 }
