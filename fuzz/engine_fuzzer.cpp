@@ -1,53 +1,16 @@
 // Drives the calculator as a player could, with any sequence of key presses,
-// typed text (any UTF-16 units) and label clicks, on a window that records
-// what it is asked to show, and checks after every step what always holds.
-#include "calculator.h"
+// typed text (any UTF-16 units) and label clicks, and checks after every step
+// what always holds. Boxes are modal, so none is ever left open.
 #include "display_mapping.h"
 #include "frequency_table.h"
+#include "recording_window.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <utility>
 
 namespace {
-
-// Boxes are modal, so none is ever left open: each must show something, and
-// the About box be filled anew before each showing.
-class RecordingWindow final : public quimbel::CalculatorWindow, public quimbel::AboutBox {
-public:
-    quimbel::Calculator calculator{*this};
-    std::string text1, text2;
-
-    std::string read() const override { return text1; }
-    void write(const std::string& text) override {
-        text1 = text;
-        calculator.Text1_Change();
-    }
-    void setInputFace(std::string_view) override {}
-    void setResult(std::string_view text) override { text2 = text; }
-    void setResultBackground(quimbel::ResultBackground) override {}
-    void showMessage(std::string_view title, std::string_view text) override {
-        check(!title.empty() && !text.empty());
-    }
-    AboutBox& about() override { return *this; }
-    void close() override {}
-    void setApplication(std::string_view text) override { about_[0] = text; }
-    void setHeading(std::string_view text) override { about_[1] = text; }
-    void setCopyright(std::string_view text) override { about_[2] = text; }
-    void Display() override {
-        for (std::string& text : about_)
-            check(!std::exchange(text, {}).empty());
-    }
-    static void check(bool holds) {
-        if (!holds)
-            std::abort();
-    }
-
-private:
-    std::string about_[3];
-};
 
 // A score as the result line shows it: a 16-bit integer in plain decimal.
 bool isScore(const std::string& text) {
@@ -84,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             window.calculator.Label4_Click();
         }
-        RecordingWindow::check(window.text1.size() <= 8 && isShowable(window.text2));
+        if (window.text1.size() > 8 || !isShowable(window.text2))
+            std::abort();
     }
     return 0;
 }

@@ -53,8 +53,6 @@ void setBaseColour(QWidget* widget, const QColor& colour) {
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    // The program's name, as the desktop shows it.
-    QApplication::setApplicationName(fromUtf8(applicationTitle));
     installFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(toPixels(form1Width, 96), toPixels(form1Height, 96));

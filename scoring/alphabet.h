@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -35,7 +36,7 @@ constexpr int leadingNumber(std::string_view text) {
 
 // The value of `text` when it is one or more digits and nothing else.
 constexpr std::optional<int> number(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
         return std::nullopt;
     return leadingNumber(text);
 }

@@ -7,6 +7,7 @@
 #include "help_text.h"
 #include "keypad.h"
 #include "layout.h"
+#include "recording_window.h"
 #include "table.h"
 #include "windows1252.h"
 
@@ -18,55 +19,17 @@ using quimbel::ResultBackground;
 
 namespace {
 
-class FakeWindow final : public quimbel::CalculatorWindow, public quimbel::AboutBox {
-public:
-    // Keys by their captions, run together: "4♥XX+2V", "3NTNV". No caption
-    // begins another, so the first that matches is the key.
-    void press(std::string_view keys) {
-        for (std::string rest = line(keys); !rest.empty();) {
-            const auto key =
-                std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
-                             [&](const auto& k) { return rest.starts_with(k.caption); });
-            QVERIFY2(key != quimbel::keypad.end(), rest.c_str());
-            calculator.Command_Click(key->number);
-            rest.erase(0, key->caption.size());
-        }
+// Keys by their captions, run together: "4♥XX+2V", "3NTNV". No caption
+// begins another, so the first that matches is the key.
+void press(RecordingWindow& window, std::string_view keys) {
+    for (std::string rest = line(keys); !rest.empty();) {
+        const auto key = std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
+                                      [&](const auto& k) { return rest.starts_with(k.caption); });
+        QVERIFY2(key != quimbel::keypad.end(), rest.c_str());
+        window.calculator.Command_Click(key->number);
+        rest.erase(0, key->caption.size());
     }
-
-    quimbel::Calculator calculator{*this};
-    std::string text1;
-    std::string face = "d"; // the design face until a key switches it
-    std::string text2;
-    std::string background = "-"; // V, NV or - for the window's own colour
-    std::string events;           // boxes, About operations, closing
-
-private:
-    std::string read() const override { return text1; }
-    void write(const std::string& text) override {
-        text1 = text;
-        calculator.Text1_Change();
-    }
-    void setInputFace(std::string_view name) override { face = name; }
-    void setResult(std::string_view text) override { text2 = text; }
-    void setResultBackground(ResultBackground colour) override {
-        background = colour == ResultBackground::Vulnerable      ? "V"
-                     : colour == ResultBackground::NotVulnerable ? "NV"
-                                                                 : "-";
-    }
-    void showMessage(std::string_view title, std::string_view text) override {
-        // The answer must wait until the box is closed.
-        log(std::string(title) + ": " + std::string(text) + " over '" + text2 + "'");
-    }
-    AboutBox& about() override { return *this; }
-    void close() override { log("close"); }
-    void setApplication(std::string_view text) override { log("Application ", text); }
-    void setHeading(std::string_view text) override { log("Heading ", text); }
-    void setCopyright(std::string_view text) override { log("Copyright ", text); }
-    void Display() override { log("Display"); }
-    void log(std::string_view event, std::string_view text = {}) {
-        events += std::string(event) + std::string(text) + "|";
-    }
-};
+}
 
 } // namespace
 
@@ -89,8 +52,8 @@ private slots:
             45C 4 ∅ - d                         ♣X♦4VINI ∅ ∅ - Symbol
             XINIX C ∅ - symbol)");
         for (std::size_t i = 0; i < cases.size(); i += 5) {
-            FakeWindow window;
-            window.press(cases[i]);
+            RecordingWindow window;
+            press(window, cases[i]);
             const std::string shown =
                 window.text1 + " " + window.text2 + " " + window.background + " " + window.face;
             QVERIFY2(shown == cases[i + 1] + " " + cases[i + 2] + " " + cases[i + 3] + " " +
@@ -100,13 +63,13 @@ private slots:
     }
 
     void boxes() {
-        FakeWindow window;
-        window.press("4♥4NV2OFF");
+        RecordingWindow window;
+        press(window, "4♥4NV2OFF");
         QCOMPARE(window.events, "quimbel: ici over ''|close|");
         QCOMPARE(window.text2, "Erreur");
 
         window.events.clear();
-        window.press("INI4♥V");
+        press(window, "INI4♥V");
         window.calculator.Label4_Click();
         window.calculator.Label4_Click();
         const std::string about = "Application CALCULATRICE de SCORES|Heading QUIMBEL|"
