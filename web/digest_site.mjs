@@ -1,21 +1,22 @@
-// Seals the site with digests: the page's inline style sheet, which its
-// Content-Security-Policy allows by its digest alone, and every file, which
-// the service worker checks before it keeps a version; and names that
-// version's cache by a digest of them all, so any change makes a new one.
-//   node digest_site.mjs SW_TEMPLATE SITE VERSION [PAGE]
-// PAGE, the built page with @STYLE_DIGEST@ in its policy, becomes SITE/index.html.
+// Seals the site with digests: the page's inline style sheet and script,
+// which its Content-Security-Policy allows by their digests alone, and every
+// file, which the service worker checks before it keeps a version; and names
+// that version's cache by a digest of them all, so any change makes a new one.
+// Run again after the page changes, it seals it anew.
+//   node digest_site.mjs SW_TEMPLATE SITE VERSION
 import { createHash } from 'node:crypto';
 import { readdir, readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 
-const [template, site, version, page] = process.argv.slice(2);
+const [template, site, version] = process.argv.slice(2);
 const sha256 = (data) => `sha256-${createHash('sha256').update(data).digest('base64')}`;
 
-if (page) {
-  const html = await readFile(page, 'utf8');
-  const style = html.match(/<style>([^]*?)<\/style>/)[1];
-  await writeFile(join(site, 'index.html'), html.replace('@STYLE_DIGEST@', sha256(style)));
-}
+const index = join(site, 'index.html');
+const page = await readFile(index, 'utf8');
+const style = page.match(/<style>([^]*?)<\/style>/)[1];
+const script = page.match(/<script type="module">([^]*?)<\/script>/)[1];
+await writeFile(index, page.replace(/style-src '[^']*'/, `style-src '${sha256(style)}'`)
+  .replace(/script-src '[^']*'/, `script-src '${sha256(script)}'`));
 
 async function filesUnder(folder, prefix = '') {
   const found = [];

@@ -1,8 +1,7 @@
-// Wires Form1, whose keys the built page already holds, to the engine. Taps
-// and typing that come before the engine are kept, in order, and answered
-// as soon as it is ready.
-import { loadEngine } from './engine.js';
-
+// The page's one script, written into the page by the build together with
+// the engine (the data block #Engine, in base64), so that a start needs no
+// other file. The keys take taps as soon as this runs; taps and typing that
+// come before the engine has started wait for it, in order.
 const $ = (id) => document.getElementById(id);
 const form = $('Form1');
 const text1 = $('Text1');
@@ -11,12 +10,48 @@ const msgBox = $('MsgBox');
 const about = $('About');
 const off = $('Off');
 
+// The engine in WebAssembly behind a thin wrapper: `view` answers the
+// engine's calls, with texts as strings, and the engine takes the keys,
+// typed changes and label clicks by the names it returns. It compiles on
+// another thread while this one shows the page.
+async function startEngine(view) {
+  const base64 = $('Engine').text;
+  const code = Uint8Array.fromBase64?.(base64) ?? Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  const utf8 = new TextDecoder();
+  const utf16 = new TextDecoder('utf-16le');
+  let memory;
+  const text = (pointer, length) => utf8.decode(new Uint8Array(memory.buffer, pointer, length));
+  const page = {
+    readInput(pointer, capacity) {
+      const value = view.readInput();
+      const units = new Uint16Array(memory.buffer, pointer, capacity);
+      for (let i = 0; i < Math.min(capacity, value.length); ++i) units[i] = value.charCodeAt(i);
+      return value.length;
+    },
+    showInput: (pointer, length) => view.showInput(utf16.decode(new Uint16Array(memory.buffer, pointer, length))),
+    setResult: (pointer, length) => view.setResult(text(pointer, length)),
+    setResultBackground: (background) => view.setResultBackground(background),
+    showMessage: (title, titleLength, pointer, length) =>
+      view.showMessage(text(title, titleLength), text(pointer, length)),
+    setAboutText: (id, idLength, pointer, length) => view.setAboutText(text(id, idLength), text(pointer, length)),
+    displayAbout: () => view.displayAbout(),
+    close: () => view.close(),
+  };
+  const wasi_snapshot_preview1 = { proc_exit: (status) => { throw new Error(`engine stopped (${status})`); } };
+  const { instance } = await WebAssembly.instantiate(code, { page, wasi_snapshot_preview1 });
+  const engine = instance.exports;
+  memory = engine.memory;
+  engine._initialize();
+  return { press: engine.quimbel_press, typed: engine.quimbel_typed, help: engine.quimbel_help,
+    about: engine.quimbel_about, reset: engine.quimbel_reset };
+}
+
 // What the About box shows until the engine fills it, again on each close,
 // as a box loaded anew would.
 const aboutLabels = ['lblHeading', 'lblApplication', 'lblCopyright'].map((id) => [id, $(id).textContent]);
 const resetAbout = () => aboutLabels.forEach(([id, text]) => { $(id).textContent = text; });
 
-const page = {
+const view = {
   readInput: () => text1.value,
   showInput(text) {
     if (text === text1.value) return;
@@ -45,7 +80,7 @@ const page = {
   },
 };
 
-const engine = loadEngine(page);
+const engine = startEngine(view);
 const send = (call) => engine.then(call);
 
 for (const key of $('Keypad').children) {
@@ -68,7 +103,7 @@ about.addEventListener('keydown', (event) => {
 off.addEventListener('click', () => send((e) => {
   e.reset();
   text1.value = '';
-  page.setResult('');
+  text2.textContent = '';
   delete text2.dataset.background;
   off.hidden = true;
   form.hidden = false;
