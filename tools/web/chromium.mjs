@@ -50,7 +50,7 @@ export async function keyTypicalRequest(page) {
 export async function openCalculator(context, url) {
   const page = await context.newPage();
   await page.goto(url);
-  await page.locator('#Form1:not([inert])').waitFor();
+  await page.locator('#Form1').waitFor();
   return page;
 }
 
