@@ -86,7 +86,6 @@ void Form1::createKeys() {
         button->setObjectName(QStringLiteral("Command%1").arg(key.number));
         button->setGeometry(pixels(keyPlace(key)));
         button->setFont(designFont(key.pointSize, true));
-        button->setAutoDefault(false);
         button->setAccessibleName(fromUtf8(spokenName(key)));
         if (const auto evaluation = evaluationOf(key))
             button->setStyleSheet(evaluationKeyStyle(*resultColour(*evaluation)));
