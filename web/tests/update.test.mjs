@@ -40,6 +40,27 @@ const checkForUpdate = (page) => page.evaluate(async () => {
 });
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
+// Resolves when the newest worker, the one waiting to take over, has done so
+// (or after ten seconds, for the checks to tell), watched from a blank page
+// that is no client of the site's worker.
+async function newestVersionActivated(context) {
+  const blank = await context.newPage();
+  const devtools = await context.newCDPSession(blank);
+  const activated = new Promise((resolve) => {
+    setTimeout(resolve, 10_000).unref();
+    let newest = { versionId: -1 };
+    devtools.on('ServiceWorker.workerVersionUpdated', ({ versions }) => {
+      for (const version of versions) {
+        const id = Number(version.versionId);
+        if (id >= newest.versionId) newest = { ...version, versionId: id };
+      }
+      if (newest.status === 'activated') resolve();
+    });
+  });
+  await devtools.send('ServiceWorker.enable');
+  return activated.then(() => blank.close());
+}
+
 test('a new version reaches an installed page whole; a half-published one never runs', async () => {
   const work = await mkdtemp(join(tmpdir(), 'quimbel-update-'));
   const [published, b] = [join(work, 'published'), join(work, 'b')];
@@ -67,7 +88,10 @@ test('a new version reaches an installed page whole; a half-published one never 
     await cp(b, published, { recursive: true });
     page = await start();
     await checkForUpdate(page);
+    const activated = newestVersionActivated(context);
     await page.close();
+    // The next start comes once the browser has seen the last page go.
+    await activated;
 
     page = await start();
     assert.deepEqual(await versions(page), ['B', 'B'], 'the next start');
