@@ -1,8 +1,7 @@
 // Writes the page's design from the engine's tables when the site is built:
-// the keys and the texts into the page, so they show before the engine
-// loads, and each key's row, column, size and face after the hand-written
-// rules of the style sheet, which the page carries inline so that its first
-// paint waits for no other file.
+// the keys and the texts into the page, and each key's row, column, size and
+// face after the hand-written rules of the style sheet, which the page
+// carries inline so that it needs no other file.
 //   page_design INDEX_TEMPLATE STYLE_SHEET INDEX_HTML
 // For the page's tests, what a screen reader should hear of each control,
 // one "id name" a line:

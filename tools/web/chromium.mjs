@@ -17,7 +17,7 @@ export const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic',
 const options = { executablePath: '/usr/bin/chromium', headless: true, args: chromiumFlags };
 
 export const launch = () => chromium.launch(options);
-export const serveSite = (settings) => serve(site, settings);
+export const serveSite = () => serve(site);
 
 // A fresh persistent profile (an incognito one is never installable) on a
 // phone's screen; `close` removes it all.

@@ -2,20 +2,18 @@
 // and its measurements. Run alone: node serve.mjs SITE [PORT].
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
-import { basename, extname, join, normalize } from 'node:path';
+import { extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png',
 };
 
 // Files are read on each request, so a test can publish a new site over the
 // old one. `cacheControl` is what every answer says of caching (by default,
-// revalidate on every use); `delays` holds back the named files, in ms.
-// `served` lists the body of every answer, for measuring what a visit costs.
-export function serve(root, { port = 0, cacheControl = 'no-cache', delays = {} } = {}) {
-  const served = [];
+// revalidate on every use).
+export function serve(root, { port = 0, cacheControl = 'no-cache' } = {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     const file = join(root, path.endsWith('/') ? `${path}index.html` : path);
@@ -25,17 +23,14 @@ export function serve(root, { port = 0, cacheControl = 'no-cache', delays = {} }
       const headers = { ETag: tag, 'Cache-Control': cacheControl };
       if (request.headers['if-none-match'] === tag) return response.writeHead(304, headers).end();
       const body = await readFile(file);
-      await new Promise((resolve) => setTimeout(resolve, delays[basename(file)] ?? 0));
       response.writeHead(200, { ...headers, 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
-      served.push(body);
     } catch {
       response.writeHead(404).end();
     }
   });
   return new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve({
     url: `http://127.0.0.1:${server.address().port}/`,
-    served,
     close: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
   })));
 }
