@@ -112,4 +112,11 @@ off.addEventListener('click', () => {
 form.hidden = false;
 text1.focus();
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// Once the page has settled, it links its manifest and registers its worker:
+// the browser fetches the manifest as soon as it is linked, to offer to
+// install the page, and a new worker installs by fetching the whole site,
+// work that would otherwise compete with the first tap.
+setTimeout(() => {
+  document.head.append(Object.assign(document.createElement('link'), { rel: 'manifest', href: 'manifest.webmanifest' }));
+  navigator.serviceWorker?.register('sw.js');
+}, 1000);
