@@ -174,6 +174,19 @@ private slots:
     }
 
     void boxes() {
+        {
+            // A release alone, a right click, or a press taken off the label is no click.
+            QObject watch;
+            QStringList opened;
+            whenModalAppears([&](QWidget* modal) { opened << modal->windowTitle(); }, &watch);
+            QWidget* label = child("Label3");
+            QTest::mouseRelease(label, Qt::LeftButton);
+            QTest::mouseClick(label, Qt::RightButton);
+            QTest::mousePress(label, Qt::LeftButton);
+            QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+            QTest::qWait(20);
+            QCOMPARE(opened, QStringList());
+        }
         // Title and text of the one-button box each click opens, over the result.
         press("4 ♥ 4");
         QStringList boxes;
