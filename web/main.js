@@ -98,19 +98,23 @@ about.addEventListener('keydown', (event) => {
   if (event.key === 'Escape' || event.key === 'Enter') event.preventDefault();
 });
 
+// Shows the calculator, ready for typing, in place of Off.
+function turnOn() {
+  off.hidden = true;
+  form.hidden = false;
+  text1.focus();
+}
+
 // Off: a tap anywhere, or Enter, turns a fresh calculator on.
 off.addEventListener('click', () => {
   engine.reset();
   text1.value = '';
-  text2.textContent = '';
+  view.setResult('');
   delete text2.dataset.background;
-  off.hidden = true;
-  form.hidden = false;
-  text1.focus();
+  turnOn();
 });
 
-form.hidden = false;
-text1.focus();
+turnOn();
 
 // Once the page has settled, it links its manifest and registers its worker:
 // the browser fetches the manifest as soon as it is linked, to offer to
