@@ -73,11 +73,17 @@ void Calculator::Text1_Change() {
 void Calculator::evaluate(bool bvul) {
     window_.setResultBackground(bvul ? ResultBackground::Vulnerable
                                      : ResultBackground::NotVulnerable);
-    if (Verifsaisie(window_, [this] { window_.showMessage(applicationTitle, "ici"); })) {
+    const std::string text = window_.read();
+    const LineCheck check = Verifsaisie(text);
+    if (check.verdict == Verdict::RefusedAfterIci)
+        window_.showMessage(applicationTitle, "ici");
+    if (check.verdict == Verdict::Accepted) {
         // Scores the line as the check left it (4♥ has become 4♥=).
-        window_.setResult(Marquecontrat(window_, bvul));
-    } else if (const std::string line = window_.read(); Proba(line)) {
-        window_.setResult(Repartition(line));
+        if (check.line != text)
+            window_.write(check.line);
+        window_.setResult(Marquecontrat(window_.read(), bvul));
+    } else if (Proba(text)) {
+        window_.setResult(Repartition(text));
     } else {
         window_.setResult("Erreur");
         window_.write({});

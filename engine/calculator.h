@@ -1,9 +1,9 @@
 #pragma once
 
-#include "input_line.h"
 #include "keypad.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quimbel {
@@ -51,8 +51,11 @@ public:
 // What the calculator asks of its window. The input line is Text1, in
 // Windows-1252 bytes; writing it must call Calculator::Text1_Change before it
 // returns, as a text box's change notification does.
-class CalculatorWindow : public InputLine {
+class CalculatorWindow {
 public:
+    virtual ~CalculatorWindow() = default;
+    virtual std::string read() const = 0;
+    virtual void write(const std::string& text) = 0;
     virtual void setInputFace(std::string_view faceName) = 0;
     virtual void setResult(std::string_view text) = 0;
     virtual void setResultBackground(ResultBackground background) = 0;

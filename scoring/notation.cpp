@@ -39,49 +39,39 @@ std::optional<int> resultValue(std::string_view stres) {
 
 } // namespace
 
-void Contrat(std::string_view line, std::string& stcont, std::string& stres) {
+ContractParts Contrat(std::string_view line) {
     const auto length = contractLength(line);
-    stcont = chars(line, 1, length);
-    stres = chars(line, length + 1, length + 3);
+    return {std::string(chars(line, 1, length)), std::string(chars(line, length + 1, length + 3))};
 }
 
-bool Verifsaisie(InputLine& line, const std::function<void()>& showIci) {
-    const std::string text = line.read();
-    const auto at = [&text](std::size_t i) { return charAt(text, i); };
+LineCheck Verifsaisie(std::string_view text) {
+    const auto at = [text](std::size_t i) { return charAt(text, i); };
+    const LineCheck refused{Verdict::Refused, std::string(text)};
 
     if (text.empty() || !oneOf("1234567", at(1)))
-        return false;
+        return refused;
     if (at(2) != 'N' && !isSuit(at(2)))
-        return false;
-    if (!oneOf("T=+-C ", at(3))) {
-        showIci();
-        return false;
-    }
+        return refused;
+    if (!oneOf("T=+-C ", at(3)))
+        return {Verdict::RefusedAfterIci, std::string(text)};
     // Each set serves several forms at once; trick limits are checked below.
     static constexpr std::array<std::string_view, 5> allowedFrom4{
         "123456789+-=C ", "0123456789+-=C ", "0123456789+-= ", "0123456789 ", "0123 "};
     for (std::size_t i = 0; i < allowedFrom4.size(); ++i) {
         if (!oneOf(allowedFrom4[i], at(i + 4)))
-            return false;
+            return refused;
     }
 
-    std::string stcont;
-    std::string stres;
-    Contrat(text, stcont, stres);
-
-    int value = 0;
-    if (stres.empty() || stres[0] == '=') {
-        line.write(stcont + "=");
-    } else if (const auto parsed = resultValue(stres)) {
-        value = *parsed;
-    } else {
-        return false;
-    }
+    const auto [stcont, stres] = Contrat(text);
+    if (stres.empty() || stres[0] == '=')
+        return {Verdict::Accepted, stcont + "="};
+    const auto value = resultValue(stres);
+    if (!value)
+        return refused;
 
     const int level = leadingNumber(chars(text, 1, 1));
-    if (value > 0)
-        return value <= 7 - level;
-    return -value <= level + 6;
+    const bool fits = *value > 0 ? *value <= 7 - level : -*value <= level + 6;
+    return fits ? LineCheck{Verdict::Accepted, std::string(text)} : refused;
 }
 
 } // namespace quimbel

@@ -3,6 +3,8 @@
 #include "alphabet.h"
 #include "notation.h"
 
+#include <cstdint>
+
 namespace quimbel {
 
 namespace {
@@ -52,10 +54,8 @@ Points penalty(const Doubling& doubling, Points u, bool bvul) {
 
 } // namespace
 
-std::string Marquecontrat(const InputLine& line, bool bvul) {
-    std::string stcont;
-    std::string stres;
-    Contrat(line.read(), stcont, stres);
+std::string Marquecontrat(std::string_view line, bool bvul) {
+    const auto [stcont, stres] = Contrat(line);
 
     const auto level = Points(leadingNumber(chars(stcont, 1, 1)));
     const char strain = charAt(stcont, 2);

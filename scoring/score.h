@@ -1,14 +1,12 @@
 #pragma once
 
-#include "input_line.h"
-
-#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quimbel {
 
 // The duplicate score, for the declaring side, of a line that Verifsaisie has
-// just accepted (and possibly rewritten), as decimal text.
-std::string Marquecontrat(const InputLine& line, bool bvul);
+// just accepted, as the check left it, as decimal text.
+std::string Marquecontrat(std::string_view line, bool bvul);
 
 } // namespace quimbel

@@ -13,8 +13,9 @@ namespace {
 
 // An accepted line's score, as the keys compute it: check, then score.
 std::string scoreOf(const std::string& text, bool bvul) {
-    quimbel::StringInputLine input(text);
-    return quimbel::Verifsaisie(input, [] {}) ? quimbel::Marquecontrat(input, bvul) : "rejected";
+    const auto [verdict, checked] = quimbel::Verifsaisie(text);
+    return verdict == quimbel::Verdict::Accepted ? quimbel::Marquecontrat(checked, bvul)
+                                                 : "rejected";
 }
 
 // Duplicate scoring straight from the scoring table, trick by trick, kept
@@ -89,12 +90,12 @@ private slots:
             4♥C-0 ok 4♥C-0   4♥-00 no 4♥-00   3NT-00 ok 3NT-00 4♥_2 ok 4♥_2     4♥-1x no 4♥-1x
             4♥CCC0 no 4♥CCC0 4♥T2 no 4♥T2     4♥-1+ no 4♥-1+   7♠+1 no 7♠+1)");
         for (std::size_t i = 0; i < cases.size(); i += 3) {
-            quimbel::StringInputLine input(cases[i]);
-            bool askedIci = false;
-            const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
-            const std::string answer = valid ? "ok" : askedIci ? "ici" : "no";
+            const auto [verdict, after] = quimbel::Verifsaisie(cases[i]);
+            const std::string answer = verdict == quimbel::Verdict::Accepted  ? "ok"
+                                       : verdict == quimbel::Verdict::Refused ? "no"
+                                                                              : "ici";
             // The line, what the check answered and what it left in the line.
-            QCOMPARE(cases[i] + " " + answer + " " + input.read(),
+            QCOMPARE(cases[i] + " " + answer + " " + after,
                      cases[i] + " " + cases[i + 1] + " " + cases[i + 2]);
         }
     }

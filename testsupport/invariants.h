@@ -9,16 +9,15 @@
 #include <string>
 
 // What every caller of the calculation core relies on, for any line: no
-// acceptance after the "ici" box, a rewrite of at most 6 characters, scores
-// within the range the notation allows, and a frequency text only for a query.
+// rewrite of a refused line and none past 6 characters, scores within the
+// range the notation allows, and a frequency text only for a query.
 inline bool holdsInvariants(const std::string& text) {
-    quimbel::StringInputLine input(text);
-    bool askedIci = false;
-    const bool valid = quimbel::Verifsaisie(input, [&] { askedIci = true; });
-    if ((valid && askedIci) || (input.read() != text && input.read().size() > 6))
+    const auto [verdict, after] = quimbel::Verifsaisie(text);
+    const bool valid = verdict == quimbel::Verdict::Accepted;
+    if (after != text && (!valid || after.size() > 6))
         return false;
     for (bool bvul : {false, true}) {
-        const int score = valid ? std::stoi(quimbel::Marquecontrat(input, bvul)) : 0;
+        const int score = valid ? std::stoi(quimbel::Marquecontrat(after, bvul)) : 0;
         if (score < -7600 || score > 3160)
             return false;
     }
