@@ -1,13 +1,17 @@
 // Guards the calculation core: the notation check, every score a player can
 // key against an independent scorer, and the split queries with the frequency
 // of every split of 2 to 10 cards, both ways round.
+#include "deal_scores.h"
+#include "imp_scale.h"
 #include "invariants.h"
 #include "table.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -112,26 +116,68 @@ private slots:
         }
     }
 
-    void everyAcceptedContract() {
-        // Every contract, from all tricks down to all tricks made; "4♥" alone
-        // reads as "4♥=", which the check above shows.
-        const std::string strains[] = {line("♣"), line("♦"), line("♥"), line("♠"), "NT"};
-        for (int level = 1; level <= 7; ++level) {
-            for (const std::string& strain : strains) {
-                for (int doubling = 0; doubling <= 2; ++doubling) {
-                    for (int tricks = -6 - level; tricks <= 7 - level; ++tricks) {
-                        const std::string result =
-                            tricks == 0 ? "=" : (tricks > 0 ? "+" : "") + std::to_string(tricks);
-                        const std::string contract = std::to_string(level) + strain +
-                                                     std::string(std::size_t(doubling), 'C');
-                        for (bool vulnerable : {false, true})
-                            QCOMPARE(scoreOf(contract + result, vulnerable),
-                                     std::to_string(tableScore(level, strain[0], doubling, tricks,
-                                                               vulnerable)));
-                    }
-                }
+    void everyAcceptedContractAndDealScore() {
+        // Every contract, from all tricks down to all tricks made, each way
+        // the check accepts it; "4♥" alone reads as "4♥=", which the check
+        // above shows. Whatever these lines score either way is a deal score.
+        const auto lines = quimbel::everyContractLine();
+        QCOMPARE(lines.size(), std::size_t(7 * 5 * 3 * 14));
+        std::set<int> dealScores{0};
+        for (const std::string& text : lines) {
+            const bool noTrump = text[1] == 'N';
+            const auto doubling = int(std::count(text.begin(), text.end(), 'C'));
+            const std::string result = text.substr(std::size_t(noTrump ? 3 : 2) + doubling);
+            const int tricks = result == "=" ? 0 : std::stoi(result);
+            for (bool vulnerable : {false, true}) {
+                const int expected =
+                    tableScore(text[0] - '0', text[1], doubling, tricks, vulnerable);
+                QCOMPARE(scoreOf(text, vulnerable), std::to_string(expected));
+                dealScores.insert({expected, -expected});
             }
         }
+        for (int score = -10'000; score <= 10'000; ++score)
+            QVERIFY2(quimbel::isDealScore(score) == dealScores.contains(score),
+                     std::to_string(score).c_str());
+        for (int score : {INT_MIN, INT_MAX, 99'999, 6200, 625})
+            QVERIFY(!quimbel::isDealScore(score));
+    }
+
+    void impScale() {
+        // The WBF scale as published: differences from, to, and their IMPs.
+        const int scale[][3] = {
+            {0, 10, 0},         {20, 40, 1},      {50, 80, 2},      {90, 120, 3},
+            {130, 160, 4},      {170, 210, 5},    {220, 260, 6},    {270, 310, 7},
+            {320, 360, 8},      {370, 420, 9},    {430, 490, 10},   {500, 590, 11},
+            {600, 740, 12},     {750, 890, 13},   {900, 1090, 14},  {1100, 1290, 15},
+            {1300, 1490, 16},   {1500, 1740, 17}, {1750, 1990, 18}, {2000, 2240, 19},
+            {2250, 2490, 20},   {2500, 2990, 21}, {3000, 3490, 22}, {3500, 3990, 23},
+            {4000, INT_MAX, 24}};
+        const auto published = [&](int difference) {
+            for (const auto& [from, to, imps] : scale) {
+                if (std::abs(difference) >= from && std::abs(difference) <= to)
+                    return difference < 0 ? -imps : imps;
+            }
+            return 99; // between two ranges: no deal score gives it
+        };
+        // Every difference two boards' scores can make, each way round.
+        std::vector<int> scores;
+        for (int score = -7600; score <= 7600; score += 10) {
+            if (quimbel::isDealScore(score))
+                scores.push_back(score);
+        }
+        std::set<int> differences;
+        for (int own : scores) {
+            for (int other : scores)
+                differences.insert(own + other);
+        }
+        for (int difference : differences)
+            QCOMPARE(quimbel::imps(difference), published(difference));
+        // Worked examples: 4♥ made vulnerable at one table against 4♠+1 at
+        // the other; a game swing; the scale's top, also for any int.
+        const int examples[][2] = {{620 - 650, -1},   {620 + 100, 12}, {-420 - 50, -10},
+                                   {2220 + 1100, 22}, {INT_MIN, -24},  {INT_MAX, 24}};
+        for (const auto& [difference, imps] : examples)
+            QCOMPARE(quimbel::imps(difference), imps);
     }
 
     void everyKeypadLineUpToFive() { holdsFrom(""); }
