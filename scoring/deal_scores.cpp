@@ -19,7 +19,7 @@ ScoreSet everyDealScore() {
     set.set(0);
     for (const std::string& line : everyContractLine()) {
         for (const bool bvul : {false, true})
-            set.set(std::size_t(std::abs(std::stoi(Marquecontrat(line, bvul))) / 10));
+            set.set(std::size_t(std::abs(contractScore(line, bvul)) / 10));
     }
     return set;
 }

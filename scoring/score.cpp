@@ -54,7 +54,7 @@ Points penalty(const Doubling& doubling, Points u, bool bvul) {
 
 } // namespace
 
-std::string Marquecontrat(std::string_view line, bool bvul) {
+int contractScore(std::string_view line, bool bvul) {
     const auto [stcont, stres] = Contrat(line);
 
     const auto level = Points(leadingNumber(chars(stcont, 1, 1)));
@@ -95,7 +95,11 @@ std::string Marquecontrat(std::string_view line, bool bvul) {
         if (u > 0)
             score = penalty(doubling, u, bvul);
     }
-    return std::to_string(score);
+    return score;
+}
+
+std::string Marquecontrat(std::string_view line, bool bvul) {
+    return std::to_string(contractScore(line, bvul));
 }
 
 } // namespace quimbel

@@ -3,8 +3,10 @@
 // crosses as UTF-16 through the engine's own code page, every other text as
 // UTF-8, each as a pointer and a length into the module's memory.
 #include "calculator.h"
+#include "deal_scores.h"
 #include "display_mapping.h"
 #include "identity.h"
+#include "imp_scale.h"
 #include "layout.h"
 
 #include <algorithm>
@@ -115,5 +117,12 @@ ENGINE_EXPORT void quimbel_about() {
 }
 ENGINE_EXPORT void quimbel_reset() {
     quimbel::window.reset();
+}
+// The match screen's arithmetic.
+ENGINE_EXPORT int quimbel_imps(int difference) {
+    return quimbel::imps(difference);
+}
+ENGINE_EXPORT int quimbel_is_deal_score(int score) {
+    return quimbel::isDealScore(score);
 }
 }

@@ -43,7 +43,8 @@ function startEngine(view) {
   memory = engine.memory;
   engine._initialize();
   return { press: engine.quimbel_press, typed: engine.quimbel_typed, help: engine.quimbel_help,
-    about: engine.quimbel_about, reset: engine.quimbel_reset };
+    about: engine.quimbel_about, reset: engine.quimbel_reset, imps: engine.quimbel_imps,
+    isDealScore: (score) => engine.quimbel_is_deal_score(score) !== 0 };
 }
 
 // What the About box shows until the engine fills it, again on each close,
@@ -112,9 +113,21 @@ off.addEventListener('click', () => {
   view.setResult('');
   delete text2.dataset.background;
   turnOn();
+
+// The match screen loads on first use, so the calculator never waits for it;
+// a reload on it opens it again.
+const openMatch = () => import('./match.js').then((match) => match.open({ engine, form, result: () => text2.textContent }));
+$('Match').addEventListener('click', openMatch);
+if (history.state?.match) openMatch();
 });
 
 turnOn();
+
+// The match screen loads on first use, so the calculator never waits for it;
+// a reload on it opens it again.
+const openMatch = () => import('./match.js').then((match) => match.open({ engine, form, result: () => text2.textContent }));
+$('Match').addEventListener('click', openMatch);
+if (history.state?.match) openMatch();
 
 // Once the page has settled, it links its manifest and registers its worker:
 // the browser fetches the manifest as soon as it is linked, to offer to

@@ -61,6 +61,8 @@ export const checkedBrowser = (page) => ({
     await page.focus(selector);
     await page.keyboard.type(text);
   },
+  fill: (selector, text) => page.fill(selector, text),
   key: (name) => page.keyboard.press(name),
   evaluate: (fn, arg) => page.evaluate(fn, arg),
+  reload: () => page.reload(),
 });

@@ -6,7 +6,7 @@ import { extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png',
 };
 

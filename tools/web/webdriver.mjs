@@ -44,10 +44,16 @@ export async function startWebKit() {
     goto: (url) => session('POST', '/url', { url }),
     click: async (selector) => session('POST', `/element/${await element(selector)}/click`, {}),
     type: async (selector, text) => session('POST', `/element/${await element(selector)}/value`, { text }),
+    async fill(selector, text) {
+      const id = await element(selector);
+      await session('POST', `/element/${id}/clear`, {});
+      if (text) await session('POST', `/element/${id}/value`, { text });
+    },
     key: (name) => session('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions: [
       { type: 'keyDown', value: keyCodes[name] }, { type: 'keyUp', value: keyCodes[name] }] }] }),
     evaluate: (fn, arg) => session('POST', '/execute/sync', { script: `return (${fn})(arguments[0])`,
       args: [arg ?? null] }),
+    reload: () => session('POST', '/refresh', {}),
     async close() {
       await session('DELETE', '').catch(() => {});
       driver.kill();

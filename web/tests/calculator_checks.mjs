@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 const white = 'rgb(255, 255, 255)', red = 'rgb(192, 0, 0)', green = 'rgb(0, 192, 0)';
 
 // Keys by their captions, as the player sees them.
-async function press(browser, sequence) {
+export async function press(browser, sequence) {
   for (const caption of sequence.split(' ')) {
     const id = await browser.evaluate((text) =>
       [...document.querySelectorAll('#Keypad button')].find((key) => key.textContent === text)?.id, caption);
@@ -18,7 +18,7 @@ async function press(browser, sequence) {
 
 // Polls until `read` gives `expected`, since the engine may answer a little
 // after the tap; fails with what it found last.
-async function settles(browser, read, expected, message, arg) {
+export async function settles(browser, read, expected, message, arg) {
   let found;
   for (let tries = 0; tries < 100; ++tries) {
     found = await browser.evaluate(read, arg);

@@ -10,6 +10,7 @@ import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, site } from '../../tools/web/chromium.mjs';
 import { checks, linesShow } from './calculator_checks.mjs';
+import { matchChecks } from './match_checks.mjs';
 
 let browser, server, page;
 before(async () => {
@@ -18,7 +19,7 @@ before(async () => {
 });
 after(() => Promise.all([browser?.close(), server?.close()]));
 
-for (const [name, check] of Object.entries(checks)) test(name, () => check(checkedBrowser(page)));
+for (const [name, check] of Object.entries({ ...checks, ...matchChecks })) test(name, () => check(checkedBrowser(page)));
 
 test('a screen reader hears every key and line by the engine\'s name for it', async () => {
   // The engine's names, as the build's own program prints them.
@@ -64,7 +65,7 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, n
       return { keys: [...document.querySelectorAll('#Keypad button')].map((e) => ({ text: e.textContent, ...box(e) })),
         lines: [Text1, Text2].map((e) => ({ ...box(e), fontSize: parseFloat(getComputedStyle(e).fontSize),
           cut: e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight })),
-        labels: [Label3, Label4].map(box), scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight };
+        labels: [Label3, Label4, Match].map(box), scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight };
     });
     const at = `${screen.width}×${screen.height}`;
     const sorted = (values) => [...new Set(values.map(Math.round))].sort((a, b) => a - b);
@@ -112,6 +113,42 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
   }).map((e) => e.id));
   await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
   assert.deepEqual(borderless, []);
+});
+
+test('match screen: thumb-sized targets, total and entry in view, boards scrolling, nothing sideways; axe clean', async () => {
+  await page.click('#Match');
+  for (let board = 0; board < 12; ++board) {
+    await page.fill('#Own', '620');
+    await page.fill('#Other', `-${board * 10 + 500}`);
+    await page.click('#Save');
+  }
+  await page.locator('#Boards li:nth-child(12)').waitFor();
+  for (const screen of screens) {
+    await page.setViewportSize(screen);
+    const { small, hidden, sideways } = await page.evaluate(() => {
+      const box = (e) => e.getBoundingClientRect();
+      const controls = [...document.querySelectorAll('#MatchForm :is(button, input)')].filter((e) => e.checkVisibility());
+      return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
+        hidden: ['Total', 'Own', 'Other', 'Carry', 'Save', 'Copy', 'NewMatch'].filter((id) => {
+          const { top, bottom, left, right } = box(document.getElementById(id));
+          return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
+        }),
+        sideways: document.documentElement.scrollWidth > innerWidth || Boards.scrollWidth > Boards.clientWidth };
+    });
+    assert.deepEqual({ small, hidden, sideways }, { small: [], hidden: [], sideways: false },
+      `${screen.width}×${screen.height}`);
+  }
+  await page.setViewportSize(phone);
+  await page.evaluate(await readFile(createRequire(import.meta.url).resolve('axe-core'), 'utf8'));
+  await page.fill('#Own', '625');
+  await page.click('#Save');
+  for (const media of [{ colorScheme: 'light' }, { colorScheme: 'dark' }, { forcedColors: 'active' }]) {
+    await page.emulateMedia(media);
+    const { violations } = await page.evaluate(() => window.axe.run());
+    assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), [], JSON.stringify(media));
+  }
+  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
+  await page.click('#MatchBack');
 });
 
 test('keys tapped as soon as they show, while the page still arrives, are answered', async () => {

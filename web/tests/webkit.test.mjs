@@ -3,6 +3,7 @@
 import { after, before, test } from 'node:test';
 import { serveSite } from '../../tools/web/chromium.mjs';
 import { checks } from './calculator_checks.mjs';
+import { matchChecks } from './match_checks.mjs';
 import { startWebKit } from '../../tools/web/webdriver.mjs';
 
 let browser, server;
@@ -12,4 +13,4 @@ before(async () => {
 });
 after(() => Promise.all([browser?.close(), server?.close()]));
 
-for (const [name, check] of Object.entries(checks)) test(name, () => check(browser));
+for (const [name, check] of Object.entries({ ...checks, ...matchChecks })) test(name, () => check(browser));
