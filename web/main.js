@@ -1,5 +1,5 @@
 // The page's one script, written into the page by the build together with
-// the engine (the data block #Engine, in base64), so that a start needs no
+// the engine (the data block #Engine, in hexadecimal), so that a start needs no
 // other file. Form1 stays hidden until the engine can answer its keys: no
 // tap is ever taken that would be lost.
 const $ = (id) => document.getElementById(id);
@@ -16,8 +16,8 @@ const off = $('Off');
 // here and now: its 16 KB take a few milliseconds, where a compilation handed
 // to another thread comes back tens of milliseconds later in a new tab.
 function startEngine(view) {
-  const base64 = $('Engine').text;
-  const code = Uint8Array.fromBase64?.(base64) ?? Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  const hex = $('Engine').text;
+  const code = Uint8Array.fromHex?.(hex) ?? Uint8Array.from(hex.match(/../g), (byte) => parseInt(byte, 16));
   const utf8 = new TextDecoder();
   const utf16 = new TextDecoder('utf-16le');
   let memory;

@@ -129,7 +129,7 @@ test('match screen: thumb-sized targets, total and entry in view, boards scrolli
       const box = (e) => e.getBoundingClientRect();
       const controls = [...document.querySelectorAll('#MatchForm :is(button, input)')].filter((e) => e.checkVisibility());
       return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
-        hidden: ['Total', 'Own', 'Other', 'Carry', 'Save', 'Copy', 'NewMatch'].filter((id) => {
+        hidden: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'].filter((id) => {
           const { top, bottom, left, right } = box(document.getElementById(id));
           return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
         }),
@@ -153,8 +153,8 @@ test('match screen: thumb-sized targets, total and entry in view, boards scrolli
 
 test('keys tapped as soon as they show, while the page still arrives, are answered', async () => {
   const context = await browser.newContext({ viewport: phone, hasTouch: true });
-  // An older browser, without Uint8Array.fromBase64.
-  await context.addInitScript(() => { delete Uint8Array.fromBase64; });
+  // An older browser, without Uint8Array.fromHex.
+  await context.addInitScript(() => { delete Uint8Array.fromHex; });
   try {
     const early = await context.newPage();
     // A slow line: the page takes a second and more to come whole.
