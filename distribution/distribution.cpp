@@ -26,7 +26,9 @@ std::string Repartition(std::string_view line) {
     if (!Proba(line))
         return std::string(rejected);
 
-    // Short form 3-3 / 0-10, else long form 10-0; anything after is ignored.
+    // Short form 3-3 / 0-10 (the second number one or two digits), else long
+    // form 10-0 (the second one digit). Whatever follows goes unread, so
+    // "10-0x" is 10-0; "5-4x" reads 4x as its second number, which is none.
     const bool shortForm = line[1] == '-';
     const auto first = number(line.substr(0, shortForm ? 1 : 2));
     const auto second = number(line.substr(shortForm ? 2 : 3, shortForm ? 2 : 1));

@@ -16,15 +16,17 @@ constexpr std::size_t maximumLineLength = 8;
 } // namespace
 
 void Calculator::Command_Click(int number) {
-    const KeyDescription& pressed = key(number);
+    const KeyDescription* pressed = key(number);
+    if (!pressed)
+        return;
     using enum KeyAction;
-    switch (pressed.action) {
+    switch (pressed->action) {
     case Append:
-        append(pressed.caption);
+        append(pressed->caption);
         break;
     case AppendSuit:
         window_.setInputFace("Symbol");
-        append(pressed.caption);
+        append(pressed->caption);
         break;
     case AppendDouble:
         window_.setInputFace("symbol");

@@ -62,13 +62,27 @@ inline constexpr std::array<KeyDescription, 24> keypad = [] {
 
 static_assert(keypad[12].caption[0] == club && keypad[15].caption[0] == spade);
 
+// Commandn is keypad[n - 1], and each of the six rows of four holds one key
+// in each column.
+static_assert([] {
+    std::array<int, 6 * 4> cells{};
+    for (std::size_t i = 0; i < keypad.size(); ++i) {
+        const KeyDescription& key = keypad[i];
+        if (key.number != int(i) + 1 || key.row < 1 || key.row > 6 || key.column < 1 ||
+            key.column > 4 || cells[std::size_t((key.row - 1) * 4 + key.column - 1)]++)
+            return false;
+    }
+    return true;
+}());
+
 // What a screen reader says for a key: its French name, or else its caption.
 constexpr std::string_view spokenName(const KeyDescription& key) {
     return key.accessibleName ? key.accessibleName : key.caption;
 }
 
-constexpr const KeyDescription& key(int number) {
-    return keypad[std::size_t(number - 1)];
+// The key Commandn, or none for a number no key has.
+constexpr const KeyDescription* key(int number) {
+    return number >= 1 && number <= int(keypad.size()) ? &keypad[std::size_t(number - 1)] : nullptr;
 }
 
 } // namespace quimbel

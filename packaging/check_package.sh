@@ -3,8 +3,10 @@
 # most users and distributions run, with no preset, where warnings stay
 # warnings; then the Debian package with Debian's hardening flags, checked
 # with Debian's own tools.
+#   check_package.sh SOURCE VERSION
 set -euo pipefail
 source=$1
+version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export CMAKE_BUILD_PARALLEL_LEVEL=2
@@ -22,13 +24,13 @@ export CXXFLAGS LDFLAGS
   cmake --build "$work/build"
   cpack --config "$work/build/CPackConfig.cmake" -B "$work/out"
 } >"$work/build.log" 2>&1 || { cat "$work/build.log"; exit 1; }
-deb="$work/out/quimbel_1.00_amd64.deb"
+deb="$work/out/quimbel_${version}_amd64.deb"
 [ -f "$deb" ] || { echo "no $(basename "$deb"); cpack made: $(ls "$work/out")"; exit 1; }
 
 failed=0
 fail() { echo "FAIL: $1"; failed=1; }
 control=$(dpkg-deb -f "$deb" Version Depends)
-[[ $control == *"Version: 1.00"* && $control == *libqt6widgets6* ]] || fail "control: $control"
+[[ $control == *"Version: $version"* && $control == *libqt6widgets6* ]] || fail "control: $control"
 
 echo "lintian:"
 lintian --display-info --fail-on error,warning "$deb" || fail "lintian"

@@ -65,8 +65,8 @@ Form1::~Form1() = default;
 
 void Form1::createControls() {
     // Created bottom to top: labels first, so keys and text boxes lie above.
-    Label1 = label<QLabel>(this, form1Control("Label1"));
-    Label2 = label<QLabel>(this, form1Control("Label2"));
+    label<QLabel>(this, form1Control("Label1"));
+    label<QLabel>(this, form1Control("Label2"));
     Label3 = label<ClickableLabel>(this, form1Control("Label3"));
     Label4 = label<ClickableLabel>(this, form1Control("Label4"));
     connect(Label3, &ClickableLabel::clicked, this, [this] { calculator_.Label3_Click(); });
@@ -91,7 +91,6 @@ void Form1::createKeys() {
             button->setStyleSheet(evaluationKeyStyle(*resultColour(*evaluation)));
         connect(button, &QPushButton::clicked, this,
                 [this, number = key.number] { calculator_.Command_Click(number); });
-        Command[std::size_t(key.number - 1)] = button;
     }
 }
 

@@ -4,12 +4,9 @@
 
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace quimbel {
 
@@ -41,13 +38,10 @@ private:
     void close() override;
 
     Calculator calculator_{*this};
-    QLabel* Label1;
-    QLabel* Label2;
     ClickableLabel* Label3;
     ClickableLabel* Label4;
     InputLineEdit* Text1;
     QLineEdit* Text2;
-    std::array<QPushButton*, keypad.size()> Command; // Command[n - 1] is Commandn
     std::unique_ptr<About> about_; // made on first use, kept for the program's life
 };
 

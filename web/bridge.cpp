@@ -103,8 +103,7 @@ PageWindow window;
 
 extern "C" {
 ENGINE_EXPORT void quimbel_press(int number) {
-    if (number >= 1 && number <= int(quimbel::keypad.size()))
-        quimbel::window.calculator().Command_Click(number);
+    quimbel::window.calculator().Command_Click(number);
 }
 ENGINE_EXPORT void quimbel_typed() {
     quimbel::window.typed();

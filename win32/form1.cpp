@@ -194,10 +194,12 @@ HBRUSH Form1::brush(ResultBackground background) const {
 // table; V and NV fill theirs with their colour. The caption keeps the
 // button-text colour.
 void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
-    const KeyDescription& drawn = key(int(item.CtlID) - commandId(0));
+    const KeyDescription* drawn = key(int(item.CtlID) - commandId(0));
+    if (!drawn)
+        return;
     const bool pressed = item.itemState & ODS_SELECTED;
     RECT face = item.rcItem;
-    const auto evaluation = evaluationOf(drawn);
+    const auto evaluation = evaluationOf(*drawn);
     if (evaluation) {
         FillRect(item.hDC, &face, brush(*evaluation));
         DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
@@ -211,7 +213,7 @@ void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
         DrawFrameControl(item.hDC, &face, DFC_BUTTON,
                          DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     }
-    const std::wstring caption = shownText(drawn.caption);
+    const std::wstring caption = shownText(drawn->caption);
     const HGDIOBJ previous =
         SelectObject(item.hDC, HGDIOBJ(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     if (pressed)

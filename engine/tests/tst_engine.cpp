@@ -1,6 +1,7 @@
 // Guards the engine: what the keys and the two clickable labels mean, on a window that behaves
 // as a text box does (every write to the input line notifies at once); and the tables and
-// arithmetic both windows are built from: twips, pixels, the About box's centring, the code page.
+// arithmetic the windows are built from: the keypad, twips to pixels, the About box's centring,
+// the code page. The layout's constant facts are checked where its tables are, as it compiles.
 #include "calculator.h"
 #include "centring.h"
 #include "display_mapping.h"
@@ -92,30 +93,21 @@ private slots:
                                 "dans la fenêtre du résultat.");
     }
 
-    void keypadGrid() {
-        // Six rows of four keys as a player sees them, each with its control
-        // number and point size; each key placed in its row and column, rows
-        // top to bottom and columns left to right, all keys one size.
-        const auto keys =
-            fields(R"(OFF 1 8.25  C 4 9.75   INI 21 8.25  ♣ 13 9.75  7 7 9.75   8 8 9.75
-                      9 9 9.75    ♦ 14 9.75  4 23 9.75    5 5 9.75   6 6 9.75   ♥ 15 9.75
-                      1 22 9.75   2 2 9.75   3 3 9.75     ♠ 16 9.75  0 24 9.75  = 10 12
-                      X 18 9.75   NT 17 9.75 + 11 12      - 12 12    NV 19 9.75 V 20 9.75)");
-        const quimbel::Twips first = quimbel::keyPlace(quimbel::key(1));
-        for (std::size_t i = 0; i < keys.size(); i += 3) {
-            const auto& key = quimbel::key(std::stoi(keys[i + 1]));
-            const int row = int(i / 12) + 1, column = int(i / 3 % 4) + 1;
-            QCOMPARE(key.caption, keys[i]);
-            QCOMPARE(key.pointSize, std::stod(keys[i + 2]));
-            QCOMPARE(QPoint(key.column, key.row), QPoint(column, row));
-            const quimbel::Twips place = quimbel::keyPlace(key);
-            QCOMPARE(QSize(place.width, place.height), QSize(first.width, first.height));
-            for (const quimbel::KeyDescription& other : quimbel::keypad) {
-                const quimbel::Twips at = quimbel::keyPlace(other);
-                QCOMPARE(at.top < place.top, other.row < row);
-                QCOMPARE(at.left < place.left, other.column < column);
+    void keypadRows() {
+        // The keypad as a player sees it, row by row, with each key's point size.
+        std::string rows;
+        for (int row = 1; row <= 6; ++row) {
+            for (int column = 1; column <= 4; ++column) {
+                const auto key =
+                    std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
+                                 [&](const auto& k) { return k.row == row && k.column == column; });
+                rows += std::string(key->caption) + "@" +
+                        QByteArray::number(key->pointSize).data() + (column < 4 ? " " : "|");
             }
         }
+        QCOMPARE(rows, line("OFF@8.25 C@9.75 INI@8.25 ♣@9.75|7@9.75 8@9.75 9@9.75 ♦@9.75|"
+                            "4@9.75 5@9.75 6@9.75 ♥@9.75|1@9.75 2@9.75 3@9.75 ♠@9.75|"
+                            "0@9.75 =@12 X@9.75 NT@9.75|+@12 -@12 NV@9.75 V@9.75|"));
     }
 
     void spokenNames() {
@@ -131,45 +123,6 @@ private slots:
         QCOMPARE(named, QString("OFF=arrêt|C=efface|♣=trèfle|♦=carreau|♥=cœur|♠=pique|"
                                 "NT=sans-atout|X=contre|NV=non vulnérable|V=vulnérable|"
                                 "INI=remise à zéro|"));
-    }
-
-    void windowLayout() {
-        // Keys and lines lie inside Form1 and apart from one another; Label2
-        // hides Label1 whole and leaves the strip that shows Label4; the title
-        // lies inside.
-        using namespace quimbel;
-        const auto rect = [](const Twips& t) { return QRect(t.left, t.top, t.width, t.height); };
-        std::vector<std::pair<std::string, QRect>> placed;
-        for (const KeyDescription& key : keypad)
-            placed.emplace_back(std::string(key.caption), rect(keyPlace(key)));
-        for (const ControlLayout& line : {form1Control("Text1"), form1Control("Text2")})
-            placed.emplace_back(std::string(line.name), rect(line.place));
-        const QRect window(0, 0, form1Width, form1Height);
-        for (std::size_t i = 0; i < placed.size(); ++i) {
-            const auto& [name, place] = placed[i];
-            QVERIFY2(window.contains(place), name.c_str());
-            for (std::size_t j = i + 1; j < placed.size(); ++j)
-                QVERIFY2(!place.intersects(placed[j].second),
-                         (name + " " + placed[j].first).c_str());
-        }
-        const QRect label2 = rect(form1Control("Label2").place);
-        QVERIFY(label2.contains(rect(form1Control("Label1").place)));
-        QVERIFY(!label2.intersects(rect(form1Control("Label4").place)));
-        QVERIFY(window.contains(rect(form1Control("Label3").place)));
-        // Every size and place is a whole number of pixels at 96 dpi.
-        std::vector<int> twips{form1Width,    form1Height,    aboutWidth,  aboutHeight,
-                               aboutLineLeft, aboutLineRight, aboutLineTop};
-        const auto add = [&](const Twips& t) {
-            twips.insert(twips.end(), {t.left, t.top, t.width, t.height});
-        };
-        for (const ControlLayout& control : form1Controls)
-            add(control.place);
-        for (const ControlLayout& control : aboutControls)
-            add(control.place);
-        for (const KeyDescription& key : keypad)
-            add(keyPlace(key));
-        for (const int value : twips)
-            QVERIFY2(value % 15 == 0, qPrintable(QString::number(value)));
     }
 
     void pixelsAndCentring() {

@@ -22,7 +22,8 @@ async function secondVersion(folder) {
   const index = join(folder, 'index.html');
   await writeFile(index, (await readFile(index, 'utf8')).replace('<head>', '<head>\n<meta name="build" content="B">')
     .replace('<script type="module">', "<script type=\"module\">document.documentElement.dataset.build = 'B';"));
-  execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, '1.00']);
+  const version = (await cacheName(site)).split('-')[1];
+  execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, version]);
 }
 
 // Which version the page and its script came from.
