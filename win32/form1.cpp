@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "control_ids.h"
+#include "display_mapping.h"
 #include "identity.h"
 #include "keypad.h"
 #include "layout.h"
@@ -231,9 +232,11 @@ void Form1::drawKey(const DRAWITEMSTRUCT& item) const {
     }
 }
 
+// Suit signs and the chi pasted from elsewhere read as the keys would have
+// put them, as on the other windows.
 std::string Form1::read() const {
     const std::wstring text = windowText(Text1);
-    return toWindows1252(
+    return fromDisplay(
         std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 

@@ -7,6 +7,7 @@
 #include "display_mapping.h"
 #include "help_text.h"
 #include "keypad.h"
+#include "keys.h"
 #include "layout.h"
 #include "recording_window.h"
 #include "table.h"
@@ -20,16 +21,12 @@ using quimbel::ResultBackground;
 
 namespace {
 
-// Keys by their captions, run together: "4♥XX+2V", "3NTNV". No caption
-// begins another, so the first that matches is the key.
+// Keys by their captions, run together: "4♥XX+2V", "3NTNV".
 void press(RecordingWindow& window, std::string_view keys) {
-    for (std::string rest = line(keys); !rest.empty();) {
-        const auto key = std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
-                                      [&](const auto& k) { return rest.starts_with(k.caption); });
-        QVERIFY2(key != quimbel::keypad.end(), rest.c_str());
-        window.calculator.Command_Click(key->number);
-        rest.erase(0, key->caption.size());
-    }
+    const std::vector<int> numbers = keyNumbers(line(keys));
+    QVERIFY2(!numbers.empty(), keys.data());
+    for (const int number : numbers)
+        window.calculator.Command_Click(number);
 }
 
 } // namespace

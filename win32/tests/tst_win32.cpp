@@ -7,7 +7,9 @@
 #include "form1.h"
 #include "help_text.h"
 #include "keypad.h"
+#include "keys.h"
 #include "layout.h"
+#include "table.h"
 #include "text.h"
 #include "windows1252.h"
 
@@ -17,7 +19,9 @@
 #include <oleacc.h>
 #include <uxtheme.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <process.h>
 #include <vector>
@@ -52,8 +56,6 @@ void checkEqual(const Found& found, const Expected& expected, const char* what, 
 }
 
 HWND form;
-constexpr int two = 2, four = 23, heart = 15, club = 13, x = 18, plus = 11, nv = 19;
-constexpr int v = 20, ini = 21, off = 1;
 
 HWND control(int id) {
     return GetDlgItem(form, id);
@@ -63,8 +65,11 @@ std::wstring text(int id) {
     return windowText(control(id));
 }
 
-void press(std::initializer_list<int> keys) {
-    for (int number : keys)
+// Keys by their captions, run together: "4♥XX+2V".
+void press(std::string_view keys) {
+    const std::vector<int> numbers = keyNumbers(line(keys));
+    CHECK(!numbers.empty());
+    for (const int number : numbers)
         SendMessageW(control(commandId(number)), BM_CLICK, 0, 0);
 }
 
@@ -73,9 +78,12 @@ void type(const std::wstring& typed) {
         SendMessageW(control(text1Id), WM_CHAR, c, 0);
 }
 
-// Pixels at 96 dpi, scaled to the system's DPI.
-int scaled(int pixels) {
-    return MulDiv(pixels, int(GetDpiForSystem()), 96);
+// Twips, or pixels at 96 dpi, at the system's DPI.
+int pixels(int twips) {
+    return quimbel::toPixels(twips, int(GetDpiForSystem()));
+}
+int scaled(int pixels96) {
+    return pixels(pixels96 * 15);
 }
 
 std::wstring edges(int left, int top, int right, int bottom) {
@@ -90,8 +98,9 @@ std::wstring placeOf(int id) {
     MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&place), 2);
     return edges(place.left, place.top, place.right, place.bottom);
 }
-std::wstring designed(int left, int top, int width, int height) {
-    return edges(scaled(left), scaled(top), scaled(left + width), scaled(top + height));
+std::wstring designed(const quimbel::Twips& t) {
+    return edges(pixels(t.left), pixels(t.top), pixels(t.left) + pixels(t.width),
+                 pixels(t.top) + pixels(t.height));
 }
 
 // Face, character set, weight and height of a control's font.
@@ -165,19 +174,30 @@ std::wstring boxFrom(int id, UINT message) {
     return box;
 }
 
+// Each control in the design's place and font at the system's DPI: the keys
+// bold, the suits in "Symbol", the rest in the design face.
 void layout() {
     RECT client, outer;
     GetClientRect(form, &client);
     GetWindowRect(form, &outer);
-    CHECK_EQ(edges(0, 0, client.right, client.bottom), designed(0, 0, 214, 368));
+    CHECK_EQ(edges(0, 0, client.right, client.bottom),
+             edges(0, 0, pixels(quimbel::form1Width), pixels(quimbel::form1Height)));
     CHECK_EQ(edges(0, 0, outer.right - outer.left, outer.bottom - outer.top),
              edges(0, 0, client.right, client.bottom));
-    CHECK_EQ(placeOf(text1Id), designed(24, 24, 137, 33));
-    CHECK_EQ(placeOf(text2Id), designed(24, 64, 137, 33));
-    CHECK_EQ(placeOf(commandId(off)), designed(8, 112, 33, 25));
-    CHECK_EQ(placeOf(commandId(v)), designed(176, 312, 33, 25));
-    CHECK_EQ(placeOf(labelId(2)), designed(0, 0, 217, 329));
-    CHECK_EQ(placeOf(labelId(4)), designed(48, 344, 121, 25));
+    for (const quimbel::ControlLayout& shown : quimbel::form1Controls) {
+        const int id = shown.name.starts_with("Text") ? text1Id + shown.name[4] - '1'
+                                                      : labelId(shown.name[5] - '0');
+        CHECK_EQ(placeOf(id), designed(shown.place));
+    }
+    const auto fontOf = [](const quimbel::KeyDescription& key) {
+        return std::wstring(quimbel::isSuit(key.caption[0]) ? L"Symbol 2 700 "
+                                                            : L"MS Sans Serif 1 700 ") +
+               std::to_wstring(std::lround(key.pointSize * 96 / 72));
+    };
+    for (const quimbel::KeyDescription& key : quimbel::keypad) {
+        CHECK_EQ(placeOf(commandId(key.number)), designed(quimbel::keyPlace(key)));
+        CHECK_EQ(font(commandId(key.number)), fontOf(key));
+    }
     // Stacking, which Tab follows: the lines, each under the hidden label that
     // names it, Command1 to 24, Label4 to Label1.
     std::vector<int> order, expected{text1NameId, text1Id, text2NameId, text2Id};
@@ -188,11 +208,8 @@ void layout() {
     CHECK(order == expected);
     CHECK(GetFocus() == control(text1Id));
     CHECK(GetNextDlgTabItem(form, control(commandId(24)), FALSE) == control(text1Id));
-
-    CHECK_EQ(font(commandId(club)), L"Symbol 2 700 13");
-    CHECK_EQ(font(commandId(plus)), L"MS Sans Serif 1 700 16");
     CHECK_EQ(font(labelId(4)), L"MS Sans Serif 1 400 11");
-    CHECK_EQ(text(labelId(3)), L"Q U I M B E L");
+    CHECK_EQ(text(labelId(3)), widen(quimbel::title));
 }
 
 // What a screen reader hears for a control, as it asks from any process.
@@ -289,34 +306,46 @@ void namesAndFaces() {
     }
 }
 
+// Puts `text` on the clipboard and pastes it into Text1.
+void paste(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    CHECK(OpenClipboard(form) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory));
+    CloseClipboard();
+    SendMessageW(control(text1Id), WM_PASTE, 0, 0);
+}
+
+// V and NV as the keys' wiring shows them, in the face and colours the window
+// draws; typed and pasted text as the window holds it.
 void keys() {
     CHECK_EQ(font(text1Id), L"MS Sans Serif 1 700 18");
-    press({four, heart, x, x, plus, two, v});
-    CHECK_EQ(text(text1Id), L"4\u00A9CC+2");
-    CHECK_EQ(text(text2Id), L"1880");
+    press("4♥XX+2V");
+    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"4\u00A9CC+2|1880");
     CHECK_EQ(font(text1Id), L"symbol 2 700 18");
     CHECK_EQ(pixel(text2Id, 130, 5), RGB(192, 0, 0));
-    CHECK_EQ(pixel(commandId(v), 6, 12), RGB(192, 0, 0));
-    CHECK_EQ(pixel(commandId(nv), 28, 20), RGB(0, 192, 0));
-    press({nv});
+    CHECK_EQ(pixel(commandId(20), 6, 12), RGB(192, 0, 0));
+    CHECK_EQ(pixel(commandId(19), 28, 20), RGB(0, 192, 0));
+    press("NV");
     CHECK_EQ(text(text2Id), L"1280");
     CHECK_EQ(pixel(text2Id, 130, 5), RGB(0, 192, 0));
-    press({ini});
-    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"|");
-    CHECK_EQ(font(text1Id), L"symbol 2 700 18");
+    press("INI");
     CHECK_EQ(pixel(text2Id, 130, 5), GetSysColor(COLOR_WINDOW));
-    // Typed text is held in Windows-1252, one "?" for what it lacks, and the
-    // length guard runs on it as on the keys.
-    press({four, four});
-    type(L"\u00A7\u65E5\u20AC");
+    // Held in Windows-1252, one "?" for what it lacks, and guarded as the keys
+    // are; suit signs pasted from elsewhere read as the keys' own.
+    type(L"44\u00A7\u65E5\u20AC");
     CHECK_EQ(text(text1Id), L"44\u00A7?\u20AC");
     type(L"5678");
     CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"|erreur");
+    paste(L"4\u2665=");
+    press("V");
+    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"4\u00A9=|620");
 }
 
 void boxes() {
-    press({four, heart, four});
-    CHECK_EQ(boxFrom(commandId(v), BM_CLICK), L"quimbel|ici");
+    press("INI4♥4");
+    CHECK_EQ(boxFrom(commandId(20), BM_CLICK), L"quimbel|ici"); // V
     CHECK_EQ(text(text2Id), L"Erreur");
     CHECK_EQ(boxFrom(labelId(3), WM_LBUTTONDOWN),
              L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText()));
@@ -337,7 +366,7 @@ void boxes() {
             RECT client;
             GetClientRect(about, &client);
             CHECK_EQ(edges(0, 0, client.right, client.bottom),
-                     edges(0, 0, scaled(312), scaled(213)));
+                     edges(0, 0, pixels(quimbel::aboutWidth), pixels(quimbel::aboutHeight)));
             CHECK_EQ(windowText(about), L"À propos");
             CHECK(!GetWindow(about, GW_OWNER));
             CHECK((GetWindowLongW(about, GWL_STYLE) & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW);
@@ -370,7 +399,7 @@ void exe(const wchar_t* path) {
     for (int i = 0; i < 200 && !IsWindowVisible(FindWindowW(L"Form1", nullptr)); ++i)
         Sleep(50);
     CHECK_EQ(namesHeard(FindWindowW(L"Form1", nullptr)), namesExpected());
-    PostMessageW(GetDlgItem(FindWindowW(L"Form1", nullptr), commandId(off)), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(FindWindowW(L"Form1", nullptr), commandId(1)), BM_CLICK, 0, 0); // OFF
     DWORD status = 1;
     CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
     CHECK(GetExitCodeProcess(process, &status));
