@@ -29,6 +29,18 @@ constexpr std::optional<Rgb> resultColour(ResultBackground background) {
     }
 }
 
+// The background's name, as the page's style sheet knows it.
+constexpr std::string_view backgroundName(ResultBackground background) {
+    switch (background) {
+    case ResultBackground::Vulnerable:
+        return "Vulnerable";
+    case ResultBackground::NotVulnerable:
+        return "NotVulnerable";
+    default:
+        return "Window";
+    }
+}
+
 // The background an evaluation key gives the result line; none for the others.
 constexpr std::optional<ResultBackground> evaluationOf(const KeyDescription& key) {
     if (key.action == KeyAction::EvaluateVulnerable)

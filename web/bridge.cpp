@@ -1,7 +1,8 @@
-// The page's side of the calculator: a small C interface to the engine. The
-// page's window functions come in as the module "page"; the input line
-// crosses as UTF-16 through the engine's own code page, every other text as
-// UTF-8, each as a pointer and a length into the module's memory.
+// The page's side of the calculator: the engine behind the C interface that
+// engine_interface.h declares. The input line crosses through the engine's
+// own code page.
+#include "engine_interface.h"
+
 #include "calculator.h"
 #include "deal_scores.h"
 #include "display_mapping.h"
@@ -13,22 +14,7 @@
 #include <string>
 #include <string_view>
 
-#define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
 #define ENGINE_EXPORT __attribute__((used, visibility("default")))
-
-extern "C" {
-// Copies up to `capacity` UTF-16 units of the input line; returns its length.
-PAGE_IMPORT(readInput) int pageReadInput(char16_t* units, int capacity);
-PAGE_IMPORT(showInput) void pageShowInput(const char16_t* units, int length);
-PAGE_IMPORT(setResult) void pageSetResult(const char* text, int length);
-PAGE_IMPORT(setResultBackground) void pageSetResultBackground(int background);
-PAGE_IMPORT(showMessage)
-void pageShowMessage(const char* title, int titleLength, const char* text, int length);
-PAGE_IMPORT(setAboutText)
-void pageSetAboutText(const char* id, int idLength, const char* text, int length);
-PAGE_IMPORT(displayAbout) void pageDisplayAbout();
-PAGE_IMPORT(close) void pageClose();
-}
 
 namespace quimbel {
 
@@ -71,7 +57,8 @@ private:
     }
     void setResult(std::string_view text) override { pageSetResult(text.data(), int(text.size())); }
     void setResultBackground(ResultBackground background) override {
-        pageSetResultBackground(int(background));
+        const std::string_view name = backgroundName(background);
+        pageSetResultBackground(name.data(), int(name.size()));
     }
     void showMessage(std::string_view title, std::string_view text) override {
         pageShowMessage(title.data(), int(title.size()), text.data(), int(text.size()));

@@ -10,9 +10,10 @@ const msgBox = $('MsgBox');
 const about = $('About');
 const off = $('Off');
 
-// The engine in WebAssembly behind a thin wrapper: `view` answers the
-// engine's calls, with texts as strings, and the engine takes the keys,
-// typed changes and label clicks by the names it returns. It is compiled
+// The engine in WebAssembly behind a thin wrapper of the boundary that
+// engine_interface.h declares: `view` answers the engine's calls, with texts
+// as strings, and the engine takes the keys, typed changes and label clicks,
+// and does the match's arithmetic, by the names it returns. It is compiled
 // here and now: its 16 KB take a few milliseconds, where a compilation handed
 // to another thread comes back tens of milliseconds later in a new tab.
 function startEngine(view) {
@@ -31,7 +32,7 @@ function startEngine(view) {
     },
     showInput: (pointer, length) => view.showInput(utf16.decode(new Uint16Array(memory.buffer, pointer, length))),
     setResult: (pointer, length) => view.setResult(text(pointer, length)),
-    setResultBackground: (background) => view.setResultBackground(background),
+    setResultBackground: (pointer, length) => view.setResultBackground(text(pointer, length)),
     showMessage: (title, titleLength, pointer, length) =>
       view.showMessage(text(title, titleLength), text(pointer, length)),
     setAboutText: (id, idLength, pointer, length) => view.setAboutText(text(id, idLength), text(pointer, length)),

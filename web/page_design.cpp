@@ -110,7 +110,7 @@ std::string designCss() {
                std::to_string(key.column) + "; " + fontDeclarations({key.pointSize, true}) + " }\n";
         if (const auto evaluation = evaluationOf(key)) {
             const Rgb face = *resultColour(*evaluation);
-            css += id + ", #Text2[data-background=\"" + std::to_string(int(*evaluation)) +
+            css += id + ", #Text2[data-background=\"" + std::string(backgroundName(*evaluation)) +
                    "\"] { background-color: rgb(" + std::to_string(face.red) + " " +
                    std::to_string(face.green) + " " + std::to_string(face.blue) +
                    "); color: " + std::string(textOn(face)) + "; }\n";

@@ -15,7 +15,12 @@ const types = {
 // revalidate on every use).
 export function serve(root, { port = 0, cacheControl = 'no-cache' } = {}) {
   const server = createServer(async (request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    let path;
+    try {
+      path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    } catch {
+      return response.writeHead(400).end(); // a malformed address, such as /%E0
+    }
     const file = join(root, path.endsWith('/') ? `${path}index.html` : path);
     try {
       const { mtimeMs, size } = await stat(file);

@@ -151,6 +151,10 @@ test('match screen: thumb-sized targets, total and entry in view, boards scrolli
   await page.click('#MatchBack');
 });
 
+test('the test server answers a malformed address with 400, and goes on serving', async () => {
+  assert.deepEqual(await Promise.all(['%E0', ''].map(async (path) => (await fetch(server.url + path)).status)), [400, 200]);
+});
+
 test('keys tapped as soon as they show, while the page still arrives, are answered', async () => {
   const context = await browser.newContext({ viewport: phone, hasTouch: true });
   // An older browser, without Uint8Array.fromHex.
