@@ -12,7 +12,7 @@ packages=(
   xvfb xauth python3
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   dpkg-dev file desktop-file-utils lintian devscripts appstream
-  emscripten chromium webkit2gtk-driver
+  emscripten chromium webkit2gtk-driver firefox-esr
   "$@"
 )
 # npm may come with Node.js itself rather than as Debian's own package.
@@ -33,6 +33,6 @@ fi
 
 # The browser is Debian's: no npm package may download one.
 if ! cmp -s package-lock.json node_modules/.quimbel-lock 2>/dev/null; then
-  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
   cp package-lock.json node_modules/.quimbel-lock
 fi

@@ -9,8 +9,8 @@ import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, site } from '../../tools/web/chromium.mjs';
-import { checks, linesShow } from './calculator_checks.mjs';
-import { matchChecks } from './match_checks.mjs';
+import { linesShow } from './calculator_checks.mjs';
+import { everyCheck } from './in_browser.mjs';
 
 let browser, server, page;
 before(async () => {
@@ -19,7 +19,7 @@ before(async () => {
 });
 after(() => Promise.all([browser?.close(), server?.close()]));
 
-for (const [name, check] of Object.entries({ ...checks, ...matchChecks })) test(name, () => check(checkedBrowser(page)));
+for (const [name, check] of Object.entries(everyCheck)) test(name, () => check(checkedBrowser(page)));
 
 test('a screen reader hears every key and line by the engine\'s name for it', async () => {
   // The engine's names, as the build's own program prints them.
