@@ -161,15 +161,12 @@ private slots:
             return 99; // between two ranges: no deal score gives it
         };
         // Every difference two boards' scores can make, each way round.
-        std::vector<int> scores;
-        for (int score = -7600; score <= 7600; score += 10) {
-            if (quimbel::isDealScore(score))
-                scores.push_back(score);
-        }
         std::set<int> differences;
-        for (int own : scores) {
-            for (int other : scores)
-                differences.insert(own + other);
+        for (int own = -7600; own <= 7600; own += 10) {
+            for (int other = own; quimbel::isDealScore(own) && other <= 7600; other += 10) {
+                if (quimbel::isDealScore(other))
+                    differences.insert({own + other, -own - other});
+            }
         }
         for (int difference : differences)
             QCOMPARE(quimbel::imps(difference), published(difference));

@@ -5,6 +5,7 @@
 #include "help_text.h"
 #include "keypad.h"
 #include "layout.h"
+#include "qt_conversions.h"
 
 #include <QAccessible>
 #include <QGlyphRun>
@@ -74,18 +75,23 @@ private slots:
     void cleanup() { form.reset(); }
 
     void layout() {
+        // Each control where the engine's tables put it, in their font: at 96 dpi,
+        // 15 twips make a pixel.
+        using namespace quimbel;
+        const auto designed = [](QWidget* shown, const Twips& t, FontSpec font) {
+            QCOMPARE(shown->geometry(),
+                     QRect(t.left / 15, t.top / 15, t.width / 15, t.height / 15));
+            QCOMPARE(shown->font().pointSizeF(), font.pointSize);
+            QCOMPARE(shown->font().bold(), font.bold);
+        };
         QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(form->frameGeometry().size(), QSize(214, 368));
-        QCOMPARE(child("Text1")->geometry(), QRect(24, 24, 137, 33));
-        QCOMPARE(child("Label2")->geometry(), QRect(0, 0, 217, 329));
-        QCOMPARE(child("Label4")->geometry(), QRect(48, 344, 121, 25));
-        QCOMPARE(child("Command20")->geometry(), QRect(176, 312, 33, 25));
-        QCOMPARE(child("Command10")->font().pointSizeF(), 12.0);
-        QVERIFY(child("Command10")->font().bold());
-        QVERIFY(text2->font().bold());
-        QCOMPARE(child("Label4")->font().pointSizeF(), 8.25);
-        QVERIFY(!child("Label4")->font().bold());
-        QCOMPARE(child<QLabel>("Label3")->text(), QString("Q U I M B E L"));
+        QCOMPARE(form->frameGeometry().size(), QSize(form1Width, form1Height) / 15);
+        for (const ControlLayout& control : form1Controls)
+            designed(child(fromUtf8(control.name)), control.place, control.font);
+        for (const KeyDescription& key : keypad)
+            designed(child(QString("Command%1").arg(key.number)), keyPlace(key),
+                     {key.pointSize, true});
+        QCOMPARE(child<QLabel>("Label3")->text(), fromUtf8(title));
         // Stacking, bottom up: Label1 to Label4, then the lines and keys.
         QString order;
         for (QObject* widget : form->children())
@@ -223,6 +229,7 @@ private slots:
                     auto* ok = window->findChild<QPushButton*>("cmdOK");
                     QCOMPARE(window->findChild<QWidget*>("Line1")->geometry(),
                              QRect(32, 112, 233, 1));
+                    QVERIFY(window->findChild<QLabel*>("lblHeading")->wordWrap()); // room for two lines
                     QVERIFY(!ok->isDefault());
                     QVERIFY(!ok->autoDefault());
                     for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
