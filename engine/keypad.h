@@ -62,18 +62,21 @@ inline constexpr std::array<KeyDescription, 24> keypad = [] {
 
 static_assert(keypad[12].caption[0] == club && keypad[15].caption[0] == spade);
 
-// Commandn is keypad[n - 1], and each of the six rows of four holds one key
-// in each column.
+// Commandn is keypad[n - 1].
 static_assert([] {
-    std::array<int, 6 * 4> cells{};
-    for (std::size_t i = 0; i < keypad.size(); ++i) {
-        const KeyDescription& key = keypad[i];
-        if (key.number != int(i) + 1 || key.row < 1 || key.row > 6 || key.column < 1 ||
-            key.column > 4 || cells[std::size_t((key.row - 1) * 4 + key.column - 1)]++)
-            return false;
-    }
-    return true;
-}());
+    int inPlace = 0;
+    for (std::size_t i = 0; i < keypad.size(); ++i)
+        inPlace += keypad[i].number == int(i) + 1;
+    return inPlace;
+}() == 24);
+
+// The keys fill the keypad's six rows of four, one to a cell.
+static_assert([] {
+    long cells = 0;
+    for (const KeyDescription& key : keypad)
+        cells |= 1L << ((key.row - 1) * 4 + key.column - 1);
+    return cells;
+}() == 0xFFFFFF);
 
 // What a screen reader says for a key: its French name, or else its caption.
 constexpr std::string_view spokenName(const KeyDescription& key) {

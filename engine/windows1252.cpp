@@ -31,8 +31,9 @@ char toWindows1252(char32_t character) {
 std::string toWindows1252(std::u16string_view text) {
     std::string bytes;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF &&
-                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        const std::u16string_view next = text.substr(i + 1, 1); // none past the end
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && !next.empty() &&
+                          next[0] >= 0xDC00 && next[0] <= 0xDFFF;
         // A surrogate has no byte of its own: a pair, or a lone one, is one "?".
         i += pair ? 1 : 0;
         bytes += toWindows1252(text[i]);

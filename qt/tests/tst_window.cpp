@@ -229,7 +229,8 @@ private slots:
                     auto* ok = window->findChild<QPushButton*>("cmdOK");
                     QCOMPARE(window->findChild<QWidget*>("Line1")->geometry(),
                              QRect(32, 112, 233, 1));
-                    QVERIFY(window->findChild<QLabel*>("lblHeading")->wordWrap()); // room for two lines
+                    QVERIFY(
+                        window->findChild<QLabel*>("lblHeading")->wordWrap()); // room for two lines
                     QVERIFY(!ok->isDefault());
                     QVERIFY(!ok->autoDefault());
                     for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
