@@ -69,7 +69,7 @@ LineCheck Verifsaisie(std::string_view text) {
     if (!value)
         return refused;
 
-    const int level = leadingNumber(chars(text, 1, 1));
+    const int level = charAt(text, 1) - '0';
     const bool fits = *value > 0 ? *value <= 7 - level : -*value <= level + 6;
     return fits ? LineCheck{Verdict::Accepted, std::string(text)} : refused;
 }

@@ -19,13 +19,13 @@ struct Doubling {
     Points noTrumpCorrection;
     Points overtrickNotVulnerable; // undoubled overtricks count as tricks instead
     Points overtrickVulnerable;
-    Points firstUndertrickNotVulnerable; // of a doubled or redoubled penalty
+    Points firstUndertrickNotVulnerable; // undoubled, every undertrick costs as much
     Points firstUndertrickVulnerable;
 
     constexpr bool isDoubled() const { return multiplier > 1; }
 };
 
-constexpr Doubling undoubled{1, 0, 0, 0, 0, 0, 0};
+constexpr Doubling undoubled{1, 0, 0, 0, 0, 50, 100};
 constexpr Doubling doubled{2, 50, 10, 100, 200, 100, 200};
 constexpr Doubling redoubled{4, 100, 30, 200, 400, 200, 400};
 
@@ -39,10 +39,10 @@ const Doubling& doublingOf(std::string_view stcont) {
 }
 
 Points penalty(const Doubling& doubling, Points u, bool bvul) {
-    if (!doubling.isDoubled())
-        return Points(-(u * (bvul ? 100 : 50)));
     const Points b =
         bvul ? doubling.firstUndertrickVulnerable : doubling.firstUndertrickNotVulnerable;
+    if (!doubling.isDoubled())
+        return Points(-(u * b));
     if (u == 1)
         return Points(-b);
     if (bvul)
@@ -57,7 +57,7 @@ Points penalty(const Doubling& doubling, Points u, bool bvul) {
 int contractScore(std::string_view line, bool bvul) {
     const auto [stcont, stres] = Contrat(line);
 
-    const auto level = Points(leadingNumber(chars(stcont, 1, 1)));
+    const auto level = Points(charAt(stcont, 1) - '0');
     const char strain = charAt(stcont, 2);
     const Points trickValue = (strain == club || strain == diamond) ? 20 : strain == 'N' ? 40 : 30;
     const Points slamBonus = level == 6   ? (bvul ? 750 : 500)
