@@ -70,7 +70,8 @@ LineCheck Verifsaisie(std::string_view text) {
         return refused;
 
     const int level = charAt(text, 1) - '0';
-    const bool fits = *value > 0 ? *value <= 7 - level : -*value <= level + 6;
+    // From all tricks down to all tricks made.
+    const bool fits = -(level + 6) <= *value && *value <= 7 - level;
     return fits ? LineCheck{Verdict::Accepted, std::string(text)} : refused;
 }
 
