@@ -63,7 +63,7 @@ void About::load() {
     window_->setObjectName(QStringLiteral("About"));
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setWindowTitle(fromUtf8(aboutTitle));
-    window_->resize(toPixels(aboutWidth, 96), toPixels(aboutHeight, 96));
+    window_->resize(pixels(aboutWidth), pixels(aboutHeight));
 
     // Created bottom to top: lblApplication lies over lblHeading where they meet.
     lblHeading = centredLabel(window_, aboutControl("lblHeading"));
@@ -73,8 +73,8 @@ void About::load() {
 
     auto* line1 = new QFrame(window_);
     line1->setObjectName(QStringLiteral("Line1"));
-    line1->setGeometry(toPixels(aboutLineLeft, 96), toPixels(aboutLineTop, 96),
-                       toPixels(aboutLineRight - aboutLineLeft, 96) + 1, 1);
+    line1->setGeometry(pixels(aboutLineLeft), pixels(aboutLineTop),
+                       pixels(aboutLineRight - aboutLineLeft) + 1, 1);
     line1->setAutoFillBackground(true);
     line1->setBackgroundRole(QPalette::WindowText);
 

@@ -55,7 +55,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     installFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(toPixels(form1Width, 96), toPixels(form1Height, 96));
+    setFixedSize(pixels(form1Width), pixels(form1Height));
     createControls();
     createKeys();
     Text1->setFocus();

@@ -13,9 +13,12 @@ namespace quimbel {
 
 // The windows are laid out at 96 dpi, where 15 twips make a pixel; Qt scales
 // from there on screens of other densities.
+inline int pixels(int twips) {
+    return toPixels(twips, 96);
+}
+
 inline QRect pixels(const Twips& place) {
-    return {toPixels(place.left, 96), toPixels(place.top, 96), toPixels(place.width, 96),
-            toPixels(place.height, 96)};
+    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
 }
 
 inline QString fromUtf8(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include "alphabet.h"
 
+#include <cstdlib>
 #include <string_view>
 
 namespace quimbel {
@@ -25,7 +26,7 @@ template <typename Use> void forEachContractLine(Use use) {
                 for (int tricks = made - 13; tricks <= made; ++tricks) {
                     std::size_t end = length;
                     line[end++] = tricks == 0 ? '=' : tricks > 0 ? '+' : '-';
-                    const int count = tricks < 0 ? -tricks : tricks;
+                    const int count = std::abs(tricks);
                     if (count >= 10)
                         line[end++] = char('0' + count / 10);
                     if (count > 0)
