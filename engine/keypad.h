@@ -74,7 +74,7 @@ static_assert([] {
 static_assert([] {
     long cells = 0;
     for (const KeyDescription& key : keypad)
-        cells |= 1L << ((key.row - 1) * 4 + key.column - 1);
+        cells += 1L << ((key.row - 1) * 4 + key.column - 1);
     return cells;
 }() == 0xFFFFFF);
 

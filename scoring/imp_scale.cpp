@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 namespace quimbel {
 
@@ -18,7 +19,7 @@ static_assert(std::is_sorted(leastForImp.begin(), leastForImp.end()));
 
 int imps(int difference) {
     // Wide enough for the magnitude of any int.
-    const auto magnitude = difference < 0 ? -std::int64_t(difference) : std::int64_t(difference);
+    const std::int64_t magnitude = std::abs(std::int64_t(difference));
     const int earned = int(std::upper_bound(leastForImp.begin(), leastForImp.end(), magnitude) -
                            leastForImp.begin());
     return difference < 0 ? -earned : earned;
