@@ -35,8 +35,8 @@ std::string Repartition(std::string_view line) {
     if (!first || !second)
         return std::string(rejected);
 
-    const int total = *first + *second;
-    const int smaller = std::min(*first, *second);
+    const int total = first.value() + second.value();
+    const int smaller = std::min(first.value(), second.value());
     const auto row =
         std::find_if(frequencyTable.begin(), frequencyTable.end(), [&](const SplitFrequency& s) {
             return s.smaller == smaller && s.larger + s.smaller == total;

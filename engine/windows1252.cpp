@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace quimbel {
 
@@ -29,14 +30,14 @@ char toWindows1252(char32_t character) {
 }
 
 std::string toWindows1252(std::u16string_view text) {
+    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
     std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::u16string_view next = text.substr(i + 1, 1); // none past the end
-        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && !next.empty() &&
-                          next[0] >= 0xDC00 && next[0] <= 0xDFFF;
+    for (auto unit = text.begin(); unit != text.end(); ++unit) {
         // A surrogate has no byte of its own: a pair, or a lone one, is one "?".
-        i += pair ? 1 : 0;
-        bytes += toWindows1252(text[i]);
+        if (isHigh(*unit) && std::next(unit) != text.end() && isLow(*std::next(unit)))
+            ++unit;
+        bytes += toWindows1252(*unit);
     }
     return bytes;
 }

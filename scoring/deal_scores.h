@@ -2,7 +2,6 @@
 
 #include "alphabet.h"
 
-#include <cstdlib>
 #include <string_view>
 
 namespace quimbel {
@@ -13,26 +12,26 @@ namespace quimbel {
 template <typename Use> void forEachContractLine(Use use) {
     constexpr std::string_view strains[] = {
         {&club, 1}, {&diamond, 1}, {&heart, 1}, {&spade, 1}, "NT"};
-    for (char level = '1'; level <= '7'; ++level) {
+    for (int level = 1; level <= 7; ++level) {
         for (const std::string_view strain : strains) {
-            for (int doubling = 0; doubling <= 2; ++doubling) {
-                char line[8] = {level};
-                std::size_t length = 1;
-                for (const char c : strain)
-                    line[length++] = c;
-                for (int i = 0; i < doubling; ++i)
-                    line[length++] = doubleSign;
-                const int made = 7 - (level - '0');
-                for (int tricks = made - 13; tricks <= made; ++tricks) {
-                    std::size_t end = length;
-                    line[end++] = tricks == 0 ? '=' : tricks > 0 ? '+' : '-';
-                    const int count = std::abs(tricks);
-                    if (count >= 10)
-                        line[end++] = char('0' + count / 10);
-                    if (count > 0)
-                        line[end++] = char('0' + count % 10);
+            for (const std::string_view doubling : {"", "C", "CC"}) {
+                char line[8] = {char('0' + level)};
+                const std::size_t contract =
+                    1 + strain.copy(line + 1, 2) + doubling.copy(line + 1 + strain.size(), 2);
+                const auto withResult = [&](char sign, int tricks) {
+                    std::size_t end = contract;
+                    line[end++] = sign;
+                    if (tricks >= 10)
+                        line[end++] = '1';
+                    if (tricks > 0)
+                        line[end++] = char('0' + tricks % 10);
                     use(std::string_view(line, end));
-                }
+                };
+                withResult('=', 0);
+                for (int over = 1; over <= 7 - level; ++over)
+                    withResult('+', over);
+                for (int under = 1; under <= 6 + level; ++under)
+                    withResult('-', under);
             }
         }
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 
 namespace quimbel {
 
@@ -17,12 +16,14 @@ static_assert(std::is_sorted(leastForImp.begin(), leastForImp.end()));
 
 } // namespace
 
+// The IMPs a difference earns, less those its opposite earns: one of the two
+// earns none.
 int imps(int difference) {
-    // Wide enough for the magnitude of any int.
-    const std::int64_t magnitude = std::abs(std::int64_t(difference));
-    const int earned = int(std::upper_bound(leastForImp.begin(), leastForImp.end(), magnitude) -
-                           leastForImp.begin());
-    return difference < 0 ? -earned : earned;
+    const auto earned = [](std::int64_t points) {
+        return int(std::upper_bound(leastForImp.begin(), leastForImp.end(), points) -
+                   leastForImp.begin());
+    };
+    return earned(difference) - earned(-std::int64_t(difference));
 }
 
 } // namespace quimbel

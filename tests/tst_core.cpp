@@ -12,6 +12,7 @@
 #include <climits>
 #include <cmath>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -120,14 +121,14 @@ private slots:
         // Every contract, from all tricks down to all tricks made, each way
         // the check accepts it; "4♥" alone reads as "4♥=", which the check
         // above shows. Whatever these lines score either way is a deal score.
-        int lines = 0;
+        std::set<std::tuple<char, char, int, int>> contracts; // level, strain, doubling, tricks
         std::set<int> dealScores{0};
         quimbel::forEachContractLine([&](std::string_view text) {
-            ++lines;
             const bool noTrump = text[1] == 'N';
             const auto doubling = int(std::count(text.begin(), text.end(), 'C'));
             const std::string result(text.substr(std::size_t(noTrump ? 3 : 2) + doubling));
             const int tricks = result == "=" ? 0 : std::stoi(result);
+            contracts.emplace(text[0], text[1], doubling, tricks);
             for (bool vulnerable : {false, true}) {
                 const int expected =
                     tableScore(text[0] - '0', text[1], doubling, tricks, vulnerable);
@@ -135,7 +136,7 @@ private slots:
                 dealScores.insert({expected, -expected});
             }
         });
-        QCOMPARE(lines, 7 * 5 * 3 * 14);
+        QCOMPARE(contracts.size(), std::size_t(7 * 5 * 3 * 14));
         for (int score = -10'000; score <= 10'000; ++score)
             QVERIFY2(quimbel::isDealScore(score) == dealScores.contains(score),
                      std::to_string(score).c_str());
