@@ -17,7 +17,8 @@ template <typename Use> void forEachContractLine(Use use) {
             for (const std::string_view doubling : {"", "C", "CC"}) {
                 char line[8] = {char('0' + level)};
                 const std::size_t contract =
-                    1 + strain.copy(line + 1, 2) + doubling.copy(line + 1 + strain.size(), 2);
+                    1 + strain.copy(line + 1, strain.size()) +
+                    doubling.copy(line + 1 + strain.size(), doubling.size());
                 const auto withResult = [&](char sign, int tricks) {
                     std::size_t end = contract;
                     line[end++] = sign;
