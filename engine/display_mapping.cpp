@@ -10,7 +10,7 @@ namespace quimbel {
 
 namespace {
 
-constexpr std::array<char16_t, 4> suitSymbols{u'♣', u'♦', u'♥', u'♠'};
+constexpr std::array suitSymbols{u'♣', u'♦', u'♥', u'♠'};
 constexpr char16_t chi = u'Χ';
 
 char16_t shown(char byte, bool symbolFace) {

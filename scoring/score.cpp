@@ -75,7 +75,7 @@ int contractScore(std::string_view line, bool bvul) {
     const Points gameBonus = game ? (bvul ? 500 : 300) : 50;
 
     const char resultSign = charAt(stres, 1);
-    const auto overtricks = Points(resultSign == '+' ? leadingNumber(chars(stres, 2, 2)) : 0);
+    const auto overtricks = Points(resultSign == '+' ? leadingNumber(stres.substr(1)) : 0);
     if (!doubling.isDoubled())
         m = Points(m + overtricks);
 
@@ -91,7 +91,7 @@ int contractScore(std::string_view line, bool bvul) {
     } else if (resultSign == '-') {
         // "-0" claims no undertrick: the contract was made exactly.
         // One or two digits after the sign.
-        const auto u = Points(leadingNumber(chars(stres, 2, 3)));
+        const auto u = Points(leadingNumber(stres.substr(1)));
         if (u > 0)
             score = penalty(doubling, u, bvul);
     }

@@ -236,8 +236,11 @@ private slots:
                         window->findChild<QLabel*>("lblHeading")->wordWrap()); // room for two lines
                     QVERIFY(!ok->isDefault());
                     QVERIFY(!ok->autoDefault());
-                    for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"})
+                    // Opaque, so lblApplication hides lblHeading where they meet.
+                    for (const char* name : {"lblApplication", "lblHeading", "lblCopyright"}) {
                         texts << window->findChild<QLabel*>(name)->text();
+                        QVERIFY(window->findChild<QLabel*>(name)->autoFillBackground());
+                    }
                     frames << window->frameGeometry();
                     QTest::keyClick(window, Qt::Key_Escape); // not a way out
                     QVERIFY(window->isVisible());
