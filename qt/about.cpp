@@ -45,8 +45,8 @@ QLabel* centredLabel(QDialog* dialog, const ControlLayout& layout) {
 void centre(QDialog* dialog) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = dialog->frameGeometry().size();
-    dialog->move(screen.x() + centredPixels(screen.width(), outer.width(), 96),
-                 screen.y() + centredPixels(screen.height(), outer.height(), 96));
+    dialog->move(screen.x() + centredPixels(screen.width(), outer.width(), designDpi),
+                 screen.y() + centredPixels(screen.height(), outer.height(), designDpi));
 }
 
 } // namespace

@@ -13,8 +13,10 @@ namespace quimbel {
 
 // The windows are laid out at 96 dpi, where 15 twips make a pixel; Qt scales
 // from there on screens of other densities.
+inline constexpr int designDpi = 96;
+
 inline int pixels(int twips) {
-    return toPixels(twips, 96);
+    return toPixels(twips, designDpi);
 }
 
 inline QRect pixels(const Twips& place) {

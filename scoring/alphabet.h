@@ -46,11 +46,4 @@ constexpr char charAt(std::string_view line, std::size_t i) {
     return i >= 1 && i <= line.size() ? line[i - 1] : ' ';
 }
 
-// Positions from..to (1-based, inclusive), cut short at the end of the line.
-constexpr std::string_view chars(std::string_view line, std::size_t from, std::size_t to) {
-    if (from < 1 || from > line.size() || to < from)
-        return {};
-    return line.substr(from - 1, to - from + 1);
-}
-
 } // namespace quimbel

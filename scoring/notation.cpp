@@ -2,6 +2,7 @@
 
 #include "alphabet.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -40,8 +41,9 @@ std::optional<int> resultValue(std::string_view stres) {
 } // namespace
 
 ContractParts Contrat(std::string_view line) {
-    const auto length = contractLength(line);
-    return {std::string(chars(line, 1, length)), std::string(chars(line, length + 1, length + 3))};
+    // A line shorter than its contract is all contract.
+    const auto end = std::min(contractLength(line), line.size());
+    return {std::string(line.substr(0, end)), std::string(line.substr(end, 3))};
 }
 
 LineCheck Verifsaisie(std::string_view text) {
