@@ -232,6 +232,9 @@ private slots:
                     auto* ok = window->findChild<QPushButton*>("cmdOK");
                     QCOMPARE(window->findChild<QWidget*>("Line1")->geometry(),
                              QRect(32, 112, 233, 1));
+                    // Drawn in the text's colour.
+                    QCOMPARE(window->grab().toImage().pixelColor(QPoint(150, 112)),
+                             window->palette().color(QPalette::WindowText));
                     QVERIFY(
                         window->findChild<QLabel*>("lblHeading")->wordWrap()); // room for two lines
                     QVERIFY(!ok->isDefault());
