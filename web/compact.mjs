@@ -7,7 +7,10 @@ import { pathToFileURL } from 'node:url';
 
 const lines = (text) => text.split('\n').map((line) => line.trim()).filter(Boolean);
 export const compactScript = (text) => lines(text).filter((line) => !line.startsWith('//')).join('\n');
-export const compactStyle = (text) => lines(text.replace(/\/\*[^]*?\*\//g, '')).join('\n');
+// Style sheets also lose the blanks around their punctuation (none of theirs
+// stands in a string).
+export const compactStyle = (text) => lines(text.replace(/\/\*[^]*?\*\//g, '')).join('\n')
+  .replace(/\s*([{};,>])\s*/g, '$1').replace(/:\s+/g, ':');
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
   const [from, to] = process.argv.slice(2);
