@@ -85,7 +85,14 @@ export const matchChecks = {
     await shown(browser, 'Form1', true);
   },
 
-  async 'match: a stored record corrupt or of another version counts for nothing, and the calculator works'(browser) {
+  async 'match: a hundred stored boards read whole; a record corrupt or of another version counts for nothing'(browser) {
+    const hundred = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]),
+      draft: { Own: '', Other: '', editing: null } });
+    await browser.evaluate((text) => localStorage.setItem('quimbel.match', text), hundred);
+    await browser.reload();
+    await openMatch(browser);
+    await settles(browser, () => [Total.textContent, Boards.children.length], ['-100 IMP', 100], 'a hundred boards');
+    await browser.key('Escape');
     for (const record of ['{"version":1,"boards":[[620,-650],[620,"x"]],"draft":{"Own":"","Other":"","editing":null}}',
       '{"version":2,"boards":[[620,-650]],"draft":{"Own":"","Other":"","editing":null}}', '{']) {
       // Stored, then read at the next start, on the calculator.
