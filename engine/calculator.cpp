@@ -83,7 +83,7 @@ void Calculator::evaluate(bool bvul) {
         // Scores the line as the check left it (4♥ has become 4♥=).
         if (check.line != text)
             window_.write(check.line);
-        window_.setResult(Marquecontrat(window_.read(), bvul));
+        window_.setResult(Marquecontrat(check.line, bvul));
     } else if (Proba(text)) {
         window_.setResult(Repartition(text));
     } else {

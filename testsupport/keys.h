@@ -11,13 +11,13 @@
 // matches is the key; nothing past a text no key makes.
 inline std::vector<int> keyNumbers(std::string_view keys) {
     std::vector<int> numbers;
-    for (auto key = quimbel::keypad.begin(); !keys.empty();
-         keys.remove_prefix(key->caption.size())) {
-        key = std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
-                           [&](const auto& k) { return keys.starts_with(k.caption); });
+    while (!keys.empty()) {
+        const auto key = std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
+                                      [&](const auto& k) { return keys.starts_with(k.caption); });
         if (key == quimbel::keypad.end())
             return {};
         numbers.push_back(key->number);
+        keys.remove_prefix(key->caption.size());
     }
     return numbers;
 }

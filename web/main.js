@@ -114,12 +114,6 @@ off.addEventListener('click', () => {
   view.setResult('');
   delete text2.dataset.background;
   turnOn();
-
-// The match screen loads on first use, so the calculator never waits for it;
-// a reload on it opens it again.
-const openMatch = () => import('./match.js').then((match) => match.open({ engine, form, result: () => text2.textContent }));
-$('Match').addEventListener('click', openMatch);
-if (history.state?.match) openMatch();
 });
 
 turnOn();

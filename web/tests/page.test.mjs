@@ -104,6 +104,7 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, n
         line.bottom <= grid[0][0].top, `${at}: line ${JSON.stringify(line)}, keys from ${left} to ${right}`);
     }
     assert.ok(labels.every((l) => l.top >= 0 && l.bottom <= screen.height && l.height > 0), `${at}: labels`);
+    assert.ok(labels[2].height >= 44 && labels[2].width >= 44, `${at}: Match ${JSON.stringify(labels[2])}`);
     assert.equal(scrolls, false, `${at}: scrolls`);
   }
   await page.setViewportSize(phone);
