@@ -1,8 +1,10 @@
-// Drives the calculator as a player could, with any sequence of key presses,
-// typed text (any UTF-16 units) and label clicks, and checks after every step
-// what always holds. Boxes are modal, so none is ever left open.
+// Feeds any bytes to the calculation core, which other programs may call with
+// any line, and checks the invariants every caller relies on. Then drives the
+// calculator with them as a player could: key presses, typed text (any UTF-16
+// units) and label clicks, checking after every step what always holds. Boxes
+// are modal, so none is ever left open.
 #include "display_mapping.h"
-#include "frequency_table.h"
+#include "invariants.h"
 #include "recording_window.h"
 
 #include <algorithm>
@@ -31,6 +33,8 @@ bool isShowable(const std::string& text) {
 // Each step is one byte: a key, typed text (pairs of the bytes that follow,
 // as UTF-16 units), or a click on the title or the copyright line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)))
+        std::abort();
     RecordingWindow window;
     for (std::size_t i = 0; i < size;) {
         const std::uint8_t step = data[i++];
