@@ -3,6 +3,7 @@
 #include "identity.h"
 #include "keypad.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -134,5 +135,37 @@ static_assert([] {
         count(keyPlace(key));
     return whole;
 }() == 4 * (2 + 6 + 4 + 24));
+
+// The twips² two places share: none where they do not meet.
+constexpr long sharedArea(const Twips& a, const Twips& b) {
+    const int width = std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+    const int height = std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+    return long(std::max(width, 0)) * std::max(height, 0);
+}
+
+// Keys and lines lie whole inside Form1, none over another; Label2 hides
+// Label1 whole and none of Label4, whose strip shows; the title lies inside.
+static_assert([] {
+    const auto whole = [](const Twips& part, const Twips& in) {
+        return sharedArea(part, in) == long(part.width) * part.height;
+    };
+    const auto eachPlace = [](auto visit) {
+        visit(form1Control("Text1").place);
+        visit(form1Control("Text2").place);
+        for (const KeyDescription& key : keypad)
+            visit(keyPlace(key));
+    };
+    const Twips window{0, 0, form1Width, form1Height};
+    int facts = 0;
+    eachPlace([&](const Twips& place) {
+        facts += whole(place, window);
+        eachPlace([&](const Twips& other) { facts += sharedArea(place, other) == 0; });
+    });
+    const Twips label2 = form1Control("Label2").place;
+    facts += whole(form1Control("Label1").place, label2);
+    facts += sharedArea(form1Control("Label4").place, label2) == 0;
+    facts += whole(form1Control("Label3").place, window);
+    return facts;
+}() == 26 + 26 * 25 + 3);
 
 } // namespace quimbel

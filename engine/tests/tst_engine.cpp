@@ -1,8 +1,8 @@
 // Guards the engine: what the keys and the two clickable labels mean, on a window that behaves
 // as a text box does (every write to the input line notifies at once); and the tables and
 // arithmetic the windows are built from: the keypad, twips to pixels, the About box's centring,
-// the code page. The tables' exact facts (numbering, grid, whole pixels) are checked beside them
-// as they compile.
+// the code page. The tables' constant facts (numbering, grid, whole pixels, places apart) are
+// checked beside them as they compile.
 #include "calculator.h"
 #include "centring.h"
 #include "display_mapping.h"
@@ -123,31 +123,6 @@ private slots:
         QCOMPARE(named, QString("OFF=arrêt|C=efface|♣=trèfle|♦=carreau|♥=cœur|♠=pique|"
                                 "NT=sans-atout|X=contre|NV=non vulnérable|V=vulnérable|"
                                 "INI=remise à zéro|"));
-    }
-
-    void windowLayout() {
-        // Keys and lines lie inside Form1 and apart from one another; Label2
-        // hides Label1 whole and leaves the strip that shows Label4; the title
-        // lies inside.
-        using namespace quimbel;
-        const auto rect = [](const Twips& t) { return QRect(t.left, t.top, t.width, t.height); };
-        std::vector<std::pair<std::string, QRect>> placed;
-        for (const KeyDescription& key : keypad)
-            placed.emplace_back(std::string(key.caption), rect(keyPlace(key)));
-        for (const ControlLayout& line : {form1Control("Text1"), form1Control("Text2")})
-            placed.emplace_back(std::string(line.name), rect(line.place));
-        const QRect window(0, 0, form1Width, form1Height);
-        for (std::size_t i = 0; i < placed.size(); ++i) {
-            const auto& [name, place] = placed[i];
-            QVERIFY2(window.contains(place), name.c_str());
-            for (std::size_t j = i + 1; j < placed.size(); ++j)
-                QVERIFY2(!place.intersects(placed[j].second),
-                         (name + " " + placed[j].first).c_str());
-        }
-        const QRect label2 = rect(form1Control("Label2").place);
-        QVERIFY(label2.contains(rect(form1Control("Label1").place)));
-        QVERIFY(!label2.intersects(rect(form1Control("Label4").place)));
-        QVERIFY(window.contains(rect(form1Control("Label3").place)));
     }
 
     void pixelsAndCentring() {
