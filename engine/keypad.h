@@ -88,4 +88,6 @@ constexpr const KeyDescription* key(int number) {
     return number >= 1 && number <= int(keypad.size()) ? &keypad[std::size_t(number - 1)] : nullptr;
 }
 
+static_assert(!key(0) && key(1) == &keypad[0] && key(24) == &keypad[23] && !key(25));
+
 } // namespace quimbel

@@ -1,8 +1,8 @@
 // Guards the engine: what the keys and the two clickable labels mean, on a window that behaves
-// as a text box does (every write to the input line notifies at once); and the tables and
-// arithmetic the windows are built from: the keypad, twips to pixels, the About box's centring,
-// the code page. The tables' constant facts (numbering, grid, whole pixels, places apart) are
-// checked beside them as they compile.
+// as a text box does (every write to the input line notifies at once); and the arithmetic the
+// windows are built from: twips to pixels, the About box's centring, the code page. The tables'
+// constant facts (numbering, grid, whole pixels, places apart) are checked beside them as they
+// compile; the keypad's rows as a player sees them, on the page.
 #include "calculator.h"
 #include "centring.h"
 #include "display_mapping.h"
@@ -89,40 +89,6 @@ private slots:
         QVERIFY2(paragraphs[4].contains(": tapez"), qPrintable(paragraphs[4]));
         QCOMPARE(paragraphs[5], "Toute erreur de saisie dans la fenêtre du haut donnera 'Erreur' "
                                 "dans la fenêtre du résultat.");
-    }
-
-    void keypadRows() {
-        // No key has a number outside 1 to 24.
-        QVERIFY(!quimbel::key(0) && !quimbel::key(25) && quimbel::key(24));
-        // The keypad as a player sees it, row by row, with each key's point size.
-        std::string rows;
-        for (int row = 1; row <= 6; ++row) {
-            for (int column = 1; column <= 4; ++column) {
-                const auto key =
-                    std::find_if(quimbel::keypad.begin(), quimbel::keypad.end(),
-                                 [&](const auto& k) { return k.row == row && k.column == column; });
-                rows += std::string(key->caption) + "@" +
-                        QByteArray::number(key->pointSize).data() + (column < 4 ? " " : "|");
-            }
-        }
-        QCOMPARE(rows, line("OFF@8.25 C@9.75 INI@8.25 ♣@9.75|7@9.75 8@9.75 9@9.75 ♦@9.75|"
-                            "4@9.75 5@9.75 6@9.75 ♥@9.75|1@9.75 2@9.75 3@9.75 ♠@9.75|"
-                            "0@9.75 =@12 X@9.75 NT@9.75|+@12 -@12 NV@9.75 V@9.75|"));
-    }
-
-    void spokenNames() {
-        // What a screen reader says for each key whose caption is a symbol or
-        // an abbreviation; every other key says its caption.
-        QString named;
-        for (const quimbel::KeyDescription& key : quimbel::keypad) {
-            const auto caption = QString::fromStdU16String(quimbel::toDisplay(key.caption, false));
-            const auto spoken = QString::fromUtf8(quimbel::spokenName(key));
-            if (spoken != caption)
-                named += caption + "=" + spoken + "|";
-        }
-        QCOMPARE(named, QString("OFF=arrêt|C=efface|♣=trèfle|♦=carreau|♥=cœur|♠=pique|"
-                                "NT=sans-atout|X=contre|NV=non vulnérable|V=vulnérable|"
-                                "INI=remise à zéro|"));
     }
 
     void pixelsAndCentring() {
