@@ -82,7 +82,6 @@ void About::load() {
     auto* cmdOK = new QPushButton(fromUtf8(ok.caption), window_);
     applyLayout(cmdOK, ok);
     cmdOK->setAutoDefault(false);
-    cmdOK->setDefault(false);
     QObject::connect(cmdOK, &QPushButton::clicked, window_, &QDialog::close);
     cmdOK->setFocus();
 

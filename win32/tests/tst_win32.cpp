@@ -366,8 +366,6 @@ void boxes() {
             CHECK_EQ(edges(0, 0, client.right, client.bottom),
                      edges(0, 0, pixels(quimbel::aboutWidth), pixels(quimbel::aboutHeight)));
             CHECK_EQ(windowText(about), L"À propos");
-            CHECK(!GetWindow(about, GW_OWNER));
-            CHECK((GetWindowLongW(about, GWL_STYLE) & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW);
             CHECK(!IsWindowEnabled(form));
             for (int id : {lblHeadingId, lblApplicationId, lblCopyrightId})
                 texts += windowText(GetDlgItem(about, id)) + L"|";
