@@ -31,15 +31,6 @@ export async function persistentContext() {
   return { context, close };
 }
 
-// The page at `url`, once its service worker holds the site.
-export async function installedPage(url) {
-  const { context, close } = await persistentContext();
-  const page = await context.newPage();
-  await page.goto(url);
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  return { context, page, close };
-}
-
 // The typical request, 4 ♥ X X + 2 V, by the keys' control numbers: 1880.
 export async function keyTypicalRequest(page) {
   for (const key of [23, 15, 18, 18, 11, 2, 20]) await page.click(`#Command${key}`);

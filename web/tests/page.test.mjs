@@ -1,7 +1,7 @@
 // The page in Chromium: the checks every browser passes, then what only
 // Chromium measures here: the layout at a phone's, a tablet's and a
-// desktop's sizes, axe in light, dark and forced colours, and that keys
-// tapped as soon as they show are answered.
+// desktop's sizes, axe in light, dark and forced colours, Lighthouse, and
+// that keys tapped as soon as they show are answered.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -9,6 +9,7 @@ import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, site } from '../../tools/web/chromium.mjs';
+import { audit } from '../../tools/web/lighthouse.mjs';
 import { linesShow, press } from './calculator_checks.mjs';
 import { everyCheck } from './in_browser.mjs';
 
@@ -149,6 +150,11 @@ test('match screen: thumb-sized targets, total and entry in view, boards scrolli
   await axeClean({ 'a refused score': async () => {} });
   await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
   await page.click('#MatchBack');
+});
+
+test('Lighthouse: Accessibility and Best Practices at 100', async () => {
+  const scores = await audit(server.url);
+  assert.deepEqual([scores.accessibility, scores['best-practices']], [100, 100], JSON.stringify(scores));
 });
 
 test('the test server answers a malformed address with 400, and goes on serving', async () => {

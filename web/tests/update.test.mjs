@@ -1,7 +1,8 @@
-// Updates reach an installed page on a host that lets browsers cache every
-// file for ten minutes: a half-published version never runs and leaves the
-// installed one working; a whole one runs, whole, once its one open tab is
-// reloaded, with the match in progress, then offline, with no old cache left.
+// The page installed, and its updates, on a host that lets browsers cache
+// every file for ten minutes: Chromium finds nothing against installing it; a
+// half-published version never runs and leaves the installed one working; a
+// whole one runs, whole, once its one open tab is reloaded, with the match in
+// progress, then offline, with no old cache left.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
@@ -41,7 +42,7 @@ const checkForUpdate = (page) => page.evaluate(async () => {
 });
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
-test('a new version reaches an installed page whole at a reload; a half-published one never runs', async () => {
+test('installable; a new version reaches it whole at a reload; a half-published one never runs', async () => {
   const work = await mkdtemp(join(tmpdir(), 'quimbel-update-'));
   const [published, b] = [join(work, 'published'), join(work, 'b')];
   await cp(site, published, { recursive: true });
@@ -55,7 +56,10 @@ test('a new version reaches an installed page whole at a reload; a half-publishe
     return page;
   };
   try {
-    await (await start()).close();
+    const installed = await start();
+    const cdp = await context.newCDPSession(installed);
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    await installed.close();
 
     // Half published: B's worker over A's page.
     await cp(join(b, 'sw.js'), join(published, 'sw.js'));
