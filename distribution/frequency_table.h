@@ -26,21 +26,19 @@ inline constexpr std::array<SplitFrequency, 34> frequencyTable{{
 }};
 
 // Every split of every total from 2 to 10 has exactly one row, so a lookup in
-// that range always succeeds and never has a choice to make.
-constexpr bool coversEverySplitOnce() {
-    std::size_t expected = 0;
+// that range always succeeds and never has a choice to make: 34 splits, and
+// as many rows.
+static_assert([] {
+    int once = 0;
     for (int total = smallestTotal; total <= largestTotal; ++total) {
         for (int smaller = 0; 2 * smaller <= total; ++smaller) {
-            ++expected;
             int rows = 0;
             for (const auto& row : frequencyTable)
                 rows += row.smaller == smaller && row.larger == total - smaller;
-            if (rows != 1)
-                return false;
+            once += rows == 1;
         }
     }
-    return expected == frequencyTable.size();
-}
-static_assert(coversEverySplitOnce(), "the frequency table must hold each split once");
+    return once;
+}() == 34);
 
 } // namespace quimbel
