@@ -1,12 +1,10 @@
 // Guards the calculation core: the notation check, every score a player can
 // key against an independent scorer, the IMP scale, and the split queries with
-// the frequency of every split of 2 to 10 cards, both ways round. What holds
-// for any line at all is the fuzzer's to check.
+// the frequency of every split of 2 to 10 cards, both ways round; and what
+// every caller relies on, for every line of keypad characters up to five.
 #include "deal_scores.h"
-#include "distribution.h"
 #include "imp_scale.h"
-#include "notation.h"
-#include "score.h"
+#include "invariants.h"
 #include "table.h"
 
 #include <QTest>
@@ -69,6 +67,15 @@ double splitPercentage(int larger, int smaller) {
     const double oneWay =
         binomial(13, larger) * binomial(13, smaller) / binomial(26, larger + smaller);
     return 100 * (larger == smaller ? oneWay : 2 * oneWay);
+}
+
+// The line and every line that continues it with keypad characters, up to
+// five in all, hold the core's invariants.
+void holdsFrom(const std::string& text) {
+    static const std::string keypad = line("0123456789+-=NTC♣♦♥♠");
+    QVERIFY2(holdsInvariants(text), text.c_str());
+    for (char c : text.size() < 5 ? keypad : std::string())
+        holdsFrom(text + c);
 }
 
 } // namespace
@@ -163,6 +170,8 @@ private slots:
         QCOMPARE(quimbel::imps(INT_MIN), -24);
         QCOMPARE(quimbel::imps(INT_MAX), 24);
     }
+
+    void everyKeypadLineUpToFive() { holdsFrom(""); }
 
     void everySplitBothWays() {
         // Every split of 2 to 10 cards, keyed either way round, shows one text
