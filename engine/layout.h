@@ -155,7 +155,9 @@ static_assert([] {
         for (const KeyDescription& key : keypad)
             visit(keyPlace(key));
     };
-    const Twips window{0, 0, form1Width, form1Height};
+    Twips window{}; // from the client area's corner
+    window.width = form1Width;
+    window.height = form1Height;
     int facts = 0;
     eachPlace([&](const Twips& place) {
         facts += whole(place, window);
