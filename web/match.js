@@ -42,9 +42,12 @@ function load(isDealScore) {
   return null;
 }
 
+// A field's text with a typographic minus sign read as "-".
+const plain = (text) => text.trim().replace(/^[−–]/, '-');
+
 // The score typed in a field, or why it is refused.
 function parse(text, isDealScore) {
-  const typed = text.trim().replace(/^[−–]/, '-');
+  const typed = plain(text);
   if (!typed) return { error: 'Saisissez la marque de cette table.' };
   const digits = /^([+-]?)0*(\d+)$/.exec(typed);
   if (!digits) return { error: 'Tapez la marque en chiffres, par exemple 620 ou -650.' };
@@ -141,8 +144,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     input.addEventListener('input', typed);
     input.addEventListener('change', typed);
     $(`${input.id}Sign`).addEventListener('click', () => {
-      const text = state.draft[input.id].trim();
-      state.draft[input.id] = /^[-−–]/.test(text) ? text.slice(1) : `-${text.replace(/^\+/, '')}`;
+      const text = plain(state.draft[input.id]);
+      state.draft[input.id] = text.startsWith('-') ? text.slice(1) : `-${text.replace(/^\+/, '')}`;
       current = input;
       setError(input);
       changed();
