@@ -93,7 +93,7 @@ void Calculator::evaluate(bool bvul) {
 }
 
 void Calculator::Label3_Click() {
-    window_.showMessage(helpTitle, helpText());
+    window_.showMessage(helpTitle, helpText);
 }
 
 void Calculator::Label4_Click() {

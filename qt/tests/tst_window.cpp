@@ -208,10 +208,9 @@ private slots:
                 &*form);
             QTest::mouseClick(child(clicked), Qt::LeftButton);
         }
-        QCOMPARE(boxes,
-                 (QStringList{"quimbel: ici over ",
-                              "Mode d'emploi de QUIMBEL: " +
-                                  QString::fromStdString(quimbel::helpText()) + " over Erreur"}));
+        QCOMPARE(boxes, (QStringList{"quimbel: ici over ",
+                                     "Mode d'emploi de QUIMBEL: " +
+                                         QString::fromUtf8(quimbel::helpText) + " over Erreur"}));
         noClick();
     }
 

@@ -345,7 +345,7 @@ void boxes() {
     CHECK_EQ(boxFrom(commandId(20), BM_CLICK), L"quimbel|ici"); // V
     CHECK_EQ(text(text2Id), L"Erreur");
     CHECK_EQ(boxFrom(labelId(3), WM_LBUTTONDOWN),
-             L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText()));
+             L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText));
 
     // Twice from Label4, the user moving it away each time: loaded anew, it is
     // centred again. Enter and Escape close nothing.
