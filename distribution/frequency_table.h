@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace quimbel {
 
@@ -40,5 +42,55 @@ static_assert([] {
     }
     return once;
 }() == 34);
+
+// For the check below: how often, in per cent, two hands of 13 cards hold a
+// suit's cards `larger`-`smaller`, either hand holding the larger part.
+constexpr double exactFrequency(int larger, int smaller) {
+    const auto choose = [](int n, int k) {
+        double ways = 1;
+        for (int i = 1; i <= k; ++i)
+            ways = ways * (n - k + i) / i;
+        return ways;
+    };
+    const double oneWay = choose(13, larger) * choose(13, smaller) / choose(26, larger + smaller);
+    return 100 * (larger == smaller ? oneWay : 2 * oneWay);
+}
+
+// A row's text as a number: "6,5 %" is 6.5.
+constexpr double shownFrequency(std::string_view text) {
+    double value = 0;
+    double decimals = 0; // a power of ten once past the comma
+    for (char c : text.substr(0, text.find(' '))) {
+        if (c == ',') {
+            decimals = 1;
+        } else {
+            value = value * 10 + (c - '0');
+            decimals *= 10;
+        }
+    }
+    return decimals > 0 ? value / decimals : value;
+}
+
+// The largest gap between a row and the exact frequency, and between 100 %
+// and what the rows of one total add up to.
+constexpr std::pair<double, double> largestGaps() {
+    std::pair<double, double> gaps{0, 0};
+    double sums[largestTotal + 1] = {};
+    for (const auto& row : frequencyTable) {
+        const double shown = shownFrequency(row.text);
+        const double exact = exactFrequency(row.larger, row.smaller);
+        gaps.first = std::max(gaps.first, shown > exact ? shown - exact : exact - shown);
+        sums[row.larger + row.smaller] += shown;
+    }
+    for (int total = smallestTotal; total <= largestTotal; ++total)
+        gaps.second =
+            std::max(gaps.second, sums[total] > 100 ? sums[total] - 100 : 100 - sums[total]);
+    return gaps;
+}
+
+// Each row within a point of the truth, each total's rows 100 % but for their rounding.
+static_assert(largestGaps().first < 1.0 && largestGaps().second < 0.6);
+static_assert(std::all_of(frequencyTable.begin(), frequencyTable.end(),
+                          [](const auto& row) { return row.text.ends_with(" %"); }));
 
 } // namespace quimbel
