@@ -98,11 +98,6 @@ private slots:
     }
 
     void codePage() {
-        // Every byte comes back as itself.
-        for (int byte = 0; byte < 256; ++byte) {
-            const char c = char(byte);
-            QCOMPARE(quimbel::toWindows1252(quimbel::fromWindows1252(c)), c);
-        }
         // Each character to its byte, or "?" where the code page has none.
         QCOMPARE(quimbel::toWindows1252(u"€Ÿ\x81§éÿ\xA0\x80\x100♥日"),
                  "\x80\x9F\x81\xA7\xE9\xFF\xA0????");
