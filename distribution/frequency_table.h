@@ -53,7 +53,7 @@ constexpr double exactFrequency(int larger, int smaller) {
         return ways;
     };
     const double oneWay = choose(13, larger) * choose(13, smaller) / choose(26, larger + smaller);
-    return 100 * (larger == smaller ? oneWay : 2 * oneWay);
+    return 100.0 * (larger == smaller ? oneWay : 2 * oneWay);
 }
 
 // A row's text as a number: "6,5 %" is 6.5.
@@ -74,17 +74,16 @@ constexpr double shownFrequency(std::string_view text) {
 // The largest gap between a row and the exact frequency, and between 100 %
 // and what the rows of one total add up to.
 constexpr std::pair<double, double> largestGaps() {
+    const auto gap = [](double a, double b) { return a > b ? a - b : b - a; };
     std::pair<double, double> gaps{0, 0};
-    double sums[largestTotal + 1] = {};
+    double sums[largestTotal - smallestTotal + 1] = {};
     for (const auto& row : frequencyTable) {
         const double shown = shownFrequency(row.text);
-        const double exact = exactFrequency(row.larger, row.smaller);
-        gaps.first = std::max(gaps.first, shown > exact ? shown - exact : exact - shown);
-        sums[row.larger + row.smaller] += shown;
+        gaps.first = std::max(gaps.first, gap(shown, exactFrequency(row.larger, row.smaller)));
+        sums[row.larger + row.smaller - smallestTotal] += shown;
     }
-    for (int total = smallestTotal; total <= largestTotal; ++total)
-        gaps.second =
-            std::max(gaps.second, sums[total] > 100 ? sums[total] - 100 : 100 - sums[total]);
+    for (double sum : sums)
+        gaps.second = std::max(gaps.second, gap(sum, 100.0));
     return gaps;
 }
 
