@@ -222,11 +222,13 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             whenModalAppears(
                 [&](QWidget* window) {
-                    QCOMPARE(window->size(), QSize(312, 213));
+                    QCOMPARE(window->size(), QSize(quimbel::aboutWidth, quimbel::aboutHeight) / 15);
                     QCOMPARE(window->windowTitle(), QString("À propos"));
                     auto* ok = window->findChild<QPushButton*>("cmdOK");
+                    // From its left end to its right end, both drawn.
                     QCOMPARE(window->findChild<QWidget*>("Line1")->geometry(),
-                             QRect(32, 112, 233, 1));
+                             QRect(QPoint(quimbel::aboutLineLeft, quimbel::aboutLineTop) / 15,
+                                   QPoint(quimbel::aboutLineRight, quimbel::aboutLineTop) / 15));
                     // Drawn in the text's colour.
                     QCOMPARE(window->grab().toImage().pixelColor(QPoint(150, 112)),
                              window->palette().color(QPalette::WindowText));
