@@ -74,7 +74,7 @@ constexpr double shownFrequency(std::string_view text) {
 // The largest gap between a row and the exact frequency, and between 100 %
 // and what the rows of one total add up to.
 constexpr std::pair<double, double> largestGaps() {
-    const auto gap = [](double a, double b) { return a > b ? a - b : b - a; };
+    const auto gap = [](double a, double b) { return std::max(a - b, b - a); };
     std::pair<double, double> gaps{0, 0};
     double sums[largestTotal - smallestTotal + 1] = {};
     for (const auto& row : frequencyTable) {

@@ -2,6 +2,7 @@
 
 #include "alphabet.h"
 
+#include <string>
 #include <string_view>
 
 namespace quimbel {
@@ -15,18 +16,15 @@ template <typename Use> void forEachContractLine(Use use) {
     for (int level = 1; level <= 7; ++level) {
         for (const std::string_view strain : strains) {
             for (const std::string_view doubling : {"", "C", "CC"}) {
-                char line[8] = {char('0' + level)};
-                const std::size_t contract =
-                    1 + strain.copy(line + 1, strain.size()) +
-                    doubling.copy(line + 1 + strain.size(), doubling.size());
+                const std::string contract =
+                    std::string(1, char('0' + level)).append(strain).append(doubling);
                 const auto withResult = [&](char sign, int tricks) {
-                    std::size_t end = contract;
-                    line[end++] = sign;
+                    std::string line = contract + sign;
                     if (tricks >= 10)
-                        line[end++] = '1';
+                        line += '1';
                     if (tricks > 0)
-                        line[end++] = char('0' + tricks % 10);
-                    use(std::string_view(line, end));
+                        line += char('0' + tricks % 10);
+                    use(std::string_view(line));
                 };
                 withResult('=', 0);
                 for (int over = 1; over <= 7 - level; ++over)
