@@ -45,7 +45,8 @@ function startEngine(view) {
   engine._initialize();
   return { press: engine.quimbel_press, typed: engine.quimbel_typed, help: engine.quimbel_help,
     about: engine.quimbel_about, reset: engine.quimbel_reset, imps: engine.quimbel_imps,
-    isDealScore: (score) => engine.quimbel_is_deal_score(score) !== 0 };
+    // Only an int crosses: a text, or a number past 32 bits, is no deal score.
+    isDealScore: (score) => (score | 0) === score && engine.quimbel_is_deal_score(score) !== 0 };
 }
 
 // What the About box shows until the engine fills it, again on each close,

@@ -30,8 +30,7 @@ const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
 function load(isDealScore) {
   try {
     const { version: stored, boards, draft } = JSON.parse(localStorage.getItem(storageKey));
-    const isScore = (score) => Number.isInteger(score) && Math.abs(score) <= 7600 && isDealScore(score);
-    if (stored === version && boards.every((board) => board.length === 2 && board.every(isScore))
+    if (stored === version && boards.every((board) => board.length === 2 && board.every(isDealScore))
       && [draft.Own, draft.Other].every((text) => typeof text === 'string' && text.length <= 8)
       && (draft.editing === null || (Number.isInteger(draft.editing) && boards[draft.editing]))) {
       return { boards, draft };
@@ -53,8 +52,7 @@ function parse(text, isDealScore) {
   if (!digits) return { error: 'Tapez la marque en chiffres, par exemple 620 ou -650.' };
   const score = Number(digits[1] + digits[2]);
   if (score % 10) return { error: 'Une marque de donne se termine toujours par 0.' };
-  // Past 7600, no deal scores; the engine takes only what an int holds.
-  if (digits[2].length > 4 || !isDealScore(score)) return { error: `Aucune donne ne marque ${score}.` };
+  if (!isDealScore(score)) return { error: `Aucune donne ne marque ${score}.` };
   return { score };
 }
 

@@ -93,7 +93,10 @@ export const matchChecks = {
     await openMatch(browser);
     await settles(browser, () => [Total.textContent, Boards.children.length], ['-100 IMP', 100], 'a hundred boards');
     await browser.key('Escape');
+    // Refused: a text for a score, 620 past 32 bits (which the engine's int
+    // would read as 620), another version, and no JSON at all.
     for (const record of ['{"version":1,"boards":[[620,-650],[620,"x"]],"draft":{"Own":"","Other":"","editing":null}}',
+      '{"version":1,"boards":[[4294967916,-650]],"draft":{"Own":"","Other":"","editing":null}}',
       '{"version":2,"boards":[[620,-650]],"draft":{"Own":"","Other":"","editing":null}}', '{']) {
       // Stored, then read at the next start, on the calculator.
       await browser.evaluate((text) => {
