@@ -80,7 +80,8 @@ private slots:
             3NT+ no 3NT+     4♥+0 no 4♥+0     3♥C+10 no 3♥C+10 3NTCCC no 3NTCCC 4♥CCC no 4♥CCC
             3nt no 3nt       3NTC04 ok 3NTC04 4♥CC05 no 4♥CC05 3N= ok 3N==      4♥C=+2 ok 4♥C=
             4♥C-0 ok 4♥C-0   4♥-00 no 4♥-00   3NT-00 ok 3NT-00 4♥_2 ok 4♥_2     4♥-1x no 4♥-1x
-            4♥CCC0 no 4♥CCC0 4♥T2 no 4♥T2     4♥-1+ no 4♥-1+   7♠+1 no 7♠+1)");
+            4♥CCC0 no 4♥CCC0 4♥T2 no 4♥T2     4♥-1+ no 4♥-1+   7♠+1 no 7♠+1
+            3NT-01 ok 3NT-01 4♥-01 no 4♥-01   3NT-0 ok 3NT-0)");
         for (std::size_t i = 0; i < cases.size(); i += 3) {
             const auto [verdict, after] = quimbel::Verifsaisie(cases[i]);
             const std::string answer = verdict == quimbel::Verdict::Accepted  ? "ok"
@@ -93,11 +94,15 @@ private slots:
     }
 
     void workedScores() {
-        // Line, then its score not vulnerable and vulnerable: extremes and odd forms.
+        // Line, then its score not vulnerable and vulnerable: extremes and odd
+        // forms. A result keyed with a leading zero counts as the number it
+        // reads, as the check counts it: "3NT+01" is one overtrick, "3NT-01" one down.
         const auto cases = fields(R"(
             4♥CC+2 1280 1880   1NTCC+6 1760 3160   7NTCC-13 -7000 -7600   2♣C-3 -500 -800
             3NTC04 550 750     1NC= 180 180        3N= 400 600            3NT-0 400 600
-            4♥CC-00 880 1080   3NTC-0 550 750      4♥C=+2 590 790         7NT-130 -650 -1300)");
+            4♥CC-00 880 1080   3NTC-0 550 750      4♥C=+2 590 790         7NT-130 -650 -1300
+            3NT-01 -50 -100    3NT+01 430 630      1NT+06 270 270         2♠C+03 770 1270
+            4♥CC+01 1080 1480  7NT+00 1520 2220)");
         for (std::size_t i = 0; i < cases.size(); i += 3) {
             QCOMPARE(scoreOf(cases[i], false), cases[i + 1]);
             QCOMPARE(scoreOf(cases[i], true), cases[i + 2]);

@@ -145,6 +145,11 @@ private slots:
             QCOMPARE(colourAt("Command20", at.x(), at.y()), darkRed);
             QCOMPARE(colourAt("Command19", at.x(), at.y()), darkGreen);
         }
+        // An overtrick keyed with a leading zero counts, through the shared core.
+        press("INI 3 NT + 0 1 V");
+        QCOMPARE(text2->text(), QString("630"));
+        press("NV");
+        QCOMPARE(text2->text(), QString("430"));
         press("INI");
         QCOMPARE(colourAt("Text2", 130, 16), QLineEdit().palette().color(QPalette::Base));
         press("1 ♣ OFF");

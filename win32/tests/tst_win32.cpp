@@ -327,6 +327,11 @@ void keys() {
     press("NV");
     CHECK_EQ(text(text2Id), L"1280");
     CHECK_EQ(pixel(text2Id, 130, 5), RGB(0, 192, 0));
+    // An overtrick keyed with a leading zero counts, through the shared core.
+    press("INI3NT+01V");
+    CHECK_EQ(text(text2Id), L"630");
+    press("NV");
+    CHECK_EQ(text(text2Id), L"430");
     press("INI");
     CHECK_EQ(pixel(text2Id, 130, 5), GetSysColor(COLOR_WINDOW));
     // Held in Windows-1252, one "?" for what it lacks, and guarded as the keys
