@@ -129,6 +129,9 @@ if (history.state?.match) openMatch();
 // the browser fetches the manifest as soon as it is linked, to offer to
 // install the page, and a new worker installs by fetching the whole site,
 // work that would otherwise compete with the first tap.
+// A reload is told apart from a page being opened beside this one by this
+// page's word that it is leaving: only then may a waiting version take over.
+addEventListener('beforeunload', () => navigator.serviceWorker?.controller?.postMessage('leaving'));
 setTimeout(() => {
   document.head.append(Object.assign(document.createElement('link'), { rel: 'manifest', href: 'manifest.webmanifest' }));
   navigator.serviceWorker?.register('sw.js');

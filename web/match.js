@@ -1,19 +1,18 @@
 // The match screen: the team's score at each table, board by board, turned
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
+import { emptyDraft, fieldLength, openStore } from './match_store.js';
+
 const $ = (id) => document.getElementById(id);
-const storageKey = 'quimbel.match';
-const version = 1;
-const emptyDraft = () => ({ Own: '', Other: '', editing: null });
 
 const field = (id, label) => `<label for="${id}">${label}</label>
-<input id="${id}" inputmode="numeric" maxlength="8" autocomplete="off" aria-describedby="${id}Error">
+<input id="${id}" inputmode="numeric" maxlength="${fieldLength}" autocomplete="off" aria-describedby="${id}Error">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output></p>
-<form id="Entry" novalidate><h2 id="EntryTitle"></h2>${field('Own', 'Notre table')}${field('Other', 'Autre table')}
+<form id="Entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p><h2 id="EntryTitle"></h2>${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
 <button id="Remove" type="button">Supprimer</button><button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
@@ -25,24 +24,15 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 // IMPs, and totals, with their sign: "+5", "-3", "0".
 const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
 
-// The stored match, or null for one that is missing, corrupt or of another
-// version: read whole or not at all, never half.
-function load(isDealScore) {
-  try {
-    const { version: stored, boards, draft } = JSON.parse(localStorage.getItem(storageKey));
-    if (stored === version && boards.every((board) => board.length === 2 && board.every(isDealScore))
-      && [draft.Own, draft.Other].every((text) => typeof text === 'string' && text.length <= 8)
-      && (draft.editing === null || (Number.isInteger(draft.editing) && boards[draft.editing]))) {
-      return { boards, draft };
-    }
-  } catch {
-    // Unreadable: as good as missing.
-  }
-  return null;
-}
+// A field's text with every dash a phone or a paste gives read as "-", and
+// no grouping space between its digits ("1 430").
+const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=\d)\s(?=\d)/g, '');
 
-// A field's text with a typographic minus sign read as "-".
-const plain = (text) => text.trim().replace(/^[−–]/, '-');
+// The other sign: "-620" for "620" or "00620", "620" for "-620".
+function signChanged(text) {
+  const typed = plain(text);
+  return typed.startsWith('-') ? typed.slice(1) : `-${typed.replace(/^\+/, '').replace(/^0+(?=\d)/, '')}`;
+}
 
 // The score typed in a field, or why it is refused.
 function parse(text, isDealScore) {
@@ -58,46 +48,58 @@ function parse(text, isDealScore) {
 
 let screen;
 
-export function open({ engine, form, result }) {
-  screen ??= build(engine, form, result);
-  screen.show();
+export async function open(page) {
+  screen ??= build(page).catch((error) => {
+    // Tried again at the next tap.
+    screen = undefined;
+    throw error;
+  });
+  (await screen).show();
 }
 
-function build({ imps, isDealScore }, form, result) {
+// Resolves once the screen's style sheet has arrived, so that nothing of the
+// screen ever shows unstyled.
+function linkStyle() {
+  const style = Object.assign(document.createElement('link'), { rel: 'stylesheet', href: 'match.css' });
+  document.head.append(style);
+  return new Promise((resolve, reject) => {
+    style.onload = resolve;
+    style.onerror = () => {
+      style.remove();
+      reject(new Error('the match screen could not load its style'));
+    };
+  });
+}
+
+async function build({ engine: { imps, isDealScore }, form, result }) {
+  await linkStyle();
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
-  const style = Object.assign(document.createElement('link'), { rel: 'stylesheet', href: 'match.css' });
-  const styled = new Promise((resolve) => { style.onload = style.onerror = resolve; });
-  document.head.append(style);
 
   const fields = [$('Own'), $('Other')];
   const note = $('MatchNote');
   const boardImps = ([own, other]) => imps(own + other);
   let current = fields[0];
-  let state = load(isDealScore);
-  if (!state) {
-    if (localStorage.getItem(storageKey) !== null) note.textContent = "Le match enregistré n'a pas pu être relu.";
-    state = { boards: [], draft: emptyDraft() };
-  }
-
-  function save() {
-    try {
-      localStorage.setItem(storageKey, JSON.stringify({ version, ...state }));
-    } catch {
-      note.textContent = 'Attention : ce match ne peut pas être enregistré sur cet appareil.';
-    }
-  }
+  // A change stored by another page never replaces the field being typed in.
+  const store = openStore(isDealScore, (match) => {
+    const typing = fields.find((input) => input === document.activeElement);
+    if (typing) match.draft[typing.id] = typing.value;
+  });
+  store.refresh();
+  if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
-    input.toggleAttribute('aria-invalid', Boolean(error));
+    if (error) input.setAttribute('aria-invalid', 'true');
+    else input.removeAttribute('aria-invalid');
   }
 
   const markCurrent = () => fields.forEach((input) => input.classList.toggle('current', input === current));
 
-  // Shows the state; the fields only where they differ, so typing is untouched.
+  // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
-    const { boards, draft } = state;
+    const { boards, draft } = store.match;
+    $('MatchUnkept').textContent = store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
     $('Total').textContent = `${signed(boards.reduce((sum, board) => sum + boardImps(board), 0))} IMP`;
     // Scores are integers, checked as they were stored.
     $('Boards').innerHTML = boards.map(([own, other], i) => {
@@ -117,16 +119,20 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     carry.textContent = carry.disabled ? 'Reporter le résultat' : `Reporter ${carried}`;
   }
 
-  function changed() {
-    save();
+  function change(edit) {
+    store.change(edit);
     render();
   }
 
-  function startOver(draft = emptyDraft()) {
-    state.draft = draft;
+  // A fresh entry, or the one given; the first field is the one to type in.
+  function startOver(edit, draft = emptyDraft()) {
     fields.forEach((input) => setError(input));
     [current] = fields;
-    changed();
+    change((match) => {
+      edit(match);
+      match.draft = draft;
+    });
+    current.focus();
   }
 
   for (const input of fields) {
@@ -135,18 +141,19 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
       markCurrent();
     });
     const typed = () => {
-      state.draft[input.id] = input.value;
       setError(input);
-      save();
+      store.change((match) => {
+        match.draft[input.id] = input.value;
+      });
     };
     input.addEventListener('input', typed);
     input.addEventListener('change', typed);
     $(`${input.id}Sign`).addEventListener('click', () => {
-      const text = plain(state.draft[input.id]);
-      state.draft[input.id] = text.startsWith('-') ? text.slice(1) : `-${text.replace(/^\+/, '')}`;
       current = input;
       setError(input);
-      changed();
+      change((match) => {
+        match.draft[input.id] = signChanged(match.draft[input.id]);
+      });
     });
   }
   // Enter in the first field goes on to the second.
@@ -158,12 +165,14 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
   });
 
   $('Carry').addEventListener('click', () => {
-    state.draft[current.id] = result();
     setError(current);
-    // The other table's score comes next, when it is still to be filled.
-    const next = fields.find((input) => input !== current);
-    if (!state.draft[next.id]) current = next;
-    changed();
+    const carried = current;
+    change((match) => {
+      match.draft[carried.id] = result();
+      // The other table's score comes next, when it is still to be filled.
+      const next = fields.find((input) => input !== carried);
+      if (!match.draft[next.id]) current = next;
+    });
   });
 
   $('Entry').addEventListener('submit', (event) => {
@@ -173,42 +182,49 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     const refused = parsed.findIndex(({ error }) => error);
     if (refused >= 0) return fields[refused].focus();
     const board = parsed.map(({ score }) => score);
-    const number = state.draft.editing ?? state.boards.length;
-    state.boards[number] = board;
-    note.textContent = `Donne ${number + 1} : ${signed(boardImps(board))} IMP.`;
-    startOver();
+    startOver((match) => {
+      const number = match.draft.editing ?? match.boards.length;
+      match.boards[number] = board;
+      note.textContent = `Donne ${number + 1} : ${signed(boardImps(board))} IMP.`;
+    });
   });
 
   $('Boards').addEventListener('click', (event) => {
     const i = Number(event.target.closest('button')?.value ?? NaN);
-    if (!state.boards[i]) return;
-    startOver({ Own: String(state.boards[i][0]), Other: String(state.boards[i][1]), editing: i });
-    fields[0].focus();
+    const board = store.match.boards[i];
+    if (board) startOver(() => {}, { Own: String(board[0]), Other: String(board[1]), editing: i });
   });
-  $('Remove').addEventListener('click', () => {
-    const removed = state.draft.editing;
-    state.boards.splice(removed, 1);
+  $('Remove').addEventListener('click', () => startOver((match) => {
+    const removed = match.draft.editing;
+    // Another page may have closed this correction meanwhile.
+    if (removed === null) return;
+    match.boards.splice(removed, 1);
     note.textContent = `Donne ${removed + 1} supprimée.`;
-    startOver();
-  });
-  $('Cancel').addEventListener('click', () => startOver());
+  }));
+  $('Cancel').addEventListener('click', () => startOver(() => {}));
 
   const confirm = $('Confirm');
   $('NewMatch').addEventListener('click', () => confirm.showModal());
   $('ConfirmNo').addEventListener('click', () => confirm.close());
   $('ConfirmYes').addEventListener('click', () => {
     confirm.close();
-    state.boards = [];
     note.textContent = 'Nouveau match.';
-    startOver();
+    startOver((match) => {
+      match.boards = [];
+    });
   });
 
-  // Another tab of the page changed the match: show it as stored.
-  addEventListener('storage', (event) => {
-    if (event.key !== storageKey) return;
-    state = load(isDealScore) ?? state;
-    render();
-  });
+  // Another page stored a change, or this one comes back to the screen
+  // (from the back-forward cache, or made visible again): show the match
+  // as stored.
+  const refresh = () => {
+    const shown = store.match;
+    store.refresh();
+    if (store.match !== shown) render();
+  };
+  addEventListener('storage', refresh);
+  addEventListener('pageshow', (event) => event.persisted && refresh());
+  document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
 
   // Back (a tap, the system's gesture or button, Escape) leaves by history,
   // as a phone expects; the calculator comes back as it was.
@@ -224,9 +240,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
   });
 
   return {
-    async show() {
+    show() {
       if (!history.state?.match) history.pushState({ match: true }, '');
-      await styled;
       render();
       form.hidden = true;
       root.hidden = false;

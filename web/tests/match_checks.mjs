@@ -20,6 +20,24 @@ async function openMatch(browser) {
   await browser.click('#Match');
   await shown(browser, 'MatchForm', true);
 }
+const focusIs = (browser, id, message) => settles(browser, () => document.activeElement.id, id, message);
+
+// Stores `text` under `key`, by default the match's own, and opens the match
+// screen at the next start, the page's modules loaded anew; `prepare` runs first.
+async function storeAndOpen(browser, key, text, prepare = () => {}) {
+  await browser.evaluate(([site, record]) => {
+    const own = `quimbel.match ${new URL('.', location.href).pathname}`;
+    localStorage.removeItem(own);
+    localStorage.setItem(site ?? own, record);
+    history.replaceState(null, '');
+  }, [key, text]);
+  await browser.reload();
+  await shown(browser, 'Form1', true);
+  await browser.evaluate(prepare);
+  await openMatch(browser);
+}
+const match = (boards, draft = '', revision = 1) =>
+  JSON.stringify({ version: 2, revision, boards, draft: { Own: draft, Other: '', editing: null } });
 
 export const matchChecks = {
   async 'match: boards carried, signed, keyed, refused, corrected, removed, kept over a reload'(browser) {
@@ -50,6 +68,8 @@ export const matchChecks = {
     await browser.click('#Save');
     await fieldsRead(browser, [['6200', 'Aucune donne ne marque 6200.'],
       ['625', 'Une marque de donne se termine toujours par 0.']], 'refused');
+    await settles(browser, () => Own.getAttribute('aria-invalid'), 'true', 'refused');
+    await focusIs(browser, 'Own', 'refused');
     await browser.fill('#Own', '-');
     await browser.fill('#Other', '');
     await browser.click('#Save');
@@ -63,16 +83,29 @@ export const matchChecks = {
     await browser.fill('#Other', '-420');
     await browser.click('#Save');
     await matchShows(browser, ['+8 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 2 -100 200 +3 IMP'], 'corrected');
+    await focusIs(browser, 'Own', 'corrected');
     await browser.click('#Boards li:nth-child(2) button');
     await browser.click('#Remove');
     await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP'], 'removed');
+    await focusIs(browser, 'Own', 'removed');
 
-    // What is typed is kept as it is typed, boards and a half-filled one.
-    await browser.type('#Own', '1430');
+    // Every dash a phone or a paste gives is a minus; a French grouping space is allowed.
+    for (const [typed, signed] of [...'\u2010\u2011\u2012\u2013\u2014\u2015\u2212\uFE58\uFE63\uFF0D']
+      .map((dash) => [`${dash}650`, '650']).concat([['1 430', '-1430'], ['1\u202f430', '-1430']])) {
+      await browser.fill('#Own', typed);
+      await browser.click('#OwnSign');
+      await fieldsRead(browser, [[signed, ''], ['', '']], typed);
+    }
+
+    // What is typed is kept as it is typed, boards and a half-filled one,
+    // signed in a field as full as it goes.
+    await browser.fill('#Own', '1430');
+    await browser.type('#Other', '00000620');
+    await browser.click('#OtherSign');
     await browser.reload();
     await shown(browser, 'MatchForm', true);
     await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP'], 'after a reload');
-    await fieldsRead(browser, [['1430', ''], ['', '']], 'after a reload');
+    await fieldsRead(browser, [['1430', ''], ['-620', '']], 'after a reload');
 
     // A new match only once confirmed; Escape goes back to the calculator.
     await browser.click('#NewMatch');
@@ -85,34 +118,66 @@ export const matchChecks = {
     await shown(browser, 'Form1', true);
   },
 
-  async 'match: a hundred stored boards read whole; a record corrupt or of another version counts for nothing'(browser) {
-    const hundred = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]),
-      draft: { Own: '', Other: '', editing: null } });
-    await browser.evaluate((text) => localStorage.setItem('quimbel.match', text), hundred);
-    await browser.reload();
-    await openMatch(browser);
-    await settles(browser, () => [Total.textContent, Boards.children.length], ['-100 IMP', 100], 'a hundred boards');
-    await browser.key('Escape');
-    // Refused: a text for a score, 620 past 32 bits (which the engine's int
-    // would read as 620), another version, and no JSON at all.
-    for (const record of ['{"version":1,"boards":[[620,-650],[620,"x"]],"draft":{"Own":"","Other":"","editing":null}}',
-      '{"version":1,"boards":[[4294967916,-650]],"draft":{"Own":"","Other":"","editing":null}}',
-      '{"version":2,"boards":[[620,-650]],"draft":{"Own":"","Other":"","editing":null}}', '{']) {
-      // Stored, then read at the next start, on the calculator.
-      await browser.evaluate((text) => {
-        localStorage.setItem('quimbel.match', text);
-        history.replaceState(null, '');
-      }, record);
-      await browser.reload();
-      await shown(browser, 'Form1', true);
-      await openMatch(browser);
-      await matchShows(browser, ['0 IMP'], record);
-      await settles(browser, () => document.getElementById('MatchNote').textContent,
-        "Le match enregistré n'a pas pu être relu.", record);
+  async "match: today's record read by migration, a bad entry reset alone; unreadable ones set aside whole"(browser) {
+    const today = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]), draft: { Own: '14', Other: '', editing: null } });
+    // Record, where stored, what it reads as (total, boards, first field), and whether it is set aside.
+    for (const [record, key, reads, setAside] of [[today, 'quimbel.match', ['-100 IMP', 100, '14']],
+      [match([[620, -650]], '-00000620'), null, ['-1 IMP', 1, '']],
+      // A text for a score, 620 past 32 bits (which the engine's int would
+      // read as 620), a later version, and no JSON at all.
+      ...[match([[620, -650], [620, 'x']]), match([[4294967916, -650]]), match([]).replace('"version":2', '"version":3'), '{']
+        .map((unreadable) => [unreadable, null, ['0 IMP', 0, ''], true])]) {
+      await storeAndOpen(browser, key, record);
+      await settles(browser, () => [Total.textContent, Boards.children.length, Own.value], reads, record);
+      if (!setAside) continue;
+      // The next keystroke stores the new match beside the one kept aside.
+      await browser.type('#Own', '5');
+      await settles(browser, (text) => [MatchNote.textContent, Object.entries(localStorage)
+        .some(([name, kept]) => name.includes(' illisible ') && kept === text)],
+      ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", true], record, record);
       await browser.key('Escape');
-      await shown(browser, 'Form1', true);
       await press(browser, 'INI 3 - 3 V');
       await linesShow(browser, ['3-3', '36 %', red], record);
     }
+  },
+
+  async 'match: a change stored by another page is never written over, nor the field being typed'(browser) {
+    await storeAndOpen(browser, null, match([[620, -650]]));
+    // Another page adds a board: this one either hears of it or, restored
+    // from the back-forward cache, does not.
+    const anotherPage = (heard) => browser.evaluate((event) => {
+      const key = `quimbel.match ${new URL('.', location.href).pathname}`;
+      const record = JSON.parse(localStorage.getItem(key));
+      localStorage.setItem(key, JSON.stringify({ ...record, revision: record.revision + 1,
+        boards: [...record.boards, [100, -100]], draft: { Own: '999', Other: '', editing: null } }));
+      if (event) dispatchEvent(new StorageEvent('storage', { key }));
+    }, heard);
+    await anotherPage(false);
+    await browser.fill('#Own', '420');
+    await browser.fill('#Other', '-420');
+    await browser.click('#Save');
+    await matchShows(browser, ['-1 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP'], 'not heard');
+    await browser.type('#Own', '14');
+    await anotherPage(true);
+    await settles(browser, () => [Boards.children.length, Own.value], [4, '14'], 'heard while typing');
+  },
+
+  async 'match: with storage blocked or full, the match works for the visit, said not to be kept; the stored one stays'(browser) {
+    const stored = match([[620, -650]]);
+    for (const [block, total] of [
+      [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '0 IMP'],
+      [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '-1 IMP']]) {
+      await storeAndOpen(browser, null, stored, block);
+      await browser.type('#Own', '420');
+      await browser.type('#Other', '-420');
+      await browser.click('#Save');
+      await settles(browser, () => [Total.textContent, MatchUnkept.textContent],
+        [total, 'Attention : ce match ne sera pas conservé sur cet appareil.'], String(block));
+      await browser.reload();
+      await shown(browser, 'MatchForm', true);
+      await settles(browser, () => localStorage.getItem(`quimbel.match ${new URL('.', location.href).pathname}`), stored, String(block));
+    }
+    await browser.key('Escape');
+    await shown(browser, 'Form1', true);
   },
 };

@@ -1,0 +1,126 @@
+// The match as this device keeps it: one record in Web Storage for the
+// page's own folder, with a version, read by migration from every earlier
+// one, and a revision, so that a page never writes over a change it has not
+// read. A record it cannot read is set aside whole, never overwritten.
+
+// The longest text a score field holds: what is typed, carried and signed.
+export const fieldLength = 8;
+const version = 2;
+// Before the record had a folder of its own, it was the whole site's.
+const siteWideKey = 'quimbel.match';
+// Each earlier version's record turned into the next one's.
+const migrations = {
+  1: (record) => ({ ...record, version: 2, revision: 0 }),
+};
+
+export const emptyDraft = () => ({ Own: '', Other: '', editing: null });
+
+const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
+const isField = (text) => typeof text === 'string' && text.length <= fieldLength;
+
+// The match in a stored text, or null: the boards are read whole or not at
+// all; a half-typed entry that does not hold is started again on its own.
+function decode(text, isDealScore) {
+  let record;
+  try {
+    record = JSON.parse(text);
+    while (record.version < version) record = migrations[record.version](record);
+  } catch {
+    return null;
+  }
+  const { version: stored, revision, boards, draft } = record;
+  if (stored !== version || !isCount(revision) || !Array.isArray(boards)
+    || !boards.every((board) => Array.isArray(board) && board.length === 2 && board.every(isDealScore))) return null;
+  const entryHolds = isField(draft?.Own) && isField(draft.Other)
+    && (draft.editing === null || (isCount(draft.editing) && draft.editing < boards.length));
+  return { revision, boards, draft: entryHolds ? { Own: draft.Own, Other: draft.Other, editing: draft.editing } : emptyDraft() };
+}
+
+// `onNewer` is told of a match another page stored, before it is shown.
+export function openStore(isDealScore, onNewer) {
+  const key = `${siteWideKey} ${new URL('.', location.href).pathname}`;
+  let match = { boards: [], draft: emptyDraft() };
+  let revision = 0;
+  // The stored text as this page last read or wrote it: any other is newer.
+  let known = null;
+  // Whether what is keyed here is kept on this device.
+  let kept = true;
+  let setAside = false;
+
+  // Keeps an unreadable record under a key of its own; false where it cannot.
+  function putAside(storage, text) {
+    try {
+      storage.setItem(`${key} illisible ${Date.now()}`, text);
+      storage.removeItem(key);
+      setAside = true;
+      return true;
+    } catch {
+      kept = false;
+      return false;
+    }
+  }
+
+  // Reads the stored record when it is not the one this page knows; false
+  // where the page must not write, the record being unreadable and kept.
+  function sync(storage) {
+    const siteWide = storage.getItem(siteWideKey);
+    if (siteWide !== null && storage.getItem(key) === null) {
+      storage.setItem(key, siteWide);
+      storage.removeItem(siteWideKey);
+    }
+    const text = storage.getItem(key);
+    if (text === null || text === known) return true;
+    const stored = decode(text, isDealScore);
+    if (!stored) return putAside(storage, text);
+    known = text;
+    revision = stored.revision;
+    match = { boards: stored.boards, draft: stored.draft };
+    onNewer(match);
+    return true;
+  }
+
+  function withStorage(use) {
+    try {
+      return use(localStorage);
+    } catch {
+      kept = false;
+      return false;
+    }
+  }
+
+  // Stores the match, its fields no longer than a field holds, over the
+  // record this page last read or wrote.
+  function write(storage) {
+    for (const id of ['Own', 'Other']) match.draft[id] = match.draft[id].slice(0, fieldLength);
+    const text = JSON.stringify({ version, revision: revision + 1, ...match });
+    try {
+      storage.setItem(key, text);
+    } catch {
+      kept = false;
+      return;
+    }
+    known = text;
+    revision += 1;
+    kept = true;
+  }
+
+  return {
+    get match() {
+      return match;
+    },
+    get kept() {
+      return kept;
+    },
+    // Whether an unreadable record was set aside.
+    get setAside() {
+      return setAside;
+    },
+    refresh: () => withStorage(sync),
+    // Applies `edit` to the match as last stored, then stores it.
+    change(edit) {
+      const writable = withStorage(sync);
+      edit(match);
+      if (writable) withStorage(write);
+    },
+  };
+}
