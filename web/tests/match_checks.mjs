@@ -26,6 +26,8 @@ const focusIs = (browser, id, message) => settles(browser, () => document.active
 // screen at the next start, the page's modules loaded anew; `prepare` runs first.
 async function storeAndOpen(browser, key, text, prepare = () => {}) {
   await browser.evaluate(([site, record]) => {
+    // The field being typed is stored as it loses focus, before this.
+    document.activeElement.blur();
     const own = `quimbel.match ${new URL('.', location.href).pathname}`;
     localStorage.removeItem(own);
     localStorage.setItem(site ?? own, record);
@@ -92,7 +94,11 @@ export const matchChecks = {
     // Every dash a phone or a paste gives is a minus; a French grouping space is allowed.
     for (const [typed, signed] of [...'\u2010\u2011\u2012\u2013\u2014\u2015\u2212\uFE58\uFE63\uFF0D']
       .map((dash) => [`${dash}650`, '650']).concat([['1 430', '-1430'], ['1\u202f430', '-1430']])) {
-      await browser.fill('#Own', typed);
+      // Set as a paste would: not every driver types them all.
+      await browser.evaluate((text) => {
+        Own.value = text;
+        Own.dispatchEvent(new Event('input'));
+      }, typed);
       await browser.click('#OwnSign');
       await fieldsRead(browser, [[signed, ''], ['', '']], typed);
     }

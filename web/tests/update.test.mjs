@@ -1,35 +1,48 @@
 // The page installed, and its updates, on a host that lets browsers cache
 // every file for ten minutes: Chromium finds nothing against installing it; a
 // half-published version never runs and leaves the installed one working; a
-// whole one runs, whole, once its one open tab is reloaded, with the match in
-// progress, then offline, with no old cache left.
+// page opened beside the one open keeps the version they share; a whole one
+// runs, whole, once its one open tab is reloaded, on the match screen with
+// the match in progress, then offline, with no old cache of its own left and
+// another site's kept. Without a worker, a page loads only its own files.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { cp, mkdir, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
-import { keyTypicalRequest, persistentContext, site } from '../../tools/web/chromium.mjs';
+import { keyTypicalRequest, launch, persistentContext, site } from '../../tools/web/chromium.mjs';
 import { serve } from '../../tools/web/serve.mjs';
 
 const web = fileURLToPath(new URL('..', import.meta.url));
-const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE = '([^']+)'/)[1];
+const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE = `(\S+)/)[1];
 
-// Version B: the built site with a mark in its page and in its script,
-// sealed as the build seals it.
-async function secondVersion(folder) {
+// Version B, built from the sources with a mark in its page, its script and
+// the match screen's, and sealed as the build seals them.
+async function secondVersion(folder, sources) {
   await cp(site, folder, { recursive: true });
-  const index = join(folder, 'index.html');
-  await writeFile(index, (await readFile(index, 'utf8')).replace('<head>', '<head>\n<meta name="build" content="B">')
-    .replace('<script type="module">', "<script type=\"module\">document.documentElement.dataset.build = 'B';"));
+  await mkdir(sources);
+  const mark = (name, text) => writeFile(join(sources, name), text);
+  await mark('index.html', (await readFile(join(site, '..', 'index.html'), 'utf8'))
+    .replace('<head>', '<head>\n<meta name="build" content="B">'));
+  for (const [name, key] of [['main.js', 'build'], ['match.js', 'matchBuild'], ['match.css'], ['match_store.js']]) {
+    const text = await readFile(join(web, name), 'utf8');
+    await mark(name, key ? `document.documentElement.dataset.${key} = 'B';\n${text}` : text);
+  }
+  execFileSync(process.execPath, [join(web, 'inline_page.mjs'), ...['index.html', 'main.js'].map((name) => join(sources, name)),
+    join(site, '..', 'engine.wasm'), folder, ...['match.css', 'match_store.js', 'match.js'].map((name) => join(sources, name))]);
   const version = (await cacheName(site)).split('-')[1];
   execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, version]);
 }
 
-// Which version the page and its script came from.
+// Which version the page, its script and its match screen came from.
 const versions = (page) => page.evaluate(() => [document.querySelector('meta[name=build]')?.content ?? 'A',
-  document.documentElement.dataset.build ?? 'A']);
+  document.documentElement.dataset.build ?? 'A', document.documentElement.dataset.matchBuild ?? 'A']);
+const openMatch = async (page) => {
+  await page.click('#Match');
+  await page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
+};
 
 // Asks for the new version and waits until it is installed or given up.
 const checkForUpdate = (page) => page.evaluate(async () => {
@@ -42,55 +55,74 @@ const checkForUpdate = (page) => page.evaluate(async () => {
 });
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
-test('installable; a new version reaches it whole at a reload; a half-published one never runs', async () => {
+test('installable; a new version reaches it whole at a reload, never at a page opened beside; a half-published one never runs', async () => {
   const work = await mkdtemp(join(tmpdir(), 'quimbel-update-'));
   const [published, b] = [join(work, 'published'), join(work, 'b')];
   await cp(site, published, { recursive: true });
-  await secondVersion(b);
+  await secondVersion(b, join(work, 'b-sources'));
   const server = await serve(published, { cacheControl: 'public, max-age=600' });
   const { context, close } = await persistentContext();
+  // A browser without workers, with only its HTTP cache.
+  const plain = await launch();
   const start = async () => {
     const page = await context.newPage();
     await page.goto(server.url);
     await page.evaluate(() => navigator.serviceWorker.ready);
     return page;
   };
+  const [cacheA, cacheB] = [`${await cacheName(site)} ${server.url}`, `${await cacheName(b)} ${server.url}`];
   try {
+    const uncontrolled = await plain.newContext({ serviceWorkers: 'block' });
+    await (await uncontrolled.newPage()).goto(server.url);
     const installed = await start();
     const cdp = await context.newCDPSession(installed);
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    await installed.evaluate(() => caches.open('another-site'));
     await installed.close();
 
     // Half published: B's worker over A's page.
     await cp(join(b, 'sw.js'), join(published, 'sw.js'));
-    let page = await start();
+    const page = await start();
     await checkForUpdate(page);
-    assert.deepEqual(await versions(page), ['A', 'A'], 'half published');
-    assert.deepEqual(await cacheNames(page), [await cacheName(site)], 'half published');
-    await page.close();
+    assert.deepEqual(await versions(page), ['A', 'A', 'A'], 'half published');
+    assert.deepEqual(await cacheNames(page), [cacheA, 'another-site'], 'half published');
 
     await cp(b, published, { recursive: true });
-    page = await start();
-    // A match in progress, which the update keeps.
+    // Without a worker, A's page from the HTTP cache opens A's match screen.
+    const cached = await uncontrolled.newPage();
+    await cached.goto(server.url);
+    await cached.click('#Match');
+    await cached.locator('#MatchForm').waitFor();
+    assert.deepEqual(await versions(cached), ['A', 'A', 'A'], 'without a worker');
+
+    // Today's match in progress, which the update keeps.
     await page.evaluate(() => localStorage.setItem('quimbel.match',
       '{"version":1,"boards":[[620,-650]],"draft":{"Own":"14","Other":"","editing":null}}'));
     await checkForUpdate(page);
-    // A tab kept open and only reloaded: the page comes again from B.
+    // A page opened beside it is A's too, and the first stays A whole.
+    const beside = await context.newPage();
+    await beside.goto(server.url);
+    await beside.locator('#Form1').waitFor();
+    assert.deepEqual(await versions(beside), ['A', 'A', 'A'], 'a page opened beside');
+    await beside.close();
+    await openMatch(page);
+    assert.deepEqual(await versions(page), ['A', 'A', 'A'], 'beside a page opened');
+    // A tab kept open on the match screen and only reloaded: it comes again
+    // from B, on the match screen, with the match and the half-typed board.
     await page.reload();
     await page.waitForSelector('meta[name=build]', { state: 'attached' });
     await page.evaluate(() => navigator.serviceWorker.ready);
-    assert.deepEqual(await versions(page), ['B', 'B'], 'a reload');
-    assert.deepEqual(await cacheNames(page), [await cacheName(b)], 'a reload');
-    await page.click('#Match');
     await page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
     assert.equal(await page.inputValue('#Own'), '14');
+    assert.deepEqual(await versions(page), ['B', 'B', 'B'], 'a reload');
+    assert.deepEqual(await cacheNames(page), ['another-site', cacheB], 'a reload');
     await page.click('#MatchBack');
     await server.close();
     await page.reload();
-    assert.deepEqual(await versions(page), ['B', 'B'], 'offline');
+    assert.deepEqual(await versions(page), ['B', 'B', 'A'], 'offline');
     await keyTypicalRequest(page);
   } finally {
-    await Promise.all([close(), server.close()]);
+    await Promise.all([close(), plain.close(), server.close()]);
     await rm(work, { recursive: true, force: true });
   }
 });
