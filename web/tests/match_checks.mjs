@@ -21,18 +21,25 @@ async function openMatch(browser) {
   await shown(browser, 'MatchForm', true);
 }
 const focusIs = (browser, id, message) => settles(browser, () => document.activeElement.id, id, message);
+// Both tables' scores filled in, then Valider.
+export async function keyBoard(browser, own, other) {
+  await browser.fill('#Own', own);
+  await browser.fill('#Other', other);
+  await browser.click('#Save');
+}
+// The match's own storage key, in the page.
+const storeKey = () => `quimbel.match ${new URL('.', location.href).pathname}`;
 
 // Stores `text` under `key`, by default the match's own, and opens the match
 // screen at the next start, the page's modules loaded anew; `prepare` runs first.
 async function storeAndOpen(browser, key, text, prepare = () => {}) {
-  await browser.evaluate(([site, record]) => {
+  await browser.evaluate(([own, site, record]) => {
     // The field being typed is stored as it loses focus, before this.
     document.activeElement.blur();
-    const own = `quimbel.match ${new URL('.', location.href).pathname}`;
     localStorage.removeItem(own);
     localStorage.setItem(site ?? own, record);
     history.replaceState(null, '');
-  }, [key, text]);
+  }, [await browser.evaluate(storeKey), key, text]);
   await browser.reload();
   await shown(browser, 'Form1', true);
   await browser.evaluate(prepare);
@@ -65,16 +72,12 @@ export const matchChecks = {
     await browser.type('#Other', '0200');
     await browser.click('#Save');
     await matchShows(browser, ['+2 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 -100 200 +3 IMP'], 'board 2');
-    await browser.type('#Own', '6200');
-    await browser.type('#Other', '625');
-    await browser.click('#Save');
+    await keyBoard(browser, '6200', '625');
     await fieldsRead(browser, [['6200', 'Aucune donne ne marque 6200.'],
       ['625', 'Une marque de donne se termine toujours par 0.']], 'refused');
     await settles(browser, () => Own.getAttribute('aria-invalid'), 'true', 'refused');
     await focusIs(browser, 'Own', 'refused');
-    await browser.fill('#Own', '-');
-    await browser.fill('#Other', '');
-    await browser.click('#Save');
+    await keyBoard(browser, '-', '');
     await fieldsRead(browser, [['-', 'Tapez la marque en chiffres, par exemple 620 ou -650.'],
       ['', 'Saisissez la marque de cette table.']], 'refused');
     await matchShows(browser, ['+2 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 -100 200 +3 IMP'], 'nothing counted');
@@ -95,10 +98,7 @@ export const matchChecks = {
     for (const [typed, signed] of [...'\u2010\u2011\u2012\u2013\u2014\u2015\u2212\uFE58\uFE63\uFF0D']
       .map((dash) => [`${dash}650`, '650']).concat([['1 430', '-1430'], ['1\u202f430', '-1430']])) {
       // Set as a paste would: not every driver types them all.
-      await browser.evaluate((text) => {
-        Own.value = text;
-        Own.dispatchEvent(new Event('input'));
-      }, typed);
+      await browser.evaluate((text) => { Own.value = text; Own.dispatchEvent(new Event('input')); }, typed);
       await browser.click('#OwnSign');
       await fieldsRead(browser, [[signed, ''], ['', '']], typed);
     }
@@ -151,17 +151,15 @@ export const matchChecks = {
     await storeAndOpen(browser, null, match([[620, -650]]));
     // Another page adds a board: this one either hears of it or, restored
     // from the back-forward cache, does not.
-    const anotherPage = (heard) => browser.evaluate((event) => {
-      const key = `quimbel.match ${new URL('.', location.href).pathname}`;
-      const record = JSON.parse(localStorage.getItem(key));
-      localStorage.setItem(key, JSON.stringify({ ...record, revision: record.revision + 1,
-        boards: [...record.boards, [100, -100]], draft: { Own: '999', Other: '', editing: null } }));
-      if (event) dispatchEvent(new StorageEvent('storage', { key }));
-    }, heard);
+    const key = await browser.evaluate(storeKey);
+    const anotherPage = (heard) => browser.evaluate(([name, event]) => {
+      const { revision, boards } = JSON.parse(localStorage.getItem(name));
+      localStorage.setItem(name, JSON.stringify({ version: 2, revision: revision + 1, boards: [...boards, [100, -100]],
+        draft: { Own: '999', Other: '', editing: null } }));
+      if (event) dispatchEvent(new StorageEvent('storage', { key: name }));
+    }, [key, heard]);
     await anotherPage(false);
-    await browser.fill('#Own', '420');
-    await browser.fill('#Other', '-420');
-    await browser.click('#Save');
+    await keyBoard(browser, '420', '-420');
     await matchShows(browser, ['-1 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP'], 'not heard');
     await browser.type('#Own', '14');
     await anotherPage(true);
@@ -174,14 +172,12 @@ export const matchChecks = {
       [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '0 IMP'],
       [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '-1 IMP']]) {
       await storeAndOpen(browser, null, stored, block);
-      await browser.type('#Own', '420');
-      await browser.type('#Other', '-420');
-      await browser.click('#Save');
+      await keyBoard(browser, '420', '-420');
       await settles(browser, () => [Total.textContent, MatchUnkept.textContent],
         [total, 'Attention : ce match ne sera pas conservé sur cet appareil.'], String(block));
       await browser.reload();
       await shown(browser, 'MatchForm', true);
-      await settles(browser, () => localStorage.getItem(`quimbel.match ${new URL('.', location.href).pathname}`), stored, String(block));
+      await settles(browser, (key) => localStorage.getItem(key), stored, String(block), await browser.evaluate(storeKey));
     }
     await browser.key('Escape');
     await shown(browser, 'Form1', true);

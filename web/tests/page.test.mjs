@@ -14,6 +14,7 @@ import { audit } from '../../tools/web/lighthouse.mjs';
 import { serve } from '../../tools/web/serve.mjs';
 import { linesShow, press } from './calculator_checks.mjs';
 import { everyCheck } from './in_browser.mjs';
+import { keyBoard } from './match_checks.mjs';
 
 let browser, server, page;
 before(async () => {
@@ -126,9 +127,7 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
 test('match screen: thumb-sized targets, total and entry in view, boards scrolling, nothing sideways; axe clean', async () => {
   await page.click('#Match');
   for (let board = 0; board < 12; ++board) {
-    await page.fill('#Own', '620');
-    await page.fill('#Other', `-${board * 10 + 500}`);
-    await page.click('#Save');
+    await keyBoard(checkedBrowser(page), '620', `-${board * 10 + 500}`);
   }
   await page.locator('#Boards li:nth-child(12)').waitFor();
   for (const screen of screens) {
@@ -168,9 +167,7 @@ test('match screen: never shown unstyled, opened at the next tap once its style 
     assert.deepEqual(await a.evaluate(() => [Boolean(document.getElementById('MatchForm')), Form1.hidden]), [false, false]);
     await a.unroute(/\.css$/);
     await a.click('#Match');
-    await a.fill('#Own', '620');
-    await a.fill('#Other', '-650');
-    await a.click('#Save');
+    await keyBoard(checkedBrowser(a), '620', '-650');
     await b.goto(`${copies.url}b/`);
     await b.click('#Match');
     await a.reload();
