@@ -29,9 +29,11 @@ const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
 const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=\d)\s(?=\d)/g, '');
 
 // The other sign: "-620" for "620" or "00620", "620" for "-620".
+// A field already full keeps its text rather than lose a digit.
 function signChanged(text) {
   const typed = plain(text);
-  return typed.startsWith('-') ? typed.slice(1) : `-${typed.replace(/^\+/, '').replace(/^0+(?=\d)/, '')}`;
+  const signed = typed.startsWith('-') ? typed.slice(1) : `-${typed.replace(/^\+/, '').replace(/^0+(?=\d)/, '')}`;
+  return signed.length <= fieldLength ? signed : text;
 }
 
 // The score typed in a field, or why it is refused.
@@ -87,6 +89,7 @@ async function build({ engine: { imps, isDealScore }, form, result }) {
   });
   store.refresh();
   if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
+  if (store.later) note.textContent = 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.';
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
@@ -183,7 +186,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     if (refused >= 0) return fields[refused].focus();
     const board = parsed.map(({ score }) => score);
     startOver((match) => {
-      const number = match.draft.editing ?? match.boards.length;
+      // A correction of a board another page has removed meanwhile is a new board.
+      const number = Math.min(match.draft.editing ?? Infinity, match.boards.length);
       match.boards[number] = board;
       note.textContent = `Donne ${number + 1} : ${signed(boardImps(board))} IMP.`;
     });
@@ -191,6 +195,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
 
   $('Boards').addEventListener('click', (event) => {
     const i = Number(event.target.closest('button')?.value ?? NaN);
+    store.refresh();
     const board = store.match.boards[i];
     if (board) startOver(() => {}, { Own: String(board[0]), Other: String(board[1]), editing: i });
   });
@@ -220,7 +225,11 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
   const refresh = () => {
     const shown = store.match;
     store.refresh();
-    if (store.match !== shown) render();
+    if (store.match === shown) return;
+    // A board or a key the new match no longer shows hands focus to the entry.
+    const focused = root.contains(document.activeElement);
+    render();
+    if (focused && !root.contains(document.activeElement)) fields[0].focus();
   };
   addEventListener('storage', refresh);
   addEventListener('pageshow', (event) => event.persisted && refresh());

@@ -18,8 +18,9 @@ export const emptyDraft = () => ({ Own: '', Other: '', editing: null });
 const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
 const isField = (text) => typeof text === 'string' && text.length <= fieldLength;
 
-// The match in a stored text, or null: the boards are read whole or not at
-// all; a half-typed entry that does not hold is started again on its own.
+// The match in a stored text, 'later' for a later version's record, or null:
+// the boards are read whole or not at all; a half-typed entry that does not
+// hold is started again on its own.
 function decode(text, isDealScore) {
   let record;
   try {
@@ -29,6 +30,7 @@ function decode(text, isDealScore) {
     return null;
   }
   const { version: stored, revision, boards, draft } = record;
+  if (stored > version) return 'later';
   if (stored !== version || !isCount(revision) || !Array.isArray(boards)
     || !boards.every((board) => Array.isArray(board) && board.length === 2 && board.every(isDealScore))) return null;
   const entryHolds = isField(draft?.Own) && isField(draft.Other)
@@ -46,6 +48,8 @@ export function openStore(isDealScore, onNewer) {
   // Whether what is keyed here is kept on this device.
   let kept = true;
   let setAside = false;
+  // Whether a later version of the page stored the match: it is left to it.
+  let later = false;
 
   // Keeps an unreadable record under a key of its own; false where it cannot.
   function putAside(storage, text) {
@@ -71,6 +75,8 @@ export function openStore(isDealScore, onNewer) {
     const text = storage.getItem(key);
     if (text === null || text === known) return true;
     const stored = decode(text, isDealScore);
+    later = stored === 'later';
+    if (later) return false;
     if (!stored) return putAside(storage, text);
     known = text;
     revision = stored.revision;
@@ -114,6 +120,9 @@ export function openStore(isDealScore, onNewer) {
     // Whether an unreadable record was set aside.
     get setAside() {
       return setAside;
+    },
+    get later() {
+      return later;
     },
     refresh: () => withStorage(sync),
     // Applies `edit` to the match as last stored, then stores it.

@@ -126,21 +126,24 @@ export const matchChecks = {
 
   async "match: today's record read by migration, a bad entry reset alone; unreadable ones set aside whole"(browser) {
     const today = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]), draft: { Own: '14', Other: '', editing: null } });
-    // Record, where stored, what it reads as (total, boards, first field), and whether it is set aside.
-    for (const [record, key, reads, setAside] of [[today, 'quimbel.match', ['-100 IMP', 100, '14']],
+    const later = match([[620, -650]]).replace('"version":2', '"version":3');
+    const setAside = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
+    // Record, where stored, what it reads as (total, boards, first field),
+    // what the screen says of it and where it is kept after a keystroke.
+    for (const [record, key, reads, said, keptAs] of [[today, 'quimbel.match', ['-100 IMP', 100, '14']],
       [match([[620, -650]], '-00000620'), null, ['-1 IMP', 1, '']],
+      [later, null, ['0 IMP', 0, ''], 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.', ''],
       // A text for a score, 620 past 32 bits (which the engine's int would
-      // read as 620), a later version, and no JSON at all.
-      ...[match([[620, -650], [620, 'x']]), match([[4294967916, -650]]), match([]).replace('"version":2', '"version":3'), '{']
-        .map((unreadable) => [unreadable, null, ['0 IMP', 0, ''], true])]) {
+      // read as 620), and no JSON at all.
+      ...[match([[620, -650], [620, 'x']]), match([[4294967916, -650]]), '{']
+        .map((unreadable) => [unreadable, null, ['0 IMP', 0, ''], setAside, ' illisible '])]) {
       await storeAndOpen(browser, key, record);
       await settles(browser, () => [Total.textContent, Boards.children.length, Own.value], reads, record);
-      if (!setAside) continue;
-      // The next keystroke stores the new match beside the one kept aside.
+      if (!said) continue;
       await browser.type('#Own', '5');
-      await settles(browser, (text) => [MatchNote.textContent, Object.entries(localStorage)
-        .some(([name, kept]) => name.includes(' illisible ') && kept === text)],
-      ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", true], record, record);
+      await settles(browser, ([text, own, where]) => [MatchNote.textContent, Object.entries(localStorage)
+        .some(([name, kept]) => kept === text && (where ? name.startsWith(own + where) : name === own))],
+      [said, true], record, [record, await browser.evaluate(storeKey), keptAs]);
       await browser.key('Escape');
       await press(browser, 'INI 3 - 3 V');
       await linesShow(browser, ['3-3', '36 %', red], record);
@@ -169,10 +172,10 @@ export const matchChecks = {
   async 'match: with storage blocked or full, the match works for the visit, said not to be kept; the stored one stays'(browser) {
     const stored = match([[620, -650]]);
     for (const [block, total] of [
-      [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '0 IMP'],
-      [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '-1 IMP']]) {
+      [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '+2 IMP'],
+      [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '+1 IMP']]) {
       await storeAndOpen(browser, null, stored, block);
-      await keyBoard(browser, '420', '-420');
+      await keyBoard(browser, '100', '-50');
       await settles(browser, () => [Total.textContent, MatchUnkept.textContent],
         [total, 'Attention : ce match ne sera pas conservé sur cet appareil.'], String(block));
       await browser.reload();

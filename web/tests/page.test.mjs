@@ -157,7 +157,8 @@ test('match screen: never shown unstyled, opened at the next tap once its style 
   const root = await mkdtemp(join(tmpdir(), 'quimbel-copies-'));
   await Promise.all(['a', 'b'].map((copy) => cp(site, join(root, copy), { recursive: true })));
   const copies = await serve(root);
-  const context = await browser.newContext({ viewport: phone });
+  // No worker, whose answers no route sees.
+  const context = await browser.newContext({ viewport: phone, serviceWorkers: 'block' });
   try {
     const [a, b] = await Promise.all([context.newPage(), context.newPage()]);
     await a.goto(`${copies.url}a/`);
