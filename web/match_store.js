@@ -67,12 +67,18 @@ export function openStore(isDealScore, onNewer) {
   // Reads the stored record when it is not the one this page knows; false
   // where the page must not write, the record being unreadable and kept.
   function sync(storage) {
-    const siteWide = storage.getItem(siteWideKey);
-    if (siteWide !== null && storage.getItem(key) === null) {
-      storage.setItem(key, siteWide);
-      storage.removeItem(siteWideKey);
+    let text = storage.getItem(key);
+    if (text === null) {
+      // The whole site's record becomes the folder's; read where it is
+      // when storage is too full to move it.
+      text = storage.getItem(siteWideKey);
+      try {
+        if (text !== null) storage.setItem(key, text);
+        storage.removeItem(siteWideKey);
+      } catch {
+        kept = false;
+      }
     }
-    const text = storage.getItem(key);
     if (text === null || text === known) return true;
     const stored = decode(text, isDealScore);
     later = stored === 'later';

@@ -170,17 +170,20 @@ export const matchChecks = {
   },
 
   async 'match: with storage blocked or full, the match works for the visit, said not to be kept; the stored one stays'(browser) {
-    const stored = match([[620, -650]]);
-    for (const [block, total] of [
-      [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '+2 IMP'],
-      [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '+1 IMP']]) {
-      await storeAndOpen(browser, null, stored, block);
+    // How storage fails, the total after a board of +2 IMP, and the record kept, today's where it was.
+    for (const [block, total, key, stored] of [
+      [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '+2 IMP',
+        await browser.evaluate(storeKey), match([[620, -650]])],
+      [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '+1 IMP',
+        'quimbel.match', JSON.stringify({ version: 1, boards: [[620, -650]], draft: { Own: '', Other: '', editing: null } })]]) {
+      await storeAndOpen(browser, key, stored, block);
       await keyBoard(browser, '100', '-50');
       await settles(browser, () => [Total.textContent, MatchUnkept.textContent],
         [total, 'Attention : ce match ne sera pas conservé sur cet appareil.'], String(block));
       await browser.reload();
       await shown(browser, 'MatchForm', true);
-      await settles(browser, (key) => localStorage.getItem(key), stored, String(block), await browser.evaluate(storeKey));
+      // Read at this start, today's record is moved whole to the folder's key.
+      await settles(browser, (name) => localStorage.getItem(name), stored, String(block), await browser.evaluate(storeKey));
     }
     await browser.key('Escape');
     await shown(browser, 'Form1', true);

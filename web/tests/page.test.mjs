@@ -165,7 +165,9 @@ test('match screen: never shown unstyled, opened at the next tap once its style 
     await a.route(/\.css$/, (route) => route.abort());
     await Promise.all([a.waitForEvent('requestfailed'), a.click('#Match')]);
     await a.waitForTimeout(300);
-    assert.deepEqual(await a.evaluate(() => [Boolean(document.getElementById('MatchForm')), Form1.hidden]), [false, false]);
+    assert.deepEqual(await a.evaluate(() => [Boolean(document.getElementById('MatchForm')), Form1.hidden, MsgBoxText.textContent]),
+      [false, false, "L'écran du match n'a pas pu être chargé. Vérifiez la connexion, puis réessayez."]);
+    await a.click('#MsgBoxOK');
     await a.unroute(/\.css$/);
     await a.click('#Match');
     await keyBoard(checkedBrowser(a), '620', '-650');
