@@ -1,6 +1,6 @@
 # Every C++ source keeps one layout: clang-format's, as .clang-format sets it.
 find_program(CLANG_FORMAT clang-format REQUIRED)
-set(formatted_folders bench distribution engine fuzz qt scoring testsupport tests tools web win32)
+set(formatted_folders bench distribution engine fuzz match qt scoring testsupport tests tools web win32)
 set(formatted_sources)
 foreach(folder IN LISTS formatted_folders)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
