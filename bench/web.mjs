@@ -5,10 +5,8 @@
 // each round from a quiet machine); the gzipped size of all the code; and a
 // Lighthouse audit (mobile profile).
 //   QUIMBEL_SITE=build/web/web/site node bench/web.mjs
-import { readdir, readFile } from 'node:fs/promises';
-import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { gzipSync } from 'node:zlib';
+import { codeSize } from '../tools/web/code_size.mjs';
 import { launch, persistentContext, phone, site } from '../tools/web/chromium.mjs';
 import { audit } from '../tools/web/lighthouse.mjs';
 import { serve } from '../tools/web/serve.mjs';
@@ -89,9 +87,7 @@ await Promise.all(servers.map((server) => server.close()));
 const offline = await medians((i) => firstAnswer(installed[i].page, installed[i].url));
 await Promise.all(installed.map(({ close }) => close()));
 
-const code = (await readdir(site)).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
-const gzipped = (await Promise.all(code.map(async (file) => gzipSync(await readFile(join(site, file)), { level: 9 }).length)))
-  .reduce((sum, size) => sum + size, 0);
+const size = await codeSize(site);
 
 const lighthouseServer = await serve(site);
 const scores = await audit(lighthouseServer.url);
@@ -101,5 +97,6 @@ for (const [label, [bareTime, ours]] of [['cold', cold], ['offline cache', offli
   console.log(`first tap answered, ${label} (median of ${rounds}): ${names[0]} ${bareTime.toFixed(0)} ms, `
     + `${names[1]} ${ours.toFixed(0)} ms; ratio ${(ours / bareTime).toFixed(2)}`);
 }
-console.log(`all code (${code.join(', ')}): ${(gzipped / 1024).toFixed(1)} KiB gzipped`);
+console.log(`before the first tap (index.html): ${size.firstTap} bytes gzipped`);
+console.log(`all code (${size.files.join(', ')}): ${size.all} bytes gzipped`);
 console.log(`Lighthouse (mobile): ${Object.entries(scores).map(([id, score]) => `${id} ${score}`).join(', ')}`);
