@@ -122,9 +122,12 @@ turnOn();
 // The match screen loads on first use, so the calculator never waits for it;
 // a reload on it opens it again.
 // Without the network and without the worker, the screen may not come: the
-// player is told so.
+// player is told so, on the calculator, where Back leaves the page no more.
 const openMatch = () => import('./match.js').then((match) => match.open({ engine, form, result: () => text2.textContent }))
-  .catch(() => view.showMessage('QUIMBEL', "L'écran du match n'a pas pu être chargé. Vérifiez la connexion, puis réessayez."));
+  .catch(() => {
+    if (history.state?.match) history.replaceState(null, '');
+    view.showMessage('QUIMBEL', "L'écran du match n'a pas pu être chargé. Vérifiez la connexion, puis réessayez.");
+  });
 $('Match').addEventListener('click', openMatch);
 if (history.state?.match) openMatch();
 

@@ -89,7 +89,6 @@ async function build({ engine: { imps, isDealScore }, form, result }) {
   });
   store.refresh();
   if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
-  if (store.later) note.textContent = 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.';
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
@@ -99,10 +98,15 @@ async function build({ engine: { imps, isDealScore }, form, result }) {
 
   const markCurrent = () => fields.forEach((input) => input.classList.toggle('current', input === current));
 
+  // What the screen shows, to tell whether a match stored elsewhere changes it.
+  const shownAs = () => JSON.stringify([store.match, store.later, store.kept]);
+  let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
     const { boards, draft } = store.match;
-    $('MatchUnkept').textContent = store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
+    $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
+      : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
+    shown = shownAs();
     $('Total').textContent = `${signed(boards.reduce((sum, board) => sum + boardImps(board), 0))} IMP`;
     // Scores are integers, checked as they were stored.
     $('Boards').innerHTML = boards.map(([own, other], i) => {
@@ -145,7 +149,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     });
     const typed = () => {
       setError(input);
-      store.change((match) => {
+      change((match) => {
         match.draft[input.id] = input.value;
       });
     };
@@ -195,7 +199,9 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
 
   $('Boards').addEventListener('click', (event) => {
     const i = Number(event.target.closest('button')?.value ?? NaN);
+    // A list another page has changed meanwhile is shown anew, not opened.
     store.refresh();
+    if (shownAs() !== shown) return render();
     const board = store.match.boards[i];
     if (board) startOver(() => {}, { Own: String(board[0]), Other: String(board[1]), editing: i });
   });
@@ -223,13 +229,13 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
   // (from the back-forward cache, or made visible again): show the match
   // as stored.
   const refresh = () => {
-    const shown = store.match;
     store.refresh();
-    if (store.match === shown) return;
+    if (shownAs() === shown) return;
     // A board or a key the new match no longer shows hands focus to the entry.
     const focused = root.contains(document.activeElement);
     render();
-    if (focused && !root.contains(document.activeElement)) fields[0].focus();
+    const now = document.activeElement;
+    if (focused && (!root.contains(now) || now.closest('[hidden]'))) fields[0].focus();
   };
   addEventListener('storage', refresh);
   addEventListener('pageshow', (event) => event.persisted && refresh());

@@ -50,6 +50,8 @@ export function openStore(isDealScore, onNewer) {
   let setAside = false;
   // Whether a later version of the page stored the match: it is left to it.
   let later = false;
+  // The whole site's record, read but not yet moved for want of room.
+  let moving = false;
 
   // Keeps an unreadable record under a key of its own; false where it cannot.
   function putAside(storage, text) {
@@ -77,6 +79,7 @@ export function openStore(isDealScore, onNewer) {
         storage.removeItem(siteWideKey);
       } catch {
         kept = false;
+        moving = true;
       }
     }
     if (text === null || text === known) return true;
@@ -114,14 +117,17 @@ export function openStore(isDealScore, onNewer) {
     known = text;
     revision += 1;
     kept = true;
+    if (moving) storage.removeItem(siteWideKey);
+    moving = false;
   }
 
   return {
     get match() {
       return match;
     },
+    // Whether what is keyed here is stored: not while a later version's record stands.
     get kept() {
-      return kept;
+      return kept && !later;
     },
     // Whether an unreadable record was set aside.
     get setAside() {

@@ -127,12 +127,12 @@ export const matchChecks = {
   async "match: today's record read by migration, a bad entry reset alone; unreadable ones set aside whole"(browser) {
     const today = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]), draft: { Own: '14', Other: '', editing: null } });
     const later = match([[620, -650]]).replace('"version":2', '"version":3');
-    const setAside = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
+    const setAside = ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", ''];
     // Record, where stored, what it reads as (total, boards, first field),
     // what the screen says of it and where it is kept after a keystroke.
     for (const [record, key, reads, said, keptAs] of [[today, 'quimbel.match', ['-100 IMP', 100, '14']],
       [match([[620, -650]], '-00000620'), null, ['-1 IMP', 1, '']],
-      [later, null, ['0 IMP', 0, ''], 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.', ''],
+      [later, null, ['0 IMP', 0, ''], ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'], ''],
       // A text for a score, 620 past 32 bits (which the engine's int would
       // read as 620), and no JSON at all.
       ...[match([[620, -650], [620, 'x']]), match([[4294967916, -650]]), '{']
@@ -141,9 +141,9 @@ export const matchChecks = {
       await settles(browser, () => [Total.textContent, Boards.children.length, Own.value], reads, record);
       if (!said) continue;
       await browser.type('#Own', '5');
-      await settles(browser, ([text, own, where]) => [MatchNote.textContent, Object.entries(localStorage)
+      await settles(browser, ([text, own, where]) => [MatchNote.textContent, MatchUnkept.textContent, Object.entries(localStorage)
         .some(([name, kept]) => kept === text && (where ? name.startsWith(own + where) : name === own))],
-      [said, true], record, [record, await browser.evaluate(storeKey), keptAs]);
+      [...said, true], record, [record, await browser.evaluate(storeKey), keptAs]);
       await browser.key('Escape');
       await press(browser, 'INI 3 - 3 V');
       await linesShow(browser, ['3-3', '36 %', red], record);
