@@ -98,8 +98,9 @@ async function build({ engine: { imps, isDealScore }, form, result }) {
 
   const markCurrent = () => fields.forEach((input) => input.classList.toggle('current', input === current));
 
-  // What the screen shows, to tell whether a match stored elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.match, store.later, store.kept]);
+  // What the screen shows besides the fields, to tell whether a match stored
+  // elsewhere changes it.
+  const shownAs = () => JSON.stringify([store.match.boards, store.match.draft.editing, store.later, store.kept]);
   let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
@@ -149,9 +150,10 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     });
     const typed = () => {
       setError(input);
-      change((match) => {
+      store.change((match) => {
         match.draft[input.id] = input.value;
       });
+      if (shownAs() !== shown) render();
     };
     input.addEventListener('input', typed);
     input.addEventListener('change', typed);
