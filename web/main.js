@@ -119,17 +119,45 @@ off.addEventListener('click', () => {
 
 turnOn();
 
-// The match screen loads on first use, so the calculator never waits for it;
-// a reload on it opens it again.
-// Without the network and without the worker, the screen may not come: the
-// player is told so, on the calculator, where Back leaves the page no more.
-const openMatch = () => import('./match.js').then((match) => match.open({ engine, form, result: () => text2.textContent }))
-  .catch(() => {
-    if (history.state?.match) history.replaceState(null, '');
+// The page's one navigator. Each screen over the calculator is a history
+// entry, so that Back (the screen's own key, the system's gesture or button,
+// Escape) brings the calculator back as it was. A screen loads on first use,
+// so the calculator never waits for it, and a reload on it opens it again;
+// without the network and without the worker it may not come, and the player
+// is told so on the calculator, where Back leaves the page no more.
+const screens = { match: { load: () => import('./match.js'), opener: 'Match' } };
+// The screen a history entry shows; `match` is how an earlier version named it.
+const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
+let shown = null;
+async function navigate() {
+  const name = screenOf(history.state);
+  if (!name) {
+    if (!shown) return;
+    shown.screen.hide();
+    form.hidden = false;
+    $(shown.opener).focus();
+    shown = null;
+    return;
+  }
+  try {
+    const screen = await (await screens[name].load()).open({ engine, result: () => text2.textContent, back: () => history.back() });
+    if (screenOf(history.state) !== name) return;
+    form.hidden = true;
+    screen.show();
+    shown = { screen, opener: screens[name].opener };
+  } catch {
+    history.replaceState(null, '');
     view.showMessage('QUIMBEL', "L'écran du match n'a pas pu être chargé. Vérifiez la connexion, puis réessayez.");
+  }
+}
+for (const [name, { opener }] of Object.entries(screens)) {
+  $(opener).addEventListener('click', () => {
+    if (screenOf(history.state) !== name) history.pushState({ screen: name }, '');
+    navigate();
   });
-$('Match').addEventListener('click', openMatch);
-if (history.state?.match) openMatch();
+}
+addEventListener('popstate', navigate);
+navigate();
 
 // Once the page has settled, it links its manifest and registers its worker:
 // the browser fetches the manifest as soon as it is linked, to offer to

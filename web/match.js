@@ -1,7 +1,7 @@
 // The match screen: the team's score at each table, board by board, turned
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
-import { emptyDraft, fieldLength, openStore } from './match_store.js';
+import { emptyDraft, fieldLength, isBoardNumber, openStore } from './match_store.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -17,9 +17,16 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 <button id="Remove" type="button">Supprimer</button><button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
 <p id="MatchNote" role="status"></p>
-<footer><button id="NewMatch" type="button">Nouveau match</button></footer>
+<footer><label for="FirstBoard">Première donne</label><input id="FirstBoard" inputmode="numeric" maxlength="2" autocomplete="off">
+<button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
+
+// A board's dealer and vulnerability, from the 16-board cycle every duplicate
+// uses: board 9 is dealt by Nord, E-O vulnerable.
+const dealers = ['Nord', 'Est', 'Sud', 'Ouest'];
+const vulnerabilities = { P: 'Personne', N: 'N-S', E: 'E-O', T: 'Tous' };
+const dealt = (number) => [dealers[(number - 1) % 4], vulnerabilities['PNETNETPETPNTPNE'[(number - 1) % 16]]];
 
 // IMPs, and totals, with their sign: "+5", "-3", "0".
 const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
@@ -50,13 +57,14 @@ function parse(text, isDealScore) {
 
 let screen;
 
-export async function open(page) {
+// The screen, built on first use, for the page's navigator to show and hide.
+export function open(page) {
   screen ??= build(page).catch((error) => {
     // Tried again at the next tap.
     screen = undefined;
     throw error;
   });
-  (await screen).show();
+  return screen;
 }
 
 // Resolves once the screen's style sheet has arrived, so that nothing of the
@@ -73,7 +81,7 @@ function linkStyle() {
   });
 }
 
-async function build({ engine: { imps, isDealScore }, form, result }) {
+async function build({ engine: { imps, isDealScore }, result, back }) {
   await linkStyle();
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
@@ -104,20 +112,23 @@ async function build({ engine: { imps, isDealScore }, form, result }) {
   let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
-    const { boards, draft } = store.match;
+    const { boards, draft, firstBoard } = store.match;
     $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
     shown = shownAs();
     $('Total').textContent = `${signed(boards.reduce((sum, board) => sum + boardImps(board), 0))} IMP`;
     // Scores are integers, checked as they were stored.
     $('Boards').innerHTML = boards.map(([own, other], i) => {
-      const cells = [`Donne ${i + 1}`, own, other, `${signed(boardImps([own, other]))} IMP`];
+      const [dealer, vulnerable] = dealt(firstBoard + i);
+      const cells = [`Donne ${firstBoard + i}`, own, other, `${signed(boardImps([own, other]))} IMP`];
       return `<li${draft.editing === i ? ' class="editing"' : ''}><button type="button" class="board" value="${i}"
-aria-label="Donne ${i + 1} : notre table ${own}, autre table ${other}, ${cells[3]}. Corriger">
-${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
+aria-label="Donne ${firstBoard + i}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${cells[3]}. Corriger">
+${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
     }).join('');
     const editing = draft.editing !== null;
-    $('EntryTitle').textContent = editing ? `Corriger la donne ${draft.editing + 1}` : `Donne ${boards.length + 1}`;
+    $('EntryTitle').textContent = editing ? `Corriger la donne ${firstBoard + draft.editing}` : `Donne ${firstBoard + boards.length}`;
+    const first = $('FirstBoard');
+    if (first !== document.activeElement) first.value = firstBoard;
     $('Remove').hidden = $('Cancel').hidden = !editing;
     for (const input of fields) if (input.value !== draft[input.id]) input.value = draft[input.id];
     markCurrent();
@@ -165,6 +176,16 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
       });
     });
   }
+  // Boards numbered from the first one typed, from 1 to 99.
+  $('FirstBoard').addEventListener('input', ({ target }) => {
+    const number = /^\d+$/.test(target.value) ? Number(target.value) : NaN;
+    if (isBoardNumber(number)) target.removeAttribute('aria-invalid');
+    else return target.setAttribute('aria-invalid', 'true');
+    change((match) => {
+      match.firstBoard = number;
+    });
+  });
+
   // Enter in the first field goes on to the second.
   fields[0].addEventListener('keydown', (event) => {
     if (event.key === 'Enter') {
@@ -195,7 +216,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
       // A correction of a board another page has removed meanwhile is a new board.
       const number = Math.min(match.draft.editing ?? Infinity, match.boards.length);
       match.boards[number] = board;
-      note.textContent = `Donne ${number + 1} : ${signed(boardImps(board))} IMP.`;
+      note.textContent = `Donne ${match.firstBoard + number} : ${signed(boardImps(board))} IMP.`;
     });
   });
 
@@ -212,7 +233,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     // Another page may have closed this correction meanwhile.
     if (removed === null) return;
     match.boards.splice(removed, 1);
-    note.textContent = `Donne ${removed + 1} supprimée.`;
+    note.textContent = `Donne ${match.firstBoard + removed} supprimée.`;
   }));
   $('Cancel').addEventListener('click', () => startOver(() => {}));
 
@@ -224,6 +245,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
     note.textContent = 'Nouveau match.';
     startOver((match) => {
       match.boards = [];
+      match.firstBoard = 1;
     });
   });
 
@@ -243,26 +265,19 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}</button></li>`;
   addEventListener('pageshow', (event) => event.persisted && refresh());
   document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
 
-  // Back (a tap, the system's gesture or button, Escape) leaves by history,
-  // as a phone expects; the calculator comes back as it was.
-  $('MatchBack').addEventListener('click', () => history.back());
+  $('MatchBack').addEventListener('click', back);
   root.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && !confirm.open) history.back();
-  });
-  addEventListener('popstate', () => {
-    if (history.state?.match || root.hidden) return;
-    root.hidden = true;
-    form.hidden = false;
-    $('Match').focus();
+    if (event.key === 'Escape' && !confirm.open) back();
   });
 
   return {
     show() {
-      if (!history.state?.match) history.pushState({ match: true }, '');
       render();
-      form.hidden = true;
       root.hidden = false;
       $('MatchBack').focus();
+    },
+    hide() {
+      root.hidden = true;
     },
   };
 }

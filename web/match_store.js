@@ -5,22 +5,25 @@
 
 // The longest text a score field holds: what is typed, carried and signed.
 export const fieldLength = 8;
-const version = 2;
+const version = 3;
 // Before the record had a folder of its own, it was the whole site's.
 const siteWideKey = 'quimbel.match';
 // Each earlier version's record turned into the next one's.
 const migrations = {
   1: (record) => ({ ...record, version: 2, revision: 0 }),
+  2: (record) => ({ ...record, version: 3, firstBoard: 1 }),
 };
 
 export const emptyDraft = () => ({ Own: '', Other: '', editing: null });
 
 const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
 const isField = (text) => typeof text === 'string' && text.length <= fieldLength;
+// The number of a match's first board, 1 to 99.
+export const isBoardNumber = (n) => Number.isInteger(n) && n >= 1 && n <= 99;
 
 // The match in a stored text, 'later' for a later version's record, or null:
-// the boards are read whole or not at all; a half-typed entry that does not
-// hold is started again on its own.
+// the boards are read whole or not at all; a half-typed entry, or a first
+// board, that does not hold is started again on its own.
 function decode(text, isDealScore) {
   let record;
   try {
@@ -29,19 +32,20 @@ function decode(text, isDealScore) {
   } catch {
     return null;
   }
-  const { version: stored, revision, boards, draft } = record;
+  const { version: stored, revision, boards, draft, firstBoard } = record;
   if (stored > version) return 'later';
   if (stored !== version || !isCount(revision) || !Array.isArray(boards)
     || !boards.every((board) => Array.isArray(board) && board.length === 2 && board.every(isDealScore))) return null;
   const entryHolds = isField(draft?.Own) && isField(draft.Other)
     && (draft.editing === null || (isCount(draft.editing) && draft.editing < boards.length));
-  return { revision, boards, draft: entryHolds ? { Own: draft.Own, Other: draft.Other, editing: draft.editing } : emptyDraft() };
+  return { revision, boards, draft: entryHolds ? { Own: draft.Own, Other: draft.Other, editing: draft.editing } : emptyDraft(),
+    firstBoard: isBoardNumber(firstBoard) ? firstBoard : 1 };
 }
 
 // `onNewer` is told of a match another page stored, before it is shown.
 export function openStore(isDealScore, onNewer) {
   const key = `${siteWideKey} ${new URL('.', location.href).pathname}`;
-  let match = { boards: [], draft: emptyDraft() };
+  let match = { boards: [], draft: emptyDraft(), firstBoard: 1 };
   let revision = 0;
   // The stored text as this page last read or wrote it: any other is newer.
   let known = null;
@@ -89,7 +93,7 @@ export function openStore(isDealScore, onNewer) {
     if (!stored) return putAside(storage, text);
     known = text;
     revision = stored.revision;
-    match = { boards: stored.boards, draft: stored.draft };
+    match = { boards: stored.boards, draft: stored.draft, firstBoard: stored.firstBoard };
     onNewer(match);
     return true;
   }

@@ -9,7 +9,7 @@ const red = 'rgb(192, 0, 0)';
 
 // The total and each board as the screen shows them, once they read so.
 const readMatch = () => [document.getElementById('Total').textContent,
-  ...[...document.querySelectorAll('#Boards .board')].map((board) => [...board.children].map((cell) => cell.textContent).join(' '))];
+  ...[...document.querySelectorAll('#Boards .board')].map((board) => [...board.querySelectorAll('span')].map((cell) => cell.textContent).join(' '))];
 const matchShows = (browser, expected, message) => settles(browser, readMatch, expected, message);
 const fieldsRead = (browser, expected, message) => settles(browser, () => ['Own', 'Other'].map((id) =>
   [document.getElementById(id).value, document.getElementById(`${id}Error`).textContent]), expected, message);
@@ -103,30 +103,38 @@ export const matchChecks = {
       await fieldsRead(browser, [[signed, ''], ['', '']], typed);
     }
 
+    // Boards numbered from the first one, each with its dealer and
+    // vulnerability from the 16-board cycle.
+    for (const [first, dealt] of [[9, 'Nord · E-O'], [16, 'Ouest · E-O'], [4, 'Ouest · Tous'], [14, 'Est · Personne'], [99, 'Sud · E-O']]) {
+      await browser.fill('#FirstBoard', String(first));
+      await settles(browser, () => [...Boards.querySelector('.board').children].map((cell) => cell.textContent).filter((_, i) => i % 4 === 0)
+        .concat(EntryTitle.textContent), [`Donne ${first}`, dealt, `Donne ${first + 1}`], String(first));
+    }
+
     // What is typed is kept as it is typed, boards and a half-filled one,
-    // signed in a field as full as it goes.
+    // signed in a field as full as it goes, and the first board.
     await browser.fill('#Own', '1430');
     await browser.type('#Other', '00000620');
     await browser.click('#OtherSign');
     await browser.reload();
     await shown(browser, 'MatchForm', true);
-    await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP'], 'after a reload');
+    await matchShows(browser, ['+5 IMP', 'Donne 99 620 -420 +5 IMP'], 'after a reload');
     await fieldsRead(browser, [['1430', ''], ['-620', '']], 'after a reload');
 
     // A new match only once confirmed; Escape goes back to the calculator.
     await browser.click('#NewMatch');
     await browser.click('#ConfirmNo');
-    await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP'], 'not confirmed');
+    await matchShows(browser, ['+5 IMP', 'Donne 99 620 -420 +5 IMP'], 'not confirmed');
     await browser.click('#NewMatch');
     await browser.click('#ConfirmYes');
-    await matchShows(browser, ['0 IMP'], 'a new match');
+    await settles(browser, () => [Total.textContent, EntryTitle.textContent], ['0 IMP', 'Donne 1'], 'a new match');
     await browser.key('Escape');
     await shown(browser, 'Form1', true);
   },
 
   async "match: today's record read by migration, a bad entry reset alone; unreadable ones set aside whole"(browser) {
     const today = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]), draft: { Own: '14', Other: '', editing: null } });
-    const later = match([[620, -650]]).replace('"version":2', '"version":3');
+    const later = match([[620, -650]]).replace('"version":2', '"version":4');
     const setAside = ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", ''];
     // Record, where stored, what it reads as (total, boards, first field),
     // what the screen says of it and where it is kept after a keystroke.
