@@ -129,7 +129,15 @@ const screens = { match: { load: () => import('./match.js'), opener: 'Match' } }
 // The screen a history entry shows; `match` is how an earlier version named it.
 const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 let shown = null;
+// Back once, however fast the taps: a second would leave the page.
+let leaving = false;
+const back = () => {
+  if (!shown || leaving) return;
+  leaving = true;
+  history.back();
+};
 async function navigate() {
+  leaving = false;
   const name = screenOf(history.state);
   if (!name) {
     if (!shown) return;
@@ -140,10 +148,10 @@ async function navigate() {
     return;
   }
   try {
-    const screen = await (await screens[name].load()).open({ engine, result: () => text2.textContent, back: () => history.back() });
+    const screen = await (await screens[name].load()).open({ engine, result: () => text2.textContent, back });
     if (screenOf(history.state) !== name) return;
-    form.hidden = true;
     screen.show();
+    form.hidden = true;
     shown = { screen, opener: screens[name].opener };
   } catch {
     history.replaceState(null, '');

@@ -108,7 +108,7 @@ async function build({ engine: { imps, isDealScore }, result, back }) {
 
   // What the screen shows besides the fields, to tell whether a match stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.match.boards, store.match.draft.editing, store.later, store.kept]);
+  const shownAs = () => JSON.stringify([store.match.boards, store.match.draft.editing, store.match.firstBoard, store.later, store.kept]);
   let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
@@ -128,7 +128,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const editing = draft.editing !== null;
     $('EntryTitle').textContent = editing ? `Corriger la donne ${firstBoard + draft.editing}` : `Donne ${firstBoard + boards.length}`;
     const first = $('FirstBoard');
-    if (first !== document.activeElement) first.value = firstBoard;
+    if (first !== document.activeElement) showFirstBoard();
     $('Remove').hidden = $('Cancel').hidden = !editing;
     for (const input of fields) if (input.value !== draft[input.id]) input.value = draft[input.id];
     markCurrent();
@@ -176,7 +176,13 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       });
     });
   }
-  // Boards numbered from the first one typed, from 1 to 99.
+  // Boards numbered from the first one typed, from 1 to 99; a number out of
+  // range is marked, and gives way to the stored one when the field is left.
+  function showFirstBoard() {
+    $('FirstBoard').value = store.match.firstBoard;
+    $('FirstBoard').removeAttribute('aria-invalid');
+  }
+  $('FirstBoard').addEventListener('blur', showFirstBoard);
   $('FirstBoard').addEventListener('input', ({ target }) => {
     const number = /^\d+$/.test(target.value) ? Number(target.value) : NaN;
     if (isBoardNumber(number)) target.removeAttribute('aria-invalid');
@@ -277,6 +283,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       $('MatchBack').focus();
     },
     hide() {
+      // A box left open would hold the whole page.
+      confirm.close();
       root.hidden = true;
     },
   };

@@ -27,6 +27,11 @@ export async function keyBoard(browser, own, other) {
   await browser.fill('#Other', other);
   await browser.click('#Save');
 }
+// A field's text set as a paste would, which every driver can do alike.
+const paste = (browser, id, text) => browser.evaluate(([field, value]) => {
+  document.getElementById(field).value = value;
+  document.getElementById(field).dispatchEvent(new Event('input'));
+}, [id, text]);
 // The match's own storage key, in the page.
 const storeKey = () => `quimbel.match ${new URL('.', location.href).pathname}`;
 
@@ -97,8 +102,7 @@ export const matchChecks = {
     // Every dash a phone or a paste gives is a minus; a French grouping space is allowed.
     for (const [typed, signed] of [...'\u2010\u2011\u2012\u2013\u2014\u2015\u2212\uFE58\uFE63\uFF0D']
       .map((dash) => [`${dash}650`, '650']).concat([['1 430', '-1430'], ['1\u202f430', '-1430']])) {
-      // Set as a paste would: not every driver types them all.
-      await browser.evaluate((text) => { Own.value = text; Own.dispatchEvent(new Event('input')); }, typed);
+      await paste(browser, 'Own', typed);
       await browser.click('#OwnSign');
       await fieldsRead(browser, [[signed, ''], ['', '']], typed);
     }
@@ -106,7 +110,7 @@ export const matchChecks = {
     // Boards numbered from the first one, each with its dealer and
     // vulnerability from the 16-board cycle.
     for (const [first, dealt] of [[9, 'Nord · E-O'], [16, 'Ouest · E-O'], [4, 'Ouest · Tous'], [14, 'Est · Personne'], [99, 'Sud · E-O']]) {
-      await browser.fill('#FirstBoard', String(first));
+      await paste(browser, 'FirstBoard', String(first));
       await settles(browser, () => [...Boards.querySelector('.board').children].map((cell) => cell.textContent).filter((_, i) => i % 4 === 0)
         .concat(EntryTitle.textContent), [`Donne ${first}`, dealt, `Donne ${first + 1}`], String(first));
     }
@@ -128,8 +132,12 @@ export const matchChecks = {
     await browser.click('#NewMatch');
     await browser.click('#ConfirmYes');
     await settles(browser, () => [Total.textContent, EntryTitle.textContent], ['0 IMP', 'Donne 1'], 'a new match');
-    await browser.key('Escape');
+    // Back with the box open: the calculator answers again.
+    await browser.click('#NewMatch');
+    await browser.evaluate(() => history.back());
     await shown(browser, 'Form1', true);
+    await press(browser, 'INI 3 - 3 V');
+    await linesShow(browser, ['3-3', '36 %', red], 'back with the box open');
   },
 
   async "match: today's record read by migration, a bad entry reset alone; unreadable ones set aside whole"(browser) {
@@ -163,18 +171,21 @@ export const matchChecks = {
     // Another page adds a board: this one either hears of it or, restored
     // from the back-forward cache, does not.
     const key = await browser.evaluate(storeKey);
-    const anotherPage = (heard) => browser.evaluate(([name, event]) => {
+    const anotherPage = (heard, firstBoard, added = [[100, -100]]) => browser.evaluate(([name, event, first, more]) => {
       const { revision, boards } = JSON.parse(localStorage.getItem(name));
-      localStorage.setItem(name, JSON.stringify({ version: 2, revision: revision + 1, boards: [...boards, [100, -100]],
-        draft: { Own: '999', Other: '', editing: null } }));
+      localStorage.setItem(name, JSON.stringify({ version: 3, revision: revision + 1, boards: [...boards, ...more],
+        draft: { Own: '999', Other: '', editing: null }, firstBoard: first }));
       if (event) dispatchEvent(new StorageEvent('storage', { key: name }));
-    }, [key, heard]);
-    await anotherPage(false);
+    }, [key, heard, firstBoard, added]);
+    await anotherPage(false, 1);
     await keyBoard(browser, '420', '-420');
     await matchShows(browser, ['-1 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP'], 'not heard');
     await browser.type('#Own', '14');
-    await anotherPage(true);
+    await anotherPage(true, 1);
     await settles(browser, () => [Boards.children.length, Own.value], [4, '14'], 'heard while typing');
+    await anotherPage(true, 9, []);
+    await settles(browser, () => [Boards.querySelector('span').textContent, EntryTitle.textContent, Own.value],
+      ['Donne 9', 'Donne 13', '14'], 'a first board heard');
   },
 
   async 'match: with storage blocked or full, the match works for the visit, said not to be kept; the stored one stays'(browser) {
