@@ -16,7 +16,7 @@ const compact = (file, text) => (file.endsWith('.css') ? compactStyle : compactS
 // "match.js" becomes "match.1f2e3d4c5b.js"; an earlier build's copies go.
 const names = new Map();
 const named = (text) => [...names].reduce((done, [plain, sealed]) =>
-  done.replace(new RegExp(`(?<=['"/])${plain.replace('.', '\\.')}(?=['"])`, 'g'), sealed), text);
+  done.replace(new RegExp(`(?<=['"/])${plain.replaceAll('.', '\\.')}(?=['"])`, 'g'), sealed), text);
 const existing = await readdir(site).catch(() => []);
 for (const file of later) {
   const plain = basename(file);
