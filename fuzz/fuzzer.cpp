@@ -2,14 +2,21 @@
 // any line, and checks the invariants every caller relies on. Then drives the
 // calculator with them as a player could: key presses, typed text (any UTF-16
 // units) and label clicks, checking after every step what always holds. Boxes
-// are modal, so none is ever left open.
+// are modal, so none is ever left open. The same bytes, read as ints, go to
+// what compares scores between tables, which the web page calls with any ints.
+#include "board.h"
+#include "board_cycle.h"
 #include "display_mapping.h"
 #include "invariants.h"
 #include "recording_window.h"
+#include "vp_scale.h"
 
 #include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -26,12 +33,37 @@ bool isShowable(const std::string& text) {
            isFrequency(text);
 }
 
+// Each pair of ints is a board, and also a board number and a match length
+// with a margin.
+bool holdsForMatches(const std::uint8_t* data, std::size_t size) {
+    std::vector<quimbel::Board> boards;
+    long long total = 0;
+    for (std::size_t i = 0; i + sizeof(quimbel::Board) <= size; i += sizeof(quimbel::Board)) {
+        quimbel::Board board;
+        std::memcpy(&board, data + i, sizeof board);
+        const auto [own, other] = board;
+        const int imps = quimbel::boardImps(board);
+        const auto [dealer, vulnerability] = quimbel::dealt(own);
+        const int vp = quimbel::victoryPoints(own, other);
+        // The loser's VPs make up the winner's to 20; INT_MIN has no opposite, and loses all.
+        const int opposite = other == INT_MIN ? 2000 : quimbel::victoryPoints(own, -other);
+        if (imps < -24 || imps > 24 || int(dealer) < 0 || int(dealer) > 3 ||
+            int(vulnerability) < 0 || int(vulnerability) > 3 || vp < 0 || vp > 2000 ||
+            (quimbel::isMatchLength(own) && vp + opposite != 2000))
+            return false;
+        boards.push_back(board);
+        total += imps;
+    }
+    return quimbel::totalImps(boards) == total;
+}
+
 } // namespace
 
 // Each step is one byte: a key, typed text (pairs of the bytes that follow,
 // as UTF-16 units), or a click on the title or the copyright line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)))
+    if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)) ||
+        !holdsForMatches(data, size))
         std::abort();
     RecordingWindow window;
     for (std::size_t i = 0; i < size;) {

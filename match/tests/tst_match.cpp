@@ -1,11 +1,23 @@
-// Guards what compares two tables' scores: the IMP scale against the one
-// the WBF publishes, for every difference two boards' scores can make.
+// Guards what compares scores between tables: the IMP scale against the one
+// the WBF publishes, a board's and a match's IMPs, the boards' cycle against
+// the duplicate table, and the VP scale against wbf_vp_tables.json: the WBF's
+// published 2013 continuous 20-VP tables for 8, 12, 16, 20 and 32 boards.
+#include "board.h"
+#include "board_cycle.h"
 #include "imp_scale.h"
+#include "vp_scale.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include <climits>
 #include <cstdlib>
+
+using quimbel::Seat;
+using quimbel::Vulnerability;
 
 class TestMatch : public QObject {
     Q_OBJECT
@@ -35,6 +47,80 @@ private slots:
         // The scale's top holds for any int.
         QCOMPARE(quimbel::imps(INT_MIN), -24);
         QCOMPARE(quimbel::imps(INT_MAX), 24);
+    }
+
+    void boardsAndTotal() {
+        // Each board's two scores are added, whatever their size.
+        const quimbel::Board boards[] = {{620, -650},        {-100, 600},
+                                         {420, -420},        {INT_MAX, INT_MAX},
+                                         {INT_MIN, INT_MIN}, {INT_MIN, INT_MAX}};
+        const int imps[] = {-1, 11, 0, 24, -24, 0};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(quimbel::boardImps(boards[i]), imps[i]);
+        QCOMPARE(quimbel::totalImps(boards), 10);
+        QCOMPARE(quimbel::totalImps({}), 0);
+    }
+
+    void boardCycle() {
+        // The duplicate table: board, dealer, vulnerability.
+        constexpr Seat N = Seat::north, E = Seat::east, S = Seat::south, W = Seat::west;
+        constexpr Vulnerability none = Vulnerability::none, ns = Vulnerability::northSouth,
+                                ew = Vulnerability::eastWest, both = Vulnerability::both;
+        const struct {
+            int board;
+            quimbel::Dealt dealt;
+        } cycle[] = {{1, {N, none}},  {2, {E, ns}},    {3, {S, ew}},    {4, {W, both}},
+                     {5, {N, ns}},    {6, {E, ew}},    {7, {S, both}},  {8, {W, none}},
+                     {9, {N, ew}},    {10, {E, both}}, {11, {S, none}}, {12, {W, ns}},
+                     {13, {N, both}}, {14, {E, none}}, {15, {S, ns}},   {16, {W, ew}}};
+        // Later boards repeat it (17, 33, 99...), and so do 0 and below.
+        for (const auto& [board, dealt] : cycle) {
+            for (int lap : {0, 1, 2, 6, -1, -2})
+                QVERIFY(quimbel::dealt(board + 16 * lap) == dealt);
+        }
+        QVERIFY(quimbel::dealt(INT_MIN) == quimbel::dealt(16)); // -2^31 ≡ 0
+        QVERIFY(quimbel::dealt(INT_MAX) == quimbel::dealt(15)); // 2^31 - 1 ≡ 15
+    }
+
+    void publishedVictoryPoints() {
+        QFile file(VP_TABLES_PATH);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject tables = QJsonDocument::fromJson(file.readAll())["tables"].toObject();
+        QCOMPARE(tables.size(), 5);
+        for (auto table = tables.begin(); table != tables.end(); ++table) {
+            const QJsonArray winners = table.value().toArray();
+            QCOMPARE(winners.size(), 86);
+            for (int margin = 0; margin < winners.size(); ++margin)
+                QCOMPARE(quimbel::victoryPoints(table.key().toInt(), margin),
+                         qRound(winners[margin].toDouble() * 100));
+        }
+    }
+
+    void everyMatchLength() {
+        for (int boards = 1; boards <= 99; ++boards) {
+            QVERIFY(quimbel::isMatchLength(boards));
+            int blitz = 0; // ⌈15·√boards⌉
+            while (blitz * blitz < 225 * boards)
+                ++blitz;
+            QCOMPARE(quimbel::victoryPoints(boards, 0), 1000);
+            int previous = 1000, step = INT_MAX;
+            for (int margin = 1; margin <= blitz + 1; ++margin) {
+                const int winner = quimbel::victoryPoints(boards, margin);
+                QVERIFY(winner >= previous && winner - previous <= step);
+                QCOMPARE(winner == 2000, margin >= blitz);
+                QCOMPARE(quimbel::victoryPoints(boards, -margin), 2000 - winner);
+                step = winner - previous;
+                previous = winner;
+            }
+            QCOMPARE(quimbel::victoryPoints(boards, 10 * blitz), 2000);
+            QCOMPARE(quimbel::victoryPoints(boards, INT_MAX), 2000);
+            QCOMPARE(quimbel::victoryPoints(boards, INT_MIN), 0);
+        }
+        // Other lengths are refused, and scored as the nearest one allowed.
+        for (int boards : {INT_MIN, 0, 100, INT_MAX})
+            QVERIFY(!quimbel::isMatchLength(boards));
+        QCOMPARE(quimbel::victoryPoints(INT_MIN, -7), quimbel::victoryPoints(1, -7));
+        QCOMPARE(quimbel::victoryPoints(100, 7), quimbel::victoryPoints(99, 7));
     }
 };
 
