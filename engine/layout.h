@@ -24,7 +24,7 @@ constexpr int toPixels(int twips, int dpi) {
     return int((long(twips) * dpi + 720) / 1440);
 }
 
-// The face both windows are designed in.
+// The face the three windows are designed in.
 inline constexpr std::string_view designFace = "MS Sans Serif";
 
 // A font of the design face.

@@ -3,20 +3,24 @@
 // own code page.
 #include "engine_interface.h"
 
+#include "board_cycle.h"
 #include "calculator.h"
 #include "deal_scores.h"
 #include "display_mapping.h"
 #include "identity.h"
-#include "imp_scale.h"
 #include "layout.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
-#define ENGINE_EXPORT __attribute__((used, visibility("default")))
-
 namespace quimbel {
+
+// The page names dealers and vulnerabilities by these indexes.
+static_assert(int(Seat::north) == 0 && int(Seat::west) == 3);
+static_assert(int(Vulnerability::none) == 0 && int(Vulnerability::northSouth) == 1 &&
+              int(Vulnerability::eastWest) == 2 && int(Vulnerability::both) == 3);
 
 namespace {
 
@@ -89,26 +93,50 @@ PageWindow window;
 } // namespace quimbel
 
 extern "C" {
-ENGINE_EXPORT void quimbel_press(int number) {
+void quimbelPress(int number) {
     quimbel::window.calculator().Command_Click(number);
 }
-ENGINE_EXPORT void quimbel_typed() {
+void quimbelTyped() {
     quimbel::window.typed();
 }
-ENGINE_EXPORT void quimbel_help() {
+void quimbelHelp() {
     quimbel::window.calculator().Label3_Click();
 }
-ENGINE_EXPORT void quimbel_about() {
+void quimbelAbout() {
     quimbel::window.calculator().Label4_Click();
 }
-ENGINE_EXPORT void quimbel_reset() {
+void quimbelReset() {
     quimbel::window.reset();
 }
-// The match screen's arithmetic.
-ENGINE_EXPORT int quimbel_imps(int difference) {
-    return quimbel::imps(difference);
-}
-ENGINE_EXPORT int quimbel_is_deal_score(int score) {
+
+int quimbelIsDealScore(int score) {
     return quimbel::isDealScore(score);
+}
+int quimbelBoardImps(int own, int other) {
+    return quimbel::boardImps({own, other});
+}
+// Grows as a longer match needs it; a match no memory holds gets none.
+quimbel::Board* quimbelBoards(int count) {
+    static quimbel::Board* room = nullptr;
+    static int capacity = 0;
+    if (count < 0)
+        return nullptr;
+    if (count > capacity) {
+        void* grown = std::realloc(room, sizeof(quimbel::Board) * std::size_t(count));
+        if (!grown)
+            return nullptr;
+        room = static_cast<quimbel::Board*>(grown);
+        capacity = count;
+    }
+    return room;
+}
+int quimbelTotalImps(const quimbel::Board* boards, int count) {
+    return quimbel::totalImps({boards, std::size_t(std::max(count, 0))});
+}
+int quimbelDealer(int board) {
+    return int(quimbel::dealt(board).dealer);
+}
+int quimbelVulnerability(int board) {
+    return int(quimbel::dealt(board).vulnerability);
 }
 }

@@ -8,6 +8,7 @@ import { createHash } from 'node:crypto';
 import { readdir, readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { compactScript } from './compact.mjs';
+import { cachePrefix, leavingWord } from './worker_names.mjs';
 
 const [template, site, version] = process.argv.slice(2);
 const sha256 = (data) => `sha256-${createHash('sha256').update(data).digest('base64')}`;
@@ -35,6 +36,7 @@ const digests = Object.fromEntries(await Promise.all(files.map(async (file) =>
 const entries = [['./', digests['index.html']], ...files.map((file) => [`./${file}`, digests[file]])];
 const all = createHash('sha256').update(JSON.stringify(entries)).digest('hex').slice(0, 12);
 const worker = compactScript(await readFile(template, 'utf8'))
-  .replace('@CACHE_NAME@', `quimbel-${version}-${all}`)
+  .replace('@CACHE_NAME@', `${cachePrefix}${version}-${all}`)
+  .replace('@CACHE_PREFIX@', cachePrefix).replace('@LEAVING@', leavingWord)
   .replace('@FILES@', entries.map(([url, digest]) => `  '${url}': '${digest}',\n`).join(''));
 await writeFile(join(site, 'sw.js'), worker);

@@ -1,12 +1,23 @@
 #pragma once
 
 // The one declaration of the WebAssembly module's boundary: what the engine
-// takes from the page (the module "page", answered by main.js's `view`) and
-// what it offers the page (wrapped once, in main.js's startEngine). Texts
-// cross as a pointer and a length into the module's memory: the input line
-// as UTF-16 units, every other text as UTF-8.
+// takes from the page (the module "page", answered by engine.js's `view`)
+// and what it offers the page (wrapped once, in engine.js's startEngine).
+// The build links the page's imports from here, and a test of the built
+// module compares its imports and exports, and the names engine.js offers
+// and reads, with this file. Texts cross as a pointer and a length into the
+// module's memory: the input line as UTF-16 units, every other text as UTF-8.
+
+#include "board.h"
 
 #define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
+#define ENGINE_EXPORT(name) __attribute__((export_name(#name)))
+
+// Besides these, the toolchain's own, which the page never calls but for the
+// memory and the C library's start-up; the C library imports a way to stop.
+#define TOOLCHAIN_EXPORTS                                                                          \
+    memory _initialize __indirect_function_table __errno_location stackSave stackRestore stackAlloc
+#define TOOLCHAIN_IMPORTS wasi_snapshot_preview1.proc_exit
 
 extern "C" {
 // Copies up to `capacity` UTF-16 units of the input line; returns its length.
@@ -24,12 +35,21 @@ PAGE_IMPORT(close) void pageClose();
 
 // The calculator's keys (Command1 to Command24), typed text, title and
 // copyright clicks, and OFF's way back on.
-void quimbel_press(int number);
-void quimbel_typed();
-void quimbel_help();
-void quimbel_about();
-void quimbel_reset();
-// The match screen's arithmetic: IMPs of a difference; 1 for a deal score, else 0.
-int quimbel_imps(int difference);
-int quimbel_is_deal_score(int score);
+ENGINE_EXPORT(press) void quimbelPress(int number);
+ENGINE_EXPORT(typed) void quimbelTyped();
+ENGINE_EXPORT(help) void quimbelHelp();
+ENGINE_EXPORT(about) void quimbelAbout();
+ENGINE_EXPORT(reset) void quimbelReset();
+
+// The screens' arithmetic. 1 for a score some deal gives, else 0.
+ENGINE_EXPORT(isDealScore) int quimbelIsDealScore(int score);
+ENGINE_EXPORT(boardImps) int quimbelBoardImps(int own, int other);
+// Room in the module's memory for `count` boards, each two ints (the team's
+// score at its own table, then at the other); null where there is none.
+ENGINE_EXPORT(boards) quimbel::Board* quimbelBoards(int count);
+ENGINE_EXPORT(totalImps) int quimbelTotalImps(const quimbel::Board* boards, int count);
+// A board's dealer (Nord, Est, Sud, Ouest: 0 to 3) and vulnerability
+// (none, N-S, E-W, both: 0 to 3) from the 16-board cycle.
+ENGINE_EXPORT(dealer) int quimbelDealer(int board);
+ENGINE_EXPORT(vulnerability) int quimbelVulnerability(int board);
 }

@@ -1,39 +1,87 @@
-// Writes the page's script and the engine, in hexadecimal, into the page, so that
-// the calculator starts from this one file; the page's script and style go
-// in compacted. The files it loads later are named by their digests, each
-// name written into the files that load it, so that a page only ever loads
-// files of its own version, with or without the service worker.
-//   node inline_page.mjs PAGE SCRIPT ENGINE SITE LATER...
-// LATER lists each file after the files it loads.
+// Writes the site's page and the files its screens load later. The page's
+// script (the entry with the modules it imports) and the engine, in
+// hexadecimal, go into the page, so that the calculator starts from this one
+// file; its script and style go in compacted. The screens' files, found from
+// each screen's module in the screens' table by the files they name, are
+// named by their digests, each name written into the files that load it, so
+// that a page only ever loads files of its own version, with or without the
+// service worker.
+//   node inline_page.mjs PAGE ENTRY ENGINE SITE SCREENS
 import { createHash } from 'node:crypto';
-import { readdir, readFile, rm, writeFile } from 'node:fs/promises';
-import { basename, extname, join } from 'node:path';
+import { mkdir, readdir, readFile, rm, writeFile } from 'node:fs/promises';
+import { basename, dirname, extname, join, relative, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { compactScript, compactStyle } from './compact.mjs';
+import { leavingWord } from './worker_names.mjs';
 
-const [page, script, engine, site, ...later] = process.argv.slice(2);
-const compact = (file, text) => (file.endsWith('.css') ? compactStyle : compactScript)(text);
+const staticImport = /^import \{([^}]*)\} from '(\.{1,2}\/[\w./-]+)';\n/gm;
+const exported = /^export (?:async )?(?:const|let|function|class) ([\w$]+)/gm;
 
-// "match.js" becomes "match.1f2e3d4c5b.js"; an earlier build's copies go.
-const names = new Map();
-const named = (text) => [...names].reduce((done, [plain, sealed]) =>
-  done.replace(new RegExp(`(?<=['"/])${plain.replaceAll('.', '\\.')}(?=['"])`, 'g'), sealed), text);
-const existing = await readdir(site).catch(() => []);
-for (const file of later) {
-  const plain = basename(file);
-  const [stem, type] = [basename(plain, extname(plain)), extname(plain)];
-  const text = named(compact(file, await readFile(file, 'utf8')));
-  const sealed = `${stem}.${createHash('sha256').update(text).digest('hex').slice(0, 10)}${type}`;
-  const stale = existing.filter((name) => new RegExp(`^${stem}\\.[0-9a-f]{10}\\${type}$`).test(name));
-  await Promise.all(stale.map((name) => rm(join(site, name))));
-  await writeFile(join(site, sealed), text);
-  names.set(plain, sealed);
+// The entry and the modules it imports, as one script: each imported module
+// in a scope of its own that hands on only its exports, before the modules
+// that import it.
+async function bundle(entry) {
+  const done = new Set();
+  const parts = [];
+  async function add(file) {
+    if (done.has(file)) return;
+    done.add(file);
+    const text = await readFile(file, 'utf8');
+    for (const [, , path] of text.matchAll(staticImport)) await add(resolve(dirname(file), path));
+    const body = text.replace(staticImport, '').replace(/^export /gm, '');
+    if (file === entry) return parts.push(body);
+    const names = [...text.matchAll(exported)].map((match) => match[1]).join(', ');
+    parts.push(`const { ${names} } = (() => {\n${body}\nreturn { ${names} };\n})();`);
+  }
+  await add(entry);
+  return compactScript(parts.join('\n'));
 }
 
-const code = named(compactScript(await readFile(script, 'utf8')));
-// Hexadecimal keeps the engine's bytes whole, which gzip packs a seventh
-// tighter than base64.
-const hex = (await readFile(engine)).toString('hex');
-// Functions as replacements, so that no "$" in the script is read as a pattern.
-const html = (await readFile(page, 'utf8')).replace(/(?<=<style>)[^]*?(?=<\/style>)/, compactStyle)
-  .replace('@SCRIPT@', () => `\n${code}`).replace('@ENGINE@', () => hex);
-await writeFile(join(site, 'index.html'), html);
+// The relative addresses a module or style sheet loads: "./store.js", "../x.css".
+const address = /(?<=['"])\.{1,2}\/[\w./-]+\.(?:js|css)(?=['"])/g;
+
+// Writes `file`, and first every file it loads, to the site under its digest
+// ("screens/match/match.js" as "screens/match/match.1f2e3d4c5b.js").
+// Returns its name in the site.
+async function seal(file, root, site, sealed) {
+  if (sealed.has(file)) return sealed.get(file);
+  const compact = file.endsWith('.css') ? compactStyle : compactScript;
+  let text = compact(await readFile(file, 'utf8'));
+  const names = new Map();
+  for (const [path] of text.matchAll(address)) names.set(path, await seal(resolve(dirname(file), path), root, site, sealed));
+  const place = relative(root, file);
+  text = text.replace(address, (path) => `./${relative(dirname(place), names.get(path))}`.replace(/^\.\/\.\./, '..'));
+  const [stem, type] = [basename(file, extname(file)), extname(file)];
+  const name = join(dirname(place), `${stem}.${createHash('sha256').update(text).digest('hex').slice(0, 10)}${type}`);
+  await mkdir(join(site, dirname(place)), { recursive: true });
+  await writeFile(join(site, name), text);
+  sealed.set(file, name);
+  return name;
+}
+
+export async function writePage({ page, entry, engine, site, screens }) {
+  const root = dirname(resolve(entry));
+  const sealed = new Map();
+  const table = [];
+  for (const screen of JSON.parse(await readFile(screens, 'utf8'))) {
+    table.push({ ...screen, module: await seal(resolve(root, screen.module), root, site, sealed) });
+  }
+  // An earlier build's sealed files go.
+  const written = new Set(sealed.values());
+  const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css)$/.test(name) && !written.has(name));
+  await Promise.all(stale.map((name) => rm(join(site, name))));
+  const code = (await bundle(resolve(entry))).replace("'@SCREENS@'", () => JSON.stringify(table))
+    .replace('@LEAVING@', leavingWord);
+  // Hexadecimal keeps the engine's bytes whole, which gzip packs a seventh
+  // tighter than base64.
+  const hex = (await readFile(engine)).toString('hex');
+  // Functions as replacements, so that no "$" in the script is read as a pattern.
+  const html = (await readFile(page, 'utf8')).replace(/(?<=<style>)[^]*?(?=<\/style>)/, compactStyle)
+    .replace('@SCRIPT@', () => `\n${code}`).replace('@ENGINE@', () => hex);
+  await writeFile(join(site, 'index.html'), html);
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+  const [page, entry, engine, site, screens] = process.argv.slice(2);
+  await writePage({ page, entry, engine, site, screens });
+}

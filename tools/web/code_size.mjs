@@ -9,7 +9,7 @@ import { gzipSync } from 'node:zlib';
 export const budget = { firstTap: 17_000, all: 24_000 };
 
 export async function codeSize(site) {
-  const code = (await readdir(site)).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
+  const code = (await readdir(site, { recursive: true })).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
   const sizes = Object.fromEntries(await Promise.all(code.map(async (file) =>
     [file, gzipSync(await readFile(join(site, file)), { level: 9 }).length])));
   return { files: code, firstTap: sizes['index.html'], all: Object.values(sizes).reduce((sum, size) => sum + size, 0) };

@@ -35,23 +35,22 @@ const paste = (browser, id, text) => browser.evaluate(([field, value]) => {
 // The match's own storage key, in the page.
 const storeKey = () => `quimbel.match ${new URL('.', location.href).pathname}`;
 
-// Stores `text` under `key`, by default the match's own, and opens the match
-// screen at the next start, the page's modules loaded anew; `prepare` runs first.
-async function storeAndOpen(browser, key, text, prepare = () => {}) {
-  await browser.evaluate(([own, site, record]) => {
+// Stores `text` as the match and opens the match screen at the next start,
+// the page's modules loaded anew; `prepare` runs first.
+async function storeAndOpen(browser, text, prepare = () => {}) {
+  await browser.evaluate(([key, record]) => {
     // The field being typed is stored as it loses focus, before this.
     document.activeElement.blur();
-    localStorage.removeItem(own);
-    localStorage.setItem(site ?? own, record);
+    localStorage.setItem(key, record);
     history.replaceState(null, '');
-  }, [await browser.evaluate(storeKey), key, text]);
+  }, [await browser.evaluate(storeKey), text]);
   await browser.reload();
   await shown(browser, 'Form1', true);
   await browser.evaluate(prepare);
   await openMatch(browser);
 }
-const match = (boards, draft = '', revision = 1) =>
-  JSON.stringify({ version: 2, revision, boards, draft: { Own: draft, Other: '', editing: null } });
+const match = (boards, typed = '', revision = 1) =>
+  JSON.stringify({ version: 4, revision, boards, entry: { ours: typed, theirs: '', editing: null }, firstBoard: 1 });
 
 export const matchChecks = {
   async 'match: boards carried, signed, keyed, refused, corrected, removed, kept over a reload'(browser) {
@@ -139,38 +138,15 @@ export const matchChecks = {
     await settles(browser, () => Confirm.open, false, 'back with the box open');
   },
 
-  async "match: today's record read by migration, a bad entry reset alone; unreadable ones set aside whole"(browser) {
-    const today = JSON.stringify({ version: 1, boards: Array(100).fill([620, -650]), draft: { Own: '14', Other: '', editing: null } });
-    const later = match([[620, -650]]).replace('"version":2', '"version":4');
-    const setAside = ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", ''];
-    // Record, where stored, what it reads as (total, boards, first field),
-    // what the screen says of it and where it is kept after a keystroke.
-    for (const [record, key, reads, said, keptAs] of [[today, 'quimbel.match', ['-100 IMP', 100, '14']],
-      [match([[620, -650]], '-00000620'), null, ['-1 IMP', 1, '']],
-      [later, null, ['0 IMP', 0, ''], ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'], ''],
-      // A text for a score, 620 past 32 bits (which the engine's int would
-      // read as 620), and no JSON at all.
-      ...[match([[620, -650], [620, 'x']]), match([[4294967916, -650]]), '{']
-        .map((unreadable) => [unreadable, null, ['0 IMP', 0, ''], setAside, ' illisible '])]) {
-      await storeAndOpen(browser, key, record);
-      await settles(browser, () => [Total.textContent, Boards.children.length, Own.value], reads, record);
-      if (!said) continue;
-      await browser.type('#Own', '5');
-      await settles(browser, ([text, own, where]) => [MatchNote.textContent, MatchUnkept.textContent, Object.entries(localStorage)
-        .some(([name, kept]) => kept === text && (where ? name.startsWith(own + where) : name === own))],
-      [...said, true], record, [record, await browser.evaluate(storeKey), keptAs]);
-    }
-  },
-
   async 'match: a change stored by another page is never written over, nor the field being typed'(browser) {
-    await storeAndOpen(browser, null, match([[620, -650]]));
+    await storeAndOpen(browser, match([[620, -650]]));
     // Another page adds a board: this one either hears of it or, restored
     // from the back-forward cache, does not.
     const key = await browser.evaluate(storeKey);
     const anotherPage = (heard, firstBoard, added = [[100, -100]]) => browser.evaluate(([name, event, first, more]) => {
       const { revision, boards } = JSON.parse(localStorage.getItem(name));
-      localStorage.setItem(name, JSON.stringify({ version: 3, revision: revision + 1, boards: [...boards, ...more],
-        draft: { Own: '999', Other: '', editing: null }, firstBoard: first }));
+      localStorage.setItem(name, JSON.stringify({ version: 4, revision: revision + 1, boards: [...boards, ...more],
+        entry: { ours: '999', theirs: '', editing: null }, firstBoard: first }));
       if (event) dispatchEvent(new StorageEvent('storage', { key: name }));
     }, [key, heard, firstBoard, added]);
     await anotherPage(false, 1);
@@ -183,23 +159,20 @@ export const matchChecks = {
     await settles(browser, () => [Boards.querySelector('span').textContent, EntryTitle.textContent, Own.value],
       ['Donne 9', 'Donne 13', '14'], 'a first board heard');
   },
-
-  async 'match: with storage blocked or full, the match works for the visit, said not to be kept; the stored one stays'(browser) {
-    // How storage fails, the total after a board of +2 IMP, and the record kept, today's where it was.
-    for (const [block, total, key, stored] of [
-      [() => { Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } }); }, '+2 IMP',
-        await browser.evaluate(storeKey), match([[620, -650]])],
-      [() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; }, '+1 IMP',
-        'quimbel.match', JSON.stringify({ version: 1, boards: [[620, -650]], draft: { Own: '', Other: '', editing: null } })]]) {
-      await storeAndOpen(browser, key, stored, block);
-      await keyBoard(browser, '100', '-50');
-      await settles(browser, () => [Total.textContent, MatchUnkept.textContent],
-        [total, 'Attention : ce match ne sera pas conservé sur cet appareil.'], String(block));
-      await browser.reload();
-      await shown(browser, 'MatchForm', true);
-      // Read at this start, today's record is moved whole to the folder's key.
-      await settles(browser, (name) => localStorage.getItem(name), stored, String(block), await browser.evaluate(storeKey));
+  async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
+    const blocked = () => Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } });
+    for (const [record, prepare, said] of [
+      ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
+      [match([[620, -650]]).replace('"version":4', '"version":5'), undefined,
+        ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
+      [match([[620, -650]]), blocked, ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
+      await storeAndOpen(browser, record, prepare);
+      await browser.type('#Own', '5');
+      await settles(browser, () => [MatchNote.textContent, MatchUnkept.textContent], said, record);
     }
+    // Storage comes back with the page.
+    await browser.reload();
+    await shown(browser, 'MatchForm', true);
     await browser.key('Escape');
     await shown(browser, 'Form1', true);
   },

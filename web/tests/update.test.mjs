@@ -7,31 +7,33 @@
 // another site's kept. Without a worker, a page loads only its own files.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cp, mkdir, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
 import { keyTypicalRequest, launch, persistentContext, site } from '../../tools/web/chromium.mjs';
 import { serve } from '../../tools/web/serve.mjs';
+import { writePage } from '../inline_page.mjs';
 
 const web = fileURLToPath(new URL('..', import.meta.url));
 const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE = `(\S+)/)[1];
 
-// Version B, built from the sources with a mark in its page, its script and
-// the match screen's, and sealed as the build seals them.
+// Version B: the sources with a mark in the page, its script and each
+// screen's module, built and sealed by the build's own steps.
 async function secondVersion(folder, sources) {
   await cp(site, folder, { recursive: true });
-  await mkdir(sources);
-  const mark = (name, text) => writeFile(join(sources, name), text);
-  await mark('index.html', (await readFile(join(site, '..', 'index.html'), 'utf8'))
+  await cp(web, sources, { recursive: true, filter: (path) => !path.startsWith(join(web, 'tests')) });
+  const mark = async (file, text) => writeFile(file, `${text}${await readFile(file, 'utf8')}`);
+  await writeFile(join(sources, 'index.html'), (await readFile(join(site, '..', 'index.html'), 'utf8'))
     .replace('<head>', '<head>\n<meta name="build" content="B">'));
-  for (const [name, key] of [['main.js', 'build'], ['match.js', 'matchBuild'], ['match.css'], ['match_store.js']]) {
-    const text = await readFile(join(web, name), 'utf8');
-    await mark(name, key ? `document.documentElement.dataset.${key} = 'B';\n${text}` : text);
+  await mark(join(sources, 'main.js'), "document.documentElement.dataset.build = 'B';\n");
+  const screens = join(sources, 'screens', 'screens.json');
+  for (const { name, module } of JSON.parse(await readFile(screens, 'utf8'))) {
+    await mark(join(sources, module), `document.documentElement.dataset.${name}Build = 'B';\n`);
   }
-  execFileSync(process.execPath, [join(web, 'inline_page.mjs'), ...['index.html', 'main.js'].map((name) => join(sources, name)),
-    join(site, '..', 'engine.wasm'), folder, ...['match.css', 'match_store.js', 'match.js'].map((name) => join(sources, name))]);
+  await writePage({ page: join(sources, 'index.html'), entry: join(sources, 'main.js'), engine: join(site, '..', 'engine.wasm'),
+    site: folder, screens });
   const version = (await cacheName(site)).split('-')[1];
   execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, version]);
 }

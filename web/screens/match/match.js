@@ -1,7 +1,8 @@
 // The match screen: the team's score at each table, board by board, turned
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
-import { emptyDraft, fieldLength, isBoardNumber, openStore } from './match_store.js';
+import { parseScore, signChanged, signed } from '../score_text.js';
+import { emptyEntry, fieldLength, isBoardNumber, openMatchStore } from './store.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -22,38 +23,11 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
-// A board's dealer and vulnerability, from the 16-board cycle every duplicate
-// uses: board 9 is dealt by Nord, E-O vulnerable.
+// The names of the engine's dealers and vulnerabilities, in its order.
 const dealers = ['Nord', 'Est', 'Sud', 'Ouest'];
-const vulnerabilities = { P: 'Personne', N: 'N-S', E: 'E-O', T: 'Tous' };
-const dealt = (number) => [dealers[(number - 1) % 4], vulnerabilities['PNETNETPETPNTPNE'[(number - 1) % 16]]];
-
-// IMPs, and totals, with their sign: "+5", "-3", "0".
-const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
-
-// A field's text with every dash a phone or a paste gives read as "-", and
-// no grouping space between its digits ("1 430").
-const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=\d)\s(?=\d)/g, '');
-
-// The other sign: "-620" for "620" or "00620", "620" for "-620".
-// A field already full keeps its text rather than lose a digit.
-function signChanged(text) {
-  const typed = plain(text);
-  const signed = typed.startsWith('-') ? typed.slice(1) : `-${typed.replace(/^\+/, '').replace(/^0+(?=\d)/, '')}`;
-  return signed.length <= fieldLength ? signed : text;
-}
-
-// The score typed in a field, or why it is refused.
-function parse(text, isDealScore) {
-  const typed = plain(text);
-  if (!typed) return { error: 'Saisissez la marque de cette table.' };
-  const digits = /^([+-]?)0*(\d+)$/.exec(typed);
-  if (!digits) return { error: 'Tapez la marque en chiffres, par exemple 620 ou -650.' };
-  const score = Number(digits[1] + digits[2]);
-  if (score % 10) return { error: 'Une marque de donne se termine toujours par 0.' };
-  if (!isDealScore(score)) return { error: `Aucune donne ne marque ${score}.` };
-  return { score };
-}
+const vulnerabilities = ['Personne', 'N-S', 'E-O', 'Tous'];
+// Each score field's part of the entry.
+const entryPart = { Own: 'ours', Other: 'theirs' };
 
 let screen;
 
@@ -70,7 +44,7 @@ export function open(page) {
 // Resolves once the screen's style sheet has arrived, so that nothing of the
 // screen ever shows unstyled.
 function linkStyle() {
-  const style = Object.assign(document.createElement('link'), { rel: 'stylesheet', href: 'match.css' });
+  const style = Object.assign(document.createElement('link'), { rel: 'stylesheet', href: new URL('./match.css', import.meta.url) });
   document.head.append(style);
   return new Promise((resolve, reject) => {
     style.onload = resolve;
@@ -81,19 +55,22 @@ function linkStyle() {
   });
 }
 
-async function build({ engine: { imps, isDealScore }, result, back }) {
+async function build({ engine: { boardImps, totalImps, dealt, isDealScore }, result, back }) {
   await linkStyle();
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
 
+  const dealtNames = (number) => {
+    const [dealer, vulnerability] = dealt(number);
+    return [dealers[dealer], vulnerabilities[vulnerability]];
+  };
   const fields = [$('Own'), $('Other')];
   const note = $('MatchNote');
-  const boardImps = ([own, other]) => imps(own + other);
   let current = fields[0];
   // A change stored by another page never replaces the field being typed in.
-  const store = openStore(isDealScore, (match) => {
+  const store = openMatchStore(isDealScore, (match) => {
     const typing = fields.find((input) => input === document.activeElement);
-    if (typing) match.draft[typing.id] = typing.value;
+    if (typing) match.entry[entryPart[typing.id]] = typing.value;
   });
   store.refresh();
   if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
@@ -108,29 +85,29 @@ async function build({ engine: { imps, isDealScore }, result, back }) {
 
   // What the screen shows besides the fields, to tell whether a match stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.match.boards, store.match.draft.editing, store.match.firstBoard, store.later, store.kept]);
+  const shownAs = () => JSON.stringify([store.value.boards, store.value.entry.editing, store.value.firstBoard, store.later, store.kept]);
   let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
-    const { boards, draft, firstBoard } = store.match;
+    const { boards, entry, firstBoard } = store.value;
     $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
     shown = shownAs();
-    $('Total').textContent = `${signed(boards.reduce((sum, board) => sum + boardImps(board), 0))} IMP`;
+    $('Total').textContent = `${signed(totalImps(boards))} IMP`;
     // Scores are integers, checked as they were stored.
     $('Boards').innerHTML = boards.map(([own, other], i) => {
-      const [dealer, vulnerable] = dealt(firstBoard + i);
-      const cells = [`Donne ${firstBoard + i}`, own, other, `${signed(boardImps([own, other]))} IMP`];
-      return `<li${draft.editing === i ? ' class="editing"' : ''}><button type="button" class="board" value="${i}"
+      const [dealer, vulnerable] = dealtNames(firstBoard + i);
+      const cells = [`Donne ${firstBoard + i}`, own, other, `${signed(boardImps(own, other))} IMP`];
+      return `<li${entry.editing === i ? ' class="editing"' : ''}><button type="button" class="board" value="${i}"
 aria-label="Donne ${firstBoard + i}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${cells[3]}. Corriger">
 ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
     }).join('');
-    const editing = draft.editing !== null;
-    $('EntryTitle').textContent = editing ? `Corriger la donne ${firstBoard + draft.editing}` : `Donne ${firstBoard + boards.length}`;
+    const editing = entry.editing !== null;
+    $('EntryTitle').textContent = editing ? `Corriger la donne ${firstBoard + entry.editing}` : `Donne ${firstBoard + boards.length}`;
     const first = $('FirstBoard');
     if (first !== document.activeElement) showFirstBoard();
     $('Remove').hidden = $('Cancel').hidden = !editing;
-    for (const input of fields) if (input.value !== draft[input.id]) input.value = draft[input.id];
+    for (const input of fields) if (input.value !== entry[entryPart[input.id]]) input.value = entry[entryPart[input.id]];
     markCurrent();
     const carried = result();
     const carry = $('Carry');
@@ -144,12 +121,12 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   }
 
   // A fresh entry, or the one given; the first field is the one to type in.
-  function startOver(edit, draft = emptyDraft()) {
+  function startOver(edit, entry = emptyEntry()) {
     fields.forEach((input) => setError(input));
     [current] = fields;
     change((match) => {
       edit(match);
-      match.draft = draft;
+      match.entry = entry;
     });
     current.focus();
   }
@@ -162,7 +139,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const typed = () => {
       setError(input);
       store.change((match) => {
-        match.draft[input.id] = input.value;
+        match.entry[entryPart[input.id]] = input.value;
       });
       if (shownAs() !== shown) render();
     };
@@ -172,14 +149,14 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       current = input;
       setError(input);
       change((match) => {
-        match.draft[input.id] = signChanged(match.draft[input.id]);
+        match.entry[entryPart[input.id]] = signChanged(match.entry[entryPart[input.id]], fieldLength);
       });
     });
   }
   // Boards numbered from the first one typed, from 1 to 99; a number out of
   // range is marked, and gives way to the stored one when the field is left.
   function showFirstBoard() {
-    $('FirstBoard').value = store.match.firstBoard;
+    $('FirstBoard').value = store.value.firstBoard;
     $('FirstBoard').removeAttribute('aria-invalid');
   }
   $('FirstBoard').addEventListener('blur', showFirstBoard);
@@ -204,25 +181,25 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     setError(current);
     const carried = current;
     change((match) => {
-      match.draft[carried.id] = result();
+      match.entry[entryPart[carried.id]] = result();
       // The other table's score comes next, when it is still to be filled.
       const next = fields.find((input) => input !== carried);
-      if (!match.draft[next.id]) current = next;
+      if (!match.entry[entryPart[next.id]]) current = next;
     });
   });
 
   $('Entry').addEventListener('submit', (event) => {
     event.preventDefault();
-    const parsed = fields.map((input) => parse(input.value, isDealScore));
+    const parsed = fields.map((input) => parseScore(input.value, isDealScore));
     parsed.forEach(({ error }, i) => setError(fields[i], error));
     const refused = parsed.findIndex(({ error }) => error);
     if (refused >= 0) return fields[refused].focus();
     const board = parsed.map(({ score }) => score);
     startOver((match) => {
       // A correction of a board another page has removed meanwhile is a new board.
-      const number = Math.min(match.draft.editing ?? Infinity, match.boards.length);
+      const number = Math.min(match.entry.editing ?? Infinity, match.boards.length);
       match.boards[number] = board;
-      note.textContent = `Donne ${match.firstBoard + number} : ${signed(boardImps(board))} IMP.`;
+      note.textContent = `Donne ${match.firstBoard + number} : ${signed(boardImps(...board))} IMP.`;
     });
   });
 
@@ -231,11 +208,11 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     // A list another page has changed meanwhile is shown anew, not opened.
     store.refresh();
     if (shownAs() !== shown) return render();
-    const board = store.match.boards[i];
-    if (board) startOver(() => {}, { Own: String(board[0]), Other: String(board[1]), editing: i });
+    const board = store.value.boards[i];
+    if (board) startOver(() => {}, { ours: String(board[0]), theirs: String(board[1]), editing: i });
   });
   $('Remove').addEventListener('click', () => startOver((match) => {
-    const removed = match.draft.editing;
+    const removed = match.entry.editing;
     // Another page may have closed this correction meanwhile.
     if (removed === null) return;
     match.boards.splice(removed, 1);

@@ -1,0 +1,56 @@
+// The page's one navigator, over the screens its table lists
+// (screens/screens.json, written in here by the build with each screen's
+// module as the site names it). Each screen over the calculator is a history
+// entry, so that Back (the screen's own key, the system's gesture or button,
+// Escape) brings the calculator back as it was. A screen loads on first use,
+// so the calculator never waits for it, and a reload on it opens it again;
+// without the network and without the worker it may not come, and the player
+// is told so on the calculator, where Back leaves the page no more.
+import { $, shownResult, view } from './calculator.js';
+
+const screens = '@SCREENS@';
+// The screen a history entry shows; `match` is how an earlier version named it.
+const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
+
+export function startNavigator(engine) {
+  const byName = Object.fromEntries(screens.map((screen) => [screen.name, screen]));
+  let shown = null;
+  // Back once, however fast the taps: a second would leave the page.
+  let leaving = false;
+  const back = () => {
+    if (!shown || leaving) return;
+    leaving = true;
+    history.back();
+  };
+  async function navigate() {
+    leaving = false;
+    const name = screenOf(history.state);
+    if (!name) {
+      if (!shown) return;
+      shown.screen.hide();
+      $('Form1').hidden = false;
+      $(shown.opener).focus();
+      shown = null;
+      return;
+    }
+    const { module, opener, unavailable } = byName[name];
+    try {
+      const screen = await (await import(`./${module}`)).open({ engine, result: shownResult, back });
+      if (screenOf(history.state) !== name) return;
+      screen.show();
+      $('Form1').hidden = true;
+      shown = { screen, opener };
+    } catch {
+      history.replaceState(null, '');
+      view.showMessage('QUIMBEL', unavailable);
+    }
+  }
+  for (const { name, opener } of screens) {
+    $(opener).addEventListener('click', () => {
+      if (screenOf(history.state) !== name) history.pushState({ screen: name }, '');
+      navigate();
+    });
+  }
+  addEventListener('popstate', navigate);
+  navigate();
+}

@@ -1,0 +1,30 @@
+// A deal's score as a player types it in a field: read with every dash a
+// phone or a paste gives as a minus, signed in one tap, or refused with the
+// reason, in French.
+
+// A field's text with every dash read as "-", and no grouping space between
+// its digits ("1 430").
+const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=\d)\s(?=\d)/g, '');
+
+// The other sign: "-620" for "620" or "00620", "620" for "-620". A text
+// longer than `length` once signed is kept as it is rather than lose a digit.
+export function signChanged(text, length) {
+  const typed = plain(text);
+  const signed = typed.startsWith('-') ? typed.slice(1) : `-${typed.replace(/^\+/, '').replace(/^0+(?=\d)/, '')}`;
+  return signed.length <= length ? signed : text;
+}
+
+// The score typed, or why it is refused.
+export function parseScore(text, isDealScore) {
+  const typed = plain(text);
+  if (!typed) return { error: 'Saisissez la marque de cette table.' };
+  const digits = /^([+-]?)0*(\d+)$/.exec(typed);
+  if (!digits) return { error: 'Tapez la marque en chiffres, par exemple 620 ou -650.' };
+  const score = Number(digits[1] + digits[2]);
+  if (score % 10) return { error: 'Une marque de donne se termine toujours par 0.' };
+  if (!isDealScore(score)) return { error: `Aucune donne ne marque ${score}.` };
+  return { score };
+}
+
+// IMPs, and totals, with their sign: "+5", "-3", "0".
+export const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
