@@ -72,13 +72,18 @@ export function openRecord({ key, formerKey, version, migrations, decode, empty,
         moving = true;
       }
     }
-    if (text === null || text === known) return true;
+    if (text === null || text === known) {
+      // A later version's record, once gone, holds this page back no more.
+      later = false;
+      return true;
+    }
     const stored = read(text);
     later = stored === 'later';
     if (later) return false;
     if (!stored) return putAside(store, text);
     known = text;
     ({ value, revision } = stored);
+    onNewer(value);
     return true;
   }
 
