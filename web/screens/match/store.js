@@ -38,8 +38,10 @@ export function openMatchStore(isDealScore, onNewer, storage) {
   return openRecord({
     key: `${formerKey} ${new URL('.', location.href).pathname}`, formerKey, version: 4, migrations,
     decode: (record) => decode(record, isDealScore), empty: emptyMatch, onNewer, storage,
-    // Each field no longer than a field holds.
-    encode: ({ entry, ...match }) => ({ ...match, entry: { ...entry, ours: entry.ours.slice(0, fieldLength),
-      theirs: entry.theirs.slice(0, fieldLength) } }),
+    // Each field cut, here and as stored, to what a field holds.
+    encode(match) {
+      for (const part of ['ours', 'theirs']) match.entry[part] = match.entry[part].slice(0, fieldLength);
+      return match;
+    },
   });
 }
