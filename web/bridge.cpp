@@ -11,7 +11,6 @@
 #include "layout.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -115,20 +114,10 @@ int quimbelIsDealScore(int score) {
 int quimbelBoardImps(int own, int other) {
     return quimbel::boardImps({own, other});
 }
-// Grows as a longer match needs it; a match no memory holds gets none.
+// Room for more boards than a player keys in years; the page is refused past it.
 quimbel::Board* quimbelBoards(int count) {
-    static quimbel::Board* room = nullptr;
-    static int capacity = 0;
-    if (count < 0)
-        return nullptr;
-    if (count > capacity) {
-        void* grown = std::realloc(room, sizeof(quimbel::Board) * std::size_t(count));
-        if (!grown)
-            return nullptr;
-        room = static_cast<quimbel::Board*>(grown);
-        capacity = count;
-    }
-    return room;
+    static quimbel::Board room[1 << 16];
+    return count >= 0 && count <= int(std::size(room)) ? room : nullptr;
 }
 int quimbelTotalImps(const quimbel::Board* boards, int count) {
     return quimbel::totalImps({boards, std::size_t(std::max(count, 0))});

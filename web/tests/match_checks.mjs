@@ -160,7 +160,9 @@ export const matchChecks = {
       ['Donne 9', 'Donne 13', '14'], 'a first board heard');
   },
   async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
-    const blocked = () => Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } });
+    const blocked = () => {
+      Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } });
+    };
     for (const [record, prepare, said] of [
       ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
       [match([[620, -650]]).replace('"version":4', '"version":5'), undefined,
