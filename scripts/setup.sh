@@ -12,7 +12,7 @@ packages=(
   xvfb xauth python3
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
   dpkg-dev file desktop-file-utils lintian devscripts appstream
-  emscripten chromium webkit2gtk-driver firefox-esr
+  emscripten node-terser chromium webkit2gtk-driver firefox-esr
   "$@"
 )
 # npm may come with Node.js itself rather than as Debian's own package.

@@ -35,8 +35,9 @@ const digests = Object.fromEntries(await Promise.all(files.map(async (file) =>
 // The site's address stands for its start page.
 const entries = [['./', digests['index.html']], ...files.map((file) => [`./${file}`, digests[file]])];
 const all = createHash('sha256').update(JSON.stringify(entries)).digest('hex').slice(0, 12);
-const worker = compactScript(await readFile(template, 'utf8'))
+// A classic script, as every browser's service worker is.
+const worker = await compactScript((await readFile(template, 'utf8'))
   .replace('@CACHE_NAME@', `${cachePrefix}${version}-${all}`)
   .replace('@CACHE_PREFIX@', cachePrefix).replace('@LEAVING@', leavingWord)
-  .replace('@FILES@', entries.map(([url, digest]) => `  '${url}': '${digest}',\n`).join(''));
+  .replace('@FILES@', entries.map(([url, digest]) => `  '${url}': '${digest}',\n`).join('')), { module: false });
 await writeFile(join(site, 'sw.js'), worker);

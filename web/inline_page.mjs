@@ -1,11 +1,11 @@
 // Writes the site's page and the files its screens load later. The page's
 // script (the entry with the modules it imports) and the engine, in
 // hexadecimal, go into the page, so that the calculator starts from this one
-// file; its script and style go in compacted. The screens' files, found from
-// each screen's module in the screens' table by the files they name, are
-// named by their digests, each name written into the files that load it, so
-// that a page only ever loads files of its own version, with or without the
-// service worker.
+// file; its script and style go in compacted. Each screen's module comes
+// with the modules it imports as one file, and with the style sheets it
+// names; each file is named by its digest, and each name written into the
+// file that loads it, so that a page only ever loads files of its own
+// version, with or without the service worker.
 //   node inline_page.mjs PAGE ENTRY ENGINE SITE SCREENS
 import { createHash } from 'node:crypto';
 import { mkdir, readdir, readFile, rm, writeFile } from 'node:fs/promises';
@@ -14,12 +14,14 @@ import { pathToFileURL } from 'node:url';
 import { compactScript, compactStyle } from './compact.mjs';
 import { leavingWord } from './worker_names.mjs';
 
+// The relative addresses a module names besides its imports: "./match.css".
+const address = /(?<=['"])\.{1,2}\/[\w./-]+\.(?:js|css)(?=['"])/g;
 const staticImport = /^import \{([^}]*)\} from '(\.{1,2}\/[\w./-]+)';\n/gm;
 const exported = /^export (?:async )?(?:const|let|function|class) ([\w$]+)/gm;
 
 // The entry and the modules it imports, as one script: each imported module
 // in a scope of its own that hands on only its exports, before the modules
-// that import it.
+// that import it. Only the entry keeps its exports, and names other files.
 async function bundle(entry) {
   const done = new Set();
   const parts = [];
@@ -28,29 +30,28 @@ async function bundle(entry) {
     done.add(file);
     const text = await readFile(file, 'utf8');
     for (const [, , path] of text.matchAll(staticImport)) await add(resolve(dirname(file), path));
-    const body = text.replace(staticImport, '').replace(/^export /gm, '');
+    const body = text.replace(staticImport, '');
     if (file === entry) return parts.push(body);
+    if (body.match(address)) throw new Error(`${file}: only a screen's own module may name a file`);
     const names = [...text.matchAll(exported)].map((match) => match[1]).join(', ');
-    parts.push(`const { ${names} } = (() => {\n${body}\nreturn { ${names} };\n})();`);
+    parts.push(`const { ${names} } = (() => {\n${body.replace(/^export /gm, '')}\nreturn { ${names} };\n})();`);
   }
   await add(entry);
-  return compactScript(parts.join('\n'));
+  return parts.join('\n');
 }
 
-// The relative addresses a module or style sheet loads: "./store.js", "../x.css".
-const address = /(?<=['"])\.{1,2}\/[\w./-]+\.(?:js|css)(?=['"])/g;
-
-// Writes `file`, and first every file it loads, to the site under its digest
+// Writes `file` (a module with the modules it imports, or a style sheet),
+// and first every file it names, to the site under its digest
 // ("screens/match/match.js" as "screens/match/match.1f2e3d4c5b.js").
 // Returns its name in the site.
 async function seal(file, root, site, sealed) {
   if (sealed.has(file)) return sealed.get(file);
-  const compact = file.endsWith('.css') ? compactStyle : compactScript;
-  let text = compact(await readFile(file, 'utf8'));
+  let text = file.endsWith('.css') ? compactStyle(await readFile(file, 'utf8')) : await bundle(file);
   const names = new Map();
   for (const [path] of text.matchAll(address)) names.set(path, await seal(resolve(dirname(file), path), root, site, sealed));
   const place = relative(root, file);
   text = text.replace(address, (path) => `./${relative(dirname(place), names.get(path))}`.replace(/^\.\/\.\./, '..'));
+  if (file.endsWith('.js')) text = await compactScript(text);
   const [stem, type] = [basename(file, extname(file)), extname(file)];
   const name = join(dirname(place), `${stem}.${createHash('sha256').update(text).digest('hex').slice(0, 10)}${type}`);
   await mkdir(join(site, dirname(place)), { recursive: true });
@@ -70,8 +71,8 @@ export async function writePage({ page, entry, engine, site, screens }) {
   const written = new Set(sealed.values());
   const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css)$/.test(name) && !written.has(name));
   await Promise.all(stale.map((name) => rm(join(site, name))));
-  const code = (await bundle(resolve(entry))).replace("'@SCREENS@'", () => JSON.stringify(table))
-    .replace('@LEAVING@', leavingWord);
+  const code = await compactScript((await bundle(resolve(entry))).replace("'@SCREENS@'", () => JSON.stringify(table))
+    .replace('@LEAVING@', leavingWord));
   // Hexadecimal keeps the engine's bytes whole, which gzip packs a seventh
   // tighter than base64.
   const hex = (await readFile(engine)).toString('hex');

@@ -17,7 +17,7 @@ import { serve } from '../../tools/web/serve.mjs';
 import { writePage } from '../inline_page.mjs';
 
 const web = fileURLToPath(new URL('..', import.meta.url));
-const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE = `(\S+)/)[1];
+const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE\s*=\s*`(\S+)/)[1];
 
 // Version B: the sources with a mark in the page, its script and each
 // screen's module, built and sealed by the build's own steps.
