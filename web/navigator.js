@@ -7,6 +7,7 @@
 // without the network and without the worker it may not come, and the player
 // is told so on the calculator, where Back leaves the page no more.
 import { $, shownResult, view } from './calculator.js';
+import { actOnce } from './taps.js';
 
 const screens = '@SCREENS@';
 // The screen a history entry shows; `match` is how an earlier version named it.
@@ -35,7 +36,7 @@ export function startNavigator(engine) {
     }
     const { module, opener, unavailable } = byName[name];
     try {
-      const screen = await (await import(`./${module}`)).open({ engine, result: shownResult, back });
+      const screen = await (await import(`./${module}`)).open({ engine, result: shownResult, back, actOnce });
       if (screenOf(history.state) !== name) return;
       screen.show();
       $('Form1').hidden = true;
@@ -46,10 +47,10 @@ export function startNavigator(engine) {
     }
   }
   for (const { name, opener } of screens) {
-    $(opener).addEventListener('click', () => {
+    $(opener).addEventListener('click', actOnce(() => {
       if (screenOf(history.state) !== name) history.pushState({ screen: name }, '');
       navigate();
-    });
+    }));
   }
   addEventListener('popstate', navigate);
   navigate();

@@ -6,12 +6,14 @@
 // its digits ("1 430").
 const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=\d)\s(?=\d)/g, '');
 
-// The other sign: "-620" for "620" or "00620", "620" for "-620". A text
-// longer than `length` once signed is kept as it is rather than lose a digit.
-export function signChanged(text, length) {
-  const typed = plain(text);
-  const signed = typed.startsWith('-') ? typed.slice(1) : `-${typed.replace(/^\+/, '').replace(/^0+(?=\d)/, '')}`;
-  return signed.length <= length ? signed : text;
+// A pasted text as a score reads: its dashes, grouping spaces, plus sign
+// and leading zeros settled ("00000000620" is "620", "–1 430" is "-1430").
+export const settled = (text) => plain(text).replace(/^\+/, '').replace(/^(-?)0+(?=\d)/, '$1');
+
+// The other sign: "-620" for "620" or "00620", "620" for "-620".
+export function signChanged(text) {
+  const typed = settled(text);
+  return typed.startsWith('-') ? typed.slice(1) : `-${typed}`;
 }
 
 // The score typed, or why it is refused.

@@ -49,8 +49,8 @@ async function storeAndOpen(browser, text, prepare = () => {}) {
   await browser.evaluate(prepare);
   await openMatch(browser);
 }
-const match = (boards, typed = '', revision = 1) =>
-  JSON.stringify({ version: 4, revision, boards, entry: { ours: typed, theirs: '', editing: null }, firstBoard: 1 });
+const match = (boards) => JSON.stringify({ version: 5, revision: 1, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
+  nextId: boards.length + 1, firstBoard: 1, matchLength: null, lastEntry: null });
 
 export const matchChecks = {
   async 'match: boards carried, signed, keyed, refused, corrected, removed, kept over a reload'(browser) {
@@ -144,9 +144,10 @@ export const matchChecks = {
     // from the back-forward cache, does not.
     const key = await browser.evaluate(storeKey);
     const anotherPage = (heard, firstBoard, added = [[100, -100]]) => browser.evaluate(([name, event, first, more]) => {
-      const { revision, boards } = JSON.parse(localStorage.getItem(name));
-      localStorage.setItem(name, JSON.stringify({ version: 4, revision: revision + 1, boards: [...boards, ...more],
-        entry: { ours: '999', theirs: '', editing: null }, firstBoard: first }));
+      const stored = JSON.parse(localStorage.getItem(name));
+      const boards = [...stored.boards, ...more.map(([own, other], i) => ({ id: stored.nextId + i, own, other }))];
+      localStorage.setItem(name, JSON.stringify({ ...stored, revision: stored.revision + 1, boards, nextId: stored.nextId + more.length,
+        firstBoard: first }));
       if (event) dispatchEvent(new StorageEvent('storage', { key: name }));
     }, [key, heard, firstBoard, added]);
     await anotherPage(false, 1);
@@ -165,7 +166,7 @@ export const matchChecks = {
     };
     for (const [record, prepare, said] of [
       ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
-      [match([[620, -650]]).replace('"version":4', '"version":5'), undefined,
+      [match([[620, -650]]).replace('"version":5', '"version":6'), undefined,
         ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
       [match([[620, -650]]), blocked, ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
       await storeAndOpen(browser, record, prepare);

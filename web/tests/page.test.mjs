@@ -122,28 +122,30 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
   assert.deepEqual(borderless, []);
 });
 
-test('match screen: thumb-sized targets, total and entry in view, boards scrolling, nothing sideways; axe clean', async () => {
+test('match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean', async () => {
   await page.click('#Match');
   for (let board = 0; board < 12; ++board) {
     await keyBoard(checkedBrowser(page), '620', `-${board * 10 + 500}`);
   }
-  await page.locator('#Boards li:nth-child(12)').waitFor();
+  await page.click('#Boards li:nth-child(12) button');
   for (const screen of screens) {
     await page.setViewportSize(screen);
-    const { small, hidden, sideways } = await page.evaluate(() => {
+    const { small, cut, hidden, sideways } = await page.evaluate(() => {
       const box = (e) => e.getBoundingClientRect();
       const controls = [...document.querySelectorAll('#MatchForm :is(button, input)')].filter((e) => e.checkVisibility());
       return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
+        cut: controls.filter((e) => e.localName === 'button' && e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent),
         hidden: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'].filter((id) => {
           const { top, bottom, left, right } = box(document.getElementById(id));
           return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
         }),
         sideways: document.documentElement.scrollWidth > innerWidth || Boards.scrollWidth > Boards.clientWidth };
     });
-    assert.deepEqual({ small, hidden, sideways }, { small: [], hidden: [], sideways: false },
+    assert.deepEqual({ small, cut, hidden, sideways }, { small: [], cut: [], hidden: [], sideways: false },
       `${screen.width}×${screen.height}`);
   }
   await page.setViewportSize(phone);
+  await page.click('#Cancel');
   await page.fill('#Own', '625');
   await page.click('#Save');
   await axeClean({ 'a refused score': async () => {} });

@@ -1,24 +1,27 @@
 // The match screen: the team's score at each table, board by board, turned
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
-import { parseScore, signChanged, signed } from '../score_text.js';
-import { emptyEntry, fieldLength, isBoardNumber, openMatchStore } from './store.js';
+import { parseScore, settled, signChanged, signed } from '../score_text.js';
+import { emptyEntry, isBoardNumber, openEntryStore, openMatchStore } from './store.js';
 
 const $ = (id) => document.getElementById(id);
 
 const field = (id, label) => `<label for="${id}">${label}</label>
-<input id="${id}" inputmode="numeric" maxlength="${fieldLength}" autocomplete="off" aria-describedby="${id}Error">
+<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
-<p id="${id}Error" class="error"></p>`;
+<p id="${id}Error" class="error" role="alert"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output></p>
-<form id="Entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p><h2 id="EntryTitle"></h2>${field('Own', 'Notre table')}${field('Other', 'Autre table')}
+<form id="Entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p>
+<div class="head"><h2 id="EntryTitle"></h2><button id="Remove" type="button">Supprimer</button></div>
+${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
-<button id="Remove" type="button">Supprimer</button><button id="Cancel" type="button">Annuler</button></div></form>
+<button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
-<p id="MatchNote" role="status"></p>
-<footer><label for="FirstBoard">Première donne</label><input id="FirstBoard" inputmode="numeric" maxlength="2" autocomplete="off">
+<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button></div>
+<footer><label for="FirstBoard">Première donne</label><input id="FirstBoard" inputmode="numeric" maxlength="2" autocomplete="off"
+aria-describedby="FirstBoardError"><p id="FirstBoardError" class="error" role="alert"></p>
 <button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
@@ -26,8 +29,14 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 // The names of the engine's dealers and vulnerabilities, in its order.
 const dealers = ['Nord', 'Est', 'Sud', 'Ouest'];
 const vulnerabilities = ['Personne', 'N-S', 'E-O', 'Tous'];
-// Each score field's part of the entry.
-const entryPart = { Own: 'ours', Other: 'theirs' };
+// Each score field's part of the entry, and its label.
+const parts = { Own: 'ours', Other: 'theirs' };
+const labels = { ours: 'Notre table', theirs: 'Autre table' };
+const otherPart = (part) => (part === 'ours' ? 'theirs' : 'ours');
+
+// A page's lock, held while it is open, tells other pages its entry is its own.
+const lockName = (page) => `quimbel.page ${new URL('.', location.href).pathname} ${page}`;
+const isOpen = async (page) => Boolean((await navigator.locks?.query())?.held.some(({ name }) => name === lockName(page)));
 
 let screen;
 
@@ -55,25 +64,37 @@ function linkStyle() {
   });
 }
 
-async function build({ engine: { boardImps, totalImps, dealt, isDealScore }, result, back }) {
+async function build({ engine: { boardImps, totalImps, dealt, isDealScore }, result, back, actOnce }) {
   await linkStyle();
+  const store = openMatchStore(isDealScore);
+  const page = openEntryStore();
+  store.refresh();
+  page.refresh();
+  // A page opened anew takes up the last entry typed, unless the page that
+  // typed it is still open and keeps it.
+  if (!page.value.entry) {
+    const last = store.value.lastEntry;
+    const adopted = last && !(await isOpen(last.page)) ? last.entry : emptyEntry();
+    page.change((mine) => {
+      mine.entry = adopted;
+    });
+  }
+  navigator.locks?.request(lockName(page.value.page), () => new Promise(() => {}));
+
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
-
+  const fields = [$('Own'), $('Other')];
+  const note = $('MatchNote');
+  if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
+  const entry = () => page.value.entry;
+  const boardNumber = (index) => store.value.firstBoard + index;
+  const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
   const dealtNames = (number) => {
     const [dealer, vulnerability] = dealt(number);
     return [dealers[dealer], vulnerabilities[vulnerability]];
   };
-  const fields = [$('Own'), $('Other')];
-  const note = $('MatchNote');
-  let current = fields[0];
-  // A change stored by another page never replaces the field being typed in.
-  const store = openMatchStore(isDealScore, (match) => {
-    const typing = fields.find((input) => input === document.activeElement);
-    if (typing) match.entry[entryPart[typing.id]] = typing.value;
-  });
-  store.refresh();
-  if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
+  // The board a removal may bring back, until the next change.
+  let removed = null;
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
@@ -81,92 +102,124 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore }, res
     else input.removeAttribute('aria-invalid');
   }
 
-  const markCurrent = () => fields.forEach((input) => input.classList.toggle('current', input === current));
+  // This page's entry changed, kept for the page and as the last one typed.
+  function changeEntry(edit) {
+    page.change((mine) => edit(mine.entry));
+    store.change((match) => {
+      match.lastEntry = { page: page.value.page, entry: structuredClone(entry()) };
+    });
+  }
+  // The new board being typed, as it was before a board was looked at.
+  const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
+  function changeMatch(edit) {
+    removed = null;
+    store.change(edit);
+  }
 
-  // What the screen shows besides the fields, to tell whether a match stored
-  // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.value.boards, store.value.entry.editing, store.value.firstBoard, store.later, store.kept]);
-  let shown;
-  // Shows the match; the fields only where they differ, so typing is untouched.
-  function render() {
-    const { boards, entry, firstBoard } = store.value;
-    $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
-      : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
-    shown = shownAs();
-    $('Total').textContent = `${signed(totalImps(boards))} IMP`;
-    // Scores are integers, checked as they were stored.
-    $('Boards').innerHTML = boards.map(([own, other], i) => {
-      const [dealer, vulnerable] = dealtNames(firstBoard + i);
-      const cells = [`Donne ${firstBoard + i}`, own, other, `${signed(boardImps(own, other))} IMP`];
-      return `<li${entry.editing === i ? ' class="editing"' : ''}><button type="button" class="board" value="${i}"
-aria-label="Donne ${firstBoard + i}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${cells[3]}. Corriger">
-${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
-    }).join('');
-    const editing = entry.editing !== null;
-    $('EntryTitle').textContent = editing ? `Corriger la donne ${firstBoard + entry.editing}` : `Donne ${firstBoard + boards.length}`;
-    const first = $('FirstBoard');
-    if (first !== document.activeElement) showFirstBoard();
-    $('Remove').hidden = $('Cancel').hidden = !editing;
-    for (const input of fields) if (input.value !== entry[entryPart[input.id]]) input.value = entry[entryPart[input.id]];
-    markCurrent();
+  // The field Reporter fills next, marked, and Reporter's key naming it.
+  function showNext() {
+    const { next } = entry();
+    fields.forEach((input) => input.classList.toggle('current', parts[input.id] === next));
     const carried = result();
     const carry = $('Carry');
     carry.disabled = !/^-?\d+$/.test(carried);
     carry.textContent = carry.disabled ? 'Reporter le résultat' : `Reporter ${carried}`;
+    carry.ariaLabel = carry.disabled ? null : `Reporter ${carried} dans ${labels[next]}`;
   }
 
-  function change(edit) {
-    store.change(edit);
-    render();
+  // What the screen shows besides the fields, to tell whether a match stored
+  // elsewhere changes it.
+  const shownAs = () => JSON.stringify([store.value.boards, store.value.firstBoard, entry().editing, store.later, store.kept, removed]);
+  let shown;
+  // Shows the match; the fields only where they differ, so typing is untouched.
+  function render() {
+    const { boards } = store.value;
+    const { editing } = entry();
+    $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
+      : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
+    shown = shownAs();
+    $('Total').textContent = `${signed(totalImps(boards.map(({ own, other }) => [own, other])))} IMP`;
+    // Scores are integers, checked as they were stored.
+    $('Boards').innerHTML = boards.map(({ id, own, other }, i) => {
+      const [dealer, vulnerable] = dealtNames(boardNumber(i));
+      const cells = [`Donne ${boardNumber(i)}`, own, other, `${signed(boardImps(own, other))} IMP`];
+      return `<li${editing === id ? ' class="editing"' : ''}><button type="button" class="board" value="${id}"
+aria-label="Donne ${boardNumber(i)}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${cells[3]}. Corriger">
+${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
+    }).join('');
+    const index = indexOf(editing);
+    $('EntryTitle').textContent = index >= 0 ? `Corriger la donne ${boardNumber(index)}` : `Donne ${boardNumber(boards.length)}`;
+    if ($('FirstBoard') !== document.activeElement) showFirstBoard();
+    $('Remove').hidden = $('Cancel').hidden = index < 0;
+    $('Undo').hidden = !removed;
+    for (const input of fields) if (input.value !== entry()[parts[input.id]]) input.value = entry()[parts[input.id]];
+    showNext();
   }
 
-  // A fresh entry, or the one given; the first field is the one to type in.
-  function startOver(edit, entry = emptyEntry()) {
-    fields.forEach((input) => setError(input));
-    [current] = fields;
-    change((match) => {
-      edit(match);
-      match.entry = entry;
+  // A board another page removed while this one corrected it: the scores
+  // typed stay, as a new board.
+  function holdToRemovedBoard() {
+    if (entry().editing === null || indexOf(entry().editing) >= 0) return;
+    changeEntry((typed) => {
+      typed.editing = null;
     });
-    current.focus();
+    note.textContent = 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.';
   }
+
+  // A fresh entry, or the one given; `focus`, the field to type in.
+  function startOver(next = restored(entry()), focus = fields[0]) {
+    fields.forEach((input) => setError(input));
+    changeEntry((typed) => Object.assign(typed, next));
+    render();
+    focus.focus();
+  }
+
+  const scrollTo = (id) => $('Boards').querySelector(`[value="${id}"]`)?.scrollIntoView({ block: 'nearest' });
 
   for (const input of fields) {
+    const part = parts[input.id];
     input.addEventListener('focus', () => {
-      current = input;
-      markCurrent();
+      changeEntry((typed) => {
+        typed.next = part;
+      });
+      showNext();
     });
-    const typed = () => {
+    const typed = (event) => {
+      // A paste is read before anything else is done with it.
+      if (/^insertFrom(Paste|Drop)$/.test(event.inputType ?? '')) input.value = settled(input.value);
       setError(input);
-      store.change((match) => {
-        match.entry[entryPart[input.id]] = input.value;
+      changeEntry((entered) => {
+        entered[part] = input.value;
       });
       if (shownAs() !== shown) render();
     };
     input.addEventListener('input', typed);
     input.addEventListener('change', typed);
     $(`${input.id}Sign`).addEventListener('click', () => {
-      current = input;
       setError(input);
-      change((match) => {
-        match.entry[entryPart[input.id]] = signChanged(match.entry[entryPart[input.id]], fieldLength);
+      changeEntry((typed) => {
+        typed[part] = signChanged(typed[part]);
+        typed.next = part;
       });
+      render();
     });
   }
   // Boards numbered from the first one typed, from 1 to 99; a number out of
-  // range is marked, and gives way to the stored one when the field is left.
+  // range is said at the field, and gives way to the stored one when the
+  // field is left.
   function showFirstBoard() {
     $('FirstBoard').value = store.value.firstBoard;
-    $('FirstBoard').removeAttribute('aria-invalid');
+    setError($('FirstBoard'));
   }
   $('FirstBoard').addEventListener('blur', showFirstBoard);
   $('FirstBoard').addEventListener('input', ({ target }) => {
     const number = /^\d+$/.test(target.value) ? Number(target.value) : NaN;
-    if (isBoardNumber(number)) target.removeAttribute('aria-invalid');
-    else return target.setAttribute('aria-invalid', 'true');
-    change((match) => {
+    if (!isBoardNumber(number)) return setError(target, 'De 1 à 99.');
+    setError(target);
+    changeMatch((match) => {
       match.firstBoard = number;
     });
+    render();
   });
 
   // Enter in the first field goes on to the second.
@@ -177,48 +230,81 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     }
   });
 
-  $('Carry').addEventListener('click', () => {
-    setError(current);
-    const carried = current;
-    change((match) => {
-      match.entry[entryPart[carried.id]] = result();
+  $('Carry').addEventListener('click', actOnce(() => {
+    const { next } = entry();
+    const input = fields.find((candidate) => parts[candidate.id] === next);
+    setError(input);
+    changeEntry((typed) => {
+      typed[next] = result();
       // The other table's score comes next, when it is still to be filled.
-      const next = fields.find((input) => input !== carried);
-      if (!match.entry[entryPart[next.id]]) current = next;
+      if (!typed[otherPart(next)]) typed.next = otherPart(next);
     });
-  });
+    render();
+  }));
 
   $('Entry').addEventListener('submit', (event) => {
     event.preventDefault();
     const parsed = fields.map((input) => parseScore(input.value, isDealScore));
-    parsed.forEach(({ error }, i) => setError(fields[i], error));
+    // Cleared first, so that a refusal said again is heard again.
+    fields.forEach((input) => setError(input));
     const refused = parsed.findIndex(({ error }) => error);
-    if (refused >= 0) return fields[refused].focus();
-    const board = parsed.map(({ score }) => score);
-    startOver((match) => {
-      // A correction of a board another page has removed meanwhile is a new board.
-      const number = Math.min(match.entry.editing ?? Infinity, match.boards.length);
-      match.boards[number] = board;
-      note.textContent = `Donne ${match.firstBoard + number} : ${signed(boardImps(...board))} IMP.`;
+    if (refused >= 0) {
+      requestAnimationFrame(() => parsed.forEach(({ error }, i) => setError(fields[i], error)));
+      return fields[refused].focus();
+    }
+    const [ours, theirs] = parsed.map(({ score }) => score);
+    let saved = null;
+    changeMatch((match) => {
+      const { editing } = entry();
+      const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
+      if (index < 0) return;
+      saved = { id: editing ?? match.nextId++, own: ours, other: theirs };
+      match.boards[index] = saved;
+      note.textContent = `Donne ${match.firstBoard + index} : ${signed(boardImps(ours, theirs))} IMP.`;
     });
+    if (!saved) {
+      holdToRemovedBoard();
+      return render();
+    }
+    startOver();
+    scrollTo(saved.id);
   });
+  $('Save').addEventListener('click', actOnce(() => {}));
 
   $('Boards').addEventListener('click', (event) => {
-    const i = Number(event.target.closest('button')?.value ?? NaN);
+    const id = Number(event.target.closest('button')?.value ?? NaN);
     // A list another page has changed meanwhile is shown anew, not opened.
     store.refresh();
     if (shownAs() !== shown) return render();
-    const board = store.value.boards[i];
-    if (board) startOver(() => {}, { ours: String(board[0]), theirs: String(board[1]), editing: i });
+    const board = store.value.boards[indexOf(id)];
+    if (!board) return;
+    // The new board being typed is put by, to come back after, as its fields show it.
+    const typed = entry();
+    const kept = typed.editing === null ? { ours: fields[0].value, theirs: fields[1].value, next: typed.next } : typed.kept;
+    startOver({ ours: String(board.own), theirs: String(board.other), editing: id, next: 'ours', kept });
   });
-  $('Remove').addEventListener('click', () => startOver((match) => {
-    const removed = match.entry.editing;
-    // Another page may have closed this correction meanwhile.
-    if (removed === null) return;
-    match.boards.splice(removed, 1);
-    note.textContent = `Donne ${match.firstBoard + removed} supprimée.`;
+  $('Remove').addEventListener('click', actOnce(() => {
+    const index = indexOf(entry().editing);
+    if (index >= 0) {
+      const board = store.value.boards[index];
+      changeMatch((match) => {
+        match.boards.splice(index, 1);
+      });
+      removed = { board, index };
+      note.textContent = `Donne ${boardNumber(index)} (${board.own} / ${board.other}) supprimée.`;
+    }
+    startOver();
   }));
-  $('Cancel').addEventListener('click', () => startOver(() => {}));
+  $('Undo').addEventListener('click', actOnce(() => {
+    const { board, index } = removed;
+    changeMatch((match) => {
+      if (!match.boards.some(({ id }) => id === board.id)) match.boards.splice(Math.min(index, match.boards.length), 0, board);
+    });
+    note.textContent = `Donne ${boardNumber(indexOf(board.id))} rétablie.`;
+    render();
+    scrollTo(board.id);
+  }));
+  $('Cancel').addEventListener('click', () => startOver());
 
   const confirm = $('Confirm');
   $('NewMatch').addEventListener('click', () => confirm.showModal());
@@ -226,10 +312,12 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   $('ConfirmYes').addEventListener('click', () => {
     confirm.close();
     note.textContent = 'Nouveau match.';
-    startOver((match) => {
+    changeMatch((match) => {
       match.boards = [];
       match.firstBoard = 1;
+      match.matchLength = null;
     });
+    startOver(emptyEntry());
   });
 
   // Another page stored a change, or this one comes back to the screen
@@ -237,6 +325,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   // as stored.
   const refresh = () => {
     store.refresh();
+    holdToRemovedBoard();
     if (shownAs() === shown) return;
     // A board or a key the new match no longer shows hands focus to the entry.
     const focused = root.contains(document.activeElement);
@@ -248,13 +337,15 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   addEventListener('pageshow', (event) => event.persisted && refresh());
   document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
 
-  $('MatchBack').addEventListener('click', back);
-  root.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && !confirm.open) back();
+  $('MatchBack').addEventListener('click', actOnce(back));
+  // Escape leaves the screen wherever the last tap landed.
+  document.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && !root.hidden && !confirm.open) back();
   });
 
   return {
     show() {
+      holdToRemovedBoard();
       render();
       root.hidden = false;
       $('MatchBack').focus();

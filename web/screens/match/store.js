@@ -1,47 +1,98 @@
 // The match as this device keeps it: one record for the page's own folder,
 // so that two copies on one host never share a match, kept as it is typed.
-// Its boards are read whole or not at all; a half-typed entry, or a first
-// board, that does not hold is started again on its own.
+// Its boards are read whole or not at all. Each page keeps its own entry
+// (the board being typed or corrected) for itself, and the record keeps the
+// last one typed, which a page opened later takes up when the page that
+// typed it is no longer open.
 import { openRecord } from '../record_store.js';
 
-// The longest text a score field holds: what is typed, carried and signed.
-export const fieldLength = 8;
+// The longest text a score field keeps: far past any score, so that nothing
+// a player could mean is ever cut.
+const keptLength = 64;
+const fields = ['ours', 'theirs'];
 
-export const emptyEntry = () => ({ ours: '', theirs: '', editing: null });
-const emptyMatch = () => ({ boards: [], entry: emptyEntry(), firstBoard: 1 });
+// `kept` is the new board being typed, put by while a board is looked at.
+export const emptyEntry = () => ({ ours: '', theirs: '', editing: null, next: 'ours', kept: null });
+const emptyMatch = () => ({ boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null });
 
 const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
-const isField = (text) => typeof text === 'string' && text.length <= fieldLength;
 // The number of a match's first board, 1 to 99.
 export const isBoardNumber = (n) => Number.isInteger(n) && n >= 1 && n <= 99;
+
+// An entry as stored, or null where it does not hold: a half-typed entry is
+// started again on its own, never costing the boards.
+function entryIn(stored) {
+  const typed = (part) => typeof part === 'string' && part.length <= keptLength;
+  const holds = (entry) => fields.every((field) => typed(entry?.[field])) && fields.includes(entry.next);
+  if (!holds(stored) || !(stored.editing === null || isCount(stored.editing))) return null;
+  const kept = stored.kept === null || !holds(stored.kept) ? null
+    : { ours: stored.kept.ours, theirs: stored.kept.theirs, next: stored.kept.next };
+  return { ours: stored.ours, theirs: stored.theirs, editing: stored.editing, next: stored.next, kept };
+}
 
 const migrations = {
   2: (record) => ({ ...record, revision: 0 }),
   3: (record) => ({ ...record, firstBoard: 1 }),
   // The entry's fields were named after the page's elements.
   4: ({ draft, ...record }) => ({ ...record, entry: draft && { ours: draft.Own, theirs: draft.Other, editing: draft.editing } }),
+  // Boards gain a name of their own, which a correction holds to; the entry
+  // becomes the last one typed; the match gains its length.
+  5: ({ boards, entry, ...record }) => ({ ...record, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
+    nextId: boards.length + 1, matchLength: null,
+    lastEntry: entry && { page: '', entry: { ...entry, editing: isCount(entry.editing) ? entry.editing + 1 : null, next: 'ours', kept: null } } }),
 };
 
-function decode({ boards, entry, firstBoard }, isDealScore) {
-  if (!Array.isArray(boards) || !boards.every((board) => Array.isArray(board) && board.length === 2 && board.every(isDealScore))) return null;
-  const entryHolds = isField(entry?.ours) && isField(entry.theirs)
-    && (entry.editing === null || (isCount(entry.editing) && entry.editing < boards.length));
-  return { boards, entry: entryHolds ? { ours: entry.ours, theirs: entry.theirs, editing: entry.editing } : emptyEntry(),
-    firstBoard: isBoardNumber(firstBoard) ? firstBoard : 1 };
+// Every board with a name of its own, below the next one to give, and two deal scores.
+function boardsIn(boards, nextId, isDealScore) {
+  if (!isCount(nextId) || !Array.isArray(boards)) return null;
+  const named = new Set();
+  for (const board of boards) {
+    if (!isCount(board?.id) || board.id >= nextId || named.has(board.id) || !isDealScore(board.own) || !isDealScore(board.other)) return null;
+    named.add(board.id);
+  }
+  return boards.map(({ id, own, other }) => ({ id, own, other }));
 }
 
-// `isDealScore` tells a score some deal gives; `onNewer` is told of a match
-// another page stored, before it is shown.
-export function openMatchStore(isDealScore, onNewer, storage) {
+function decode({ boards, nextId, firstBoard, matchLength, lastEntry }, isDealScore) {
+  const named = boardsIn(boards, nextId, isDealScore);
+  const last = entryIn(lastEntry?.entry);
+  return named && { boards: named, nextId, firstBoard: isBoardNumber(firstBoard) ? firstBoard : 1,
+    matchLength: isBoardNumber(matchLength) ? matchLength : null,
+    lastEntry: last && typeof lastEntry.page === 'string' ? { page: lastEntry.page, entry: last } : null };
+}
+
+// Each field cut, here and as stored, to what a field keeps.
+function cut(entry) {
+  for (const field of fields) entry[field] = entry[field].slice(0, keptLength);
+  return entry;
+}
+
+// `isDealScore` tells a score some deal gives.
+export function openMatchStore(isDealScore, storage) {
   // Before the record had a folder of its own, it was the whole site's.
   const formerKey = 'quimbel.match';
   return openRecord({
-    key: `${formerKey} ${new URL('.', location.href).pathname}`, formerKey, version: 4, migrations,
-    decode: (record) => decode(record, isDealScore), empty: emptyMatch, onNewer, storage,
-    // Each field cut, here and as stored, to what a field holds.
+    key: `${formerKey} ${new URL('.', location.href).pathname}`, formerKey, version: 5, migrations,
+    decode: (record) => decode(record, isDealScore), empty: emptyMatch, storage,
     encode(match) {
-      for (const part of ['ours', 'theirs']) match.entry[part] = match.entry[part].slice(0, fieldLength);
+      if (match.lastEntry) cut(match.lastEntry.entry);
       return match;
     },
+  });
+}
+
+// This page's own entry, and its name, kept for the tab alone: through a
+// reload, the back-forward cache and an update.
+export function openEntryStore(storage) {
+  return openRecord({
+    key: `quimbel.entry ${new URL('.', location.href).pathname}`, version: 1, migrations: {},
+    // A page's name, and its entry once it has one.
+    decode: ({ page, entry }) => (typeof page === 'string' && (entry === null || entryIn(entry)) ? { page, entry: entry && entryIn(entry) } : null),
+    empty: () => ({ page: crypto.randomUUID?.() ?? String(Math.random()), entry: null }),
+    encode(own) {
+      if (own.entry) cut(own.entry);
+      return own;
+    },
+    storage: storage ?? (() => sessionStorage),
   });
 }

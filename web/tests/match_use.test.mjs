@@ -1,0 +1,117 @@
+// The match screen in Chromium as a player uses it, phone in hand: two tabs
+// each with their own entry, nothing typed lost to a tap, one action per
+// tap, a removal undone, a paste read whole.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { checkedBrowser, launch, openCalculator, phone, serveSite } from '../../tools/web/chromium.mjs';
+import { press, settles } from './calculator_checks.mjs';
+
+let browser, server;
+before(async () => {
+  [browser, server] = await Promise.all([launch(), serveSite()]);
+});
+after(() => Promise.all([browser?.close(), server?.close()]));
+
+// Each test on a phone of its own, with `count` tabs on the match screen.
+async function tabs(count, run) {
+  const context = await browser.newContext({ viewport: phone, hasTouch: true, permissions: ['clipboard-read', 'clipboard-write'] });
+  try {
+    const pages = [];
+    for (let i = 0; i < count; ++i) {
+      pages.push(await openCalculator(context, server.url));
+      await pages[i].click('#Match');
+      await pages[i].locator('#MatchForm').waitFor();
+    }
+    await run(...pages);
+  } finally {
+    await context.close();
+  }
+}
+async function addBoards(page, boards) {
+  for (const board of boards) {
+    await page.fill('#Own', board.split(' ')[0]);
+    await page.fill('#Other', board.split(' ')[1]);
+    await page.click('#Save');
+  }
+}
+// The entry's title and fields, each board's scores, the errors and the note, once they read so.
+const shows = (page, expected, message) => settles(checkedBrowser(page), () => ({
+  entry: [EntryTitle.textContent, Own.value, Other.value],
+  boards: [...Boards.querySelectorAll('.board')].map((board) => [...board.querySelectorAll('span')].slice(1, 3).map((cell) => cell.textContent).join(' ')),
+  said: [OwnError.textContent, OtherError.textContent, MatchNote.textContent].filter(Boolean),
+}), { said: [], ...expected }, message);
+const fiveBoards = ['620 -650', '-100 140', '420 -420', '0 -50', '50 -110'];
+
+test('two tabs: each keeps its own entry, and a correction changes only the board it was opened on', () => tabs(2, async (a, b) => {
+  await addBoards(a, fiveBoards);
+  await shows(b, { entry: ['Donne 6', '', ''], boards: fiveBoards }, 'B hears of A\'s boards');
+  await a.click('#Boards li:nth-child(2) button');
+  await b.click('#Boards li:nth-child(5) button');
+  await shows(a, { entry: ['Corriger la donne 2', '-100', '140'], boards: fiveBoards, said: ['Donne 5 : -2 IMP.'] }, 'A, after B opened board 5');
+  await a.fill('#Own', '-200');
+  await a.click('#Save');
+  const corrected = fiveBoards.with(1, '-200 140');
+  await shows(b, { entry: ['Corriger la donne 5', '50', '-110'], boards: corrected }, 'B, after A corrected board 2');
+  // B's board 5 is removed by A: B's correction says so and keeps what B typed.
+  await a.click('#Boards li:nth-child(5) button');
+  await a.click('#Remove');
+  await shows(b, { entry: ['Donne 5', '50', '-110'], boards: corrected.slice(0, 4),
+    said: ['La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'] }, 'B, its board gone');
+}));
+
+test('a board looked at keeps the new one being typed; the field Reporter fills next survives a reload', () => tabs(1, async (page) => {
+  await addBoards(page, fiveBoards.slice(0, 3));
+  await page.fill('#Own', '-1430');
+  await page.fill('#Other', '1460');
+  await page.click('#Boards li:nth-child(2) button');
+  await page.click('#Cancel');
+  await shows(page, { entry: ['Donne 4', '-1430', '1460'], boards: fiveBoards.slice(0, 3), said: ['Donne 3 : 0 IMP.'] }, 'Annuler');
+  await page.click('#Save');
+  // Each score carried after a reload of the calculator, as a phone reloads a tab.
+  for (const keys of ['INI 4 ♥ V', 'INI 4 ♠ + 1 V']) {
+    await page.click('#MatchBack');
+    await page.reload();
+    await press(checkedBrowser(page), keys);
+    await page.click('#Match');
+    await page.click('#Carry');
+  }
+  await shows(page, { entry: ['Donne 5', '620', '650'], boards: [...fiveBoards.slice(0, 3), '-1430 1460'] }, 'carried, with a reload between');
+}));
+
+test('one tap, one action: a quick second tap on Reporter, Valider, the opener or Back acts once', () => tabs(1, async (page) => {
+  await page.click('#MatchBack');
+  await press(checkedBrowser(page), 'INI 4 ♥ V');
+  await page.dblclick('#Match');
+  await page.dblclick('#Carry');
+  await shows(page, { entry: ['Donne 1', '620', ''], boards: [] }, 'Reporter');
+  await page.waitForTimeout(600);
+  await page.click('#Carry');
+  await page.dblclick('#Save');
+  await shows(page, { entry: ['Donne 2', '', ''], boards: ['620 620'], said: ['Donne 1 : +15 IMP.'] }, 'Valider');
+  await page.dblclick('#MatchBack');
+  await settles(checkedBrowser(page), () => [Form1.hidden, MsgBox.open, Confirm.open], [false, false, false], 'Back');
+}));
+
+test('a removal, by touch, names the board as it was and can be undone; Supprimer is away from Valider', () => tabs(1, async (page) => {
+  await addBoards(page, fiveBoards.slice(0, 3));
+  await page.tap('#Boards li:nth-child(2) button');
+  const apart = await page.evaluate(() => {
+    const [remove, save] = [Remove, Save].map((e) => e.getBoundingClientRect());
+    return remove.bottom <= save.top || remove.top >= save.bottom || remove.right <= save.left || remove.left >= save.right;
+  });
+  assert.ok(apart, 'Supprimer overlaps Valider');
+  await page.tap('#Remove');
+  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '420 -420'], said: ['Donne 2 (-100 / 140) supprimée.'] }, 'removed');
+  await page.tap('#Undo');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: fiveBoards.slice(0, 3), said: ['Donne 2 rétablie.'] }, 'undone');
+}));
+
+test('a paste is read whole: spaces, zeros and the sign settled, never cut', () => tabs(1, async (page) => {
+  for (const [field, text] of [['#Own', '00000000620'], ['#Other', '–1 430']]) {
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
+    await page.focus(field);
+    await page.keyboard.press('Control+V');
+  }
+  await page.click('#Save');
+  await shows(page, { entry: ['Donne 2', '', ''], boards: ['620 -1430'], said: ['Donne 1 : -13 IMP.'] }, 'pasted');
+}));
