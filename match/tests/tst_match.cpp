@@ -2,9 +2,11 @@
 // the WBF publishes, a board's and a match's IMPs, the boards' cycle against
 // the duplicate table, and the VP scale against wbf_vp_tables.json: the WBF's
 // published 2013 continuous 20-VP tables for 8, 12, 16, 20 and 32 boards.
+// A pairs board against travellers worked by hand.
 #include "board.h"
 #include "board_cycle.h"
 #include "imp_scale.h"
+#include "pairs.h"
 #include "vp_scale.h"
 
 #include <QFile>
@@ -15,6 +17,8 @@
 
 #include <climits>
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 using quimbel::Seat;
 using quimbel::Vulnerability;
@@ -121,6 +125,69 @@ private slots:
             QVERIFY(!quimbel::isMatchLength(boards));
         QCOMPARE(quimbel::victoryPoints(INT_MIN, -7), quimbel::victoryPoints(1, -7));
         QCOMPARE(quimbel::victoryPoints(100, 7), quimbel::victoryPoints(99, 7));
+    }
+
+    void pairsBoards() {
+        // Travellers, their datum, and each score's rank, tie, MPs, percents, cross-IMPs, Butler.
+        using Figures = std::tuple<int, bool, int, int, int, int, int>;
+        const std::tuple<std::vector<int>, int, std::vector<std::pair<int, Figures>>> boards[] = {
+            // Top 8; 420, 170 and 0 kept: 196,67 → 200. 420 crosses 6+0+9+10 = 25,
+            // 170 -6-6+5+6 = -1, 0 -9-9-5+2 = -21, -50 -10-10-6-2 = -28; each over 4.
+            {{420, 170, 420, 0, -50},
+             200,
+             {{420, {1, true, 7, 8750, 1250, 625, 6}},
+              {170, {3, false, 4, 5000, 5000, -25, -1}},
+              {0, {4, false, 2, 2500, 7500, -525, -5}},
+              {-50, {5, false, 0, 0, 10000, -700, -6}}}},
+            // Top 32: 1 MP is 3,125 %, 17 are 53,125 %. Crossed: -90 -5 × 14 - 8 = -78,
+            // 100 5 × 2 - 4 = 6, 230 8 × 2 + 4 × 14 = 72, each over 16. Two left out at each end.
+            {{100, 100, -90, 100, 100, 100, 100, 230, 100, 100, 100, 100, -90, 100, 100, 100, 100},
+             100,
+             {{-90, {16, true, 1, 313, 9688, -488, -5}},
+              {100, {2, true, 17, 5313, 4688, 38, 0}},
+              {230, {1, false, 32, 10000, 0, 450, 4}}}},
+            {{INT_MIN, INT_MIN}, -2147483640, {{INT_MIN, {1, true, 1, 5000, 5000, 0, 0}}}},
+            // -1 over 3 is 0; the ends are more than the scale's top apart.
+            {{INT_MAX, INT_MIN, 0}, 0, {{INT_MIN, {3, false, 0, 0, 10000, -2400, -24}}}},
+        };
+        for (const auto& [scores, datum, expected] : boards) {
+            std::vector<quimbel::PairsFigures> figures(scores.size());
+            quimbel::scorePairs(scores, figures);
+            QCOMPARE(quimbel::datum(scores), datum);
+            for (const auto& [score, wanted] : expected) {
+                for (std::size_t i = 0; i < figures.size(); ++i) {
+                    const auto& [rank, tied, mp, ns, ew, cross, butler] = figures[i];
+                    if (scores[i] == score)
+                        QCOMPARE(Figures(rank, tied, mp, ns, ew, cross, butler), wanted);
+                }
+            }
+        }
+    }
+
+    void datumLeavesOut() {
+        // 1000, 2000, 4000 and 8000 among zeros. 4 results: 6000 / 2; 10: 7000 / 8 = 875;
+        // 11: 3000 / 7; 25: 3000 / 21; 26: 1000 / 20; 40: 1000 / 34; 41: 0.
+        const int drops[][2] = {{4, 3000}, {10, 880}, {11, 430}, {25, 140},
+                                {26, 50},  {40, 30},  {41, 0}};
+        for (const auto& [results, datum] : drops) {
+            std::vector scores{2000, 8000, 1000, 4000};
+            scores.resize(results);
+            QCOMPARE(quimbel::datum(scores), datum);
+        }
+        // Three results keep all: 124,67, 125, -125 and -125,33.
+        const int means[][2] = {{374, 120}, {375, 130}, {-375, -120}, {-376, -130}};
+        for (const auto& [third, datum] : means)
+            QCOMPARE(quimbel::datum(std::vector{0, 0, third}), datum);
+        // Other counts have no datum and are not scored, nor are spans of different sizes.
+        std::vector<quimbel::PairsFigures> figures(100);
+        for (int results : {1, 100}) {
+            QVERIFY(!quimbel::isPairsCount(results));
+            QCOMPARE(quimbel::pairsTop(results), results == 1 ? 2 : 196);
+            QCOMPARE(quimbel::datum(std::vector<int>(results)), 0);
+            quimbel::scorePairs(std::vector<int>(results), std::span(figures).first(results));
+        }
+        quimbel::scorePairs(std::vector{1, 2, 3}, std::span(figures).first(2));
+        QVERIFY(std::ranges::all_of(figures, [](auto f) { return f == quimbel::PairsFigures{}; }));
     }
 };
 
