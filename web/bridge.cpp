@@ -3,7 +3,6 @@
 // own code page.
 #include "engine_interface.h"
 
-#include "board_cycle.h"
 #include "calculator.h"
 #include "deal_scores.h"
 #include "display_mapping.h"
@@ -15,11 +14,6 @@
 #include <string_view>
 
 namespace quimbel {
-
-// The page names dealers and vulnerabilities by these indexes.
-static_assert(int(Seat::north) == 0 && int(Seat::west) == 3);
-static_assert(int(Vulnerability::none) == 0 && int(Vulnerability::northSouth) == 1 &&
-              int(Vulnerability::eastWest) == 2 && int(Vulnerability::both) == 3);
 
 namespace {
 
@@ -110,22 +104,5 @@ void quimbelReset() {
 
 int quimbelIsDealScore(int score) {
     return quimbel::isDealScore(score);
-}
-int quimbelBoardImps(int own, int other) {
-    return quimbel::boardImps({own, other});
-}
-// Room for more boards than a player keys in years; the page is refused past it.
-quimbel::Board* quimbelBoards(int count) {
-    static quimbel::Board room[1 << 16];
-    return count >= 0 && count <= int(std::size(room)) ? room : nullptr;
-}
-int quimbelTotalImps(const quimbel::Board* boards, int count) {
-    return quimbel::totalImps({boards, std::size_t(std::max(count, 0))});
-}
-int quimbelDealer(int board) {
-    return int(quimbel::dealt(board).dealer);
-}
-int quimbelVulnerability(int board) {
-    return int(quimbel::dealt(board).vulnerability);
 }
 }

@@ -1,10 +1,10 @@
-// The engine in WebAssembly behind one wrapper of the boundary that
-// engine_interface.h declares: `view` answers the engine's calls, with texts
-// as strings, and the engine takes the keys, typed changes and label clicks,
-// and does the screens' arithmetic, by the names returned here. It is
-// compiled here and now: its 16 KB take a few milliseconds, where a
-// compilation handed to another thread comes back tens of milliseconds later
-// in a new tab.
+// The page's two WebAssembly modules behind one wrapper of the boundary
+// that engine_interface.h declares. The engine: `view` answers its calls,
+// with texts as strings, and it takes the keys, typed changes and label
+// clicks by the names returned here. It is compiled here and now: its 16 KB
+// take a few milliseconds, where a compilation handed to another thread
+// comes back tens of milliseconds later in a new tab. The comparison module
+// does the screens' arithmetic.
 
 // The engine's bytes from the page's hexadecimal.
 export const engineCode = (hex) =>
@@ -39,10 +39,18 @@ export function startEngine(code, view) {
   memory = engine.memory;
   engine._initialize();
   // Every export read here and now: a name the module lacks shows at once.
-  const { press, typed, help, about, reset, isDealScore, boardImps, boards, totalImps, dealer, vulnerability } = engine;
+  const { press, typed, help, about, reset, isDealScore } = engine;
   return {
     press, typed, help, about, reset,
     isDealScore: (score) => isInt(score) && isDealScore(score) !== 0,
+  };
+}
+
+export function startComparison(code) {
+  const { memory, _initialize, boardImps, boards, totalImps, dealer, vulnerability, victoryPoints, pairsScores, scorePairs, datum,
+    pairsTop } = new WebAssembly.Instance(new WebAssembly.Module(code), {}).exports;
+  _initialize();
+  return {
     // Scores stored as the screens checked them: ints.
     boardImps,
     // The IMPs of boards given as [own, other] pairs.
@@ -54,5 +62,24 @@ export function startEngine(code, view) {
     },
     // A board's dealer and vulnerability, as the indexes engine_interface.h gives.
     dealt: (board) => [dealer(board), vulnerability(board)],
+    // The team's VPs in hundredths, or null for a length of no match.
+    victoryPoints(length, margin) {
+      const points = victoryPoints(length, margin);
+      return points < 0 ? null : points;
+    },
+    // One board of a pairs event from its N-S scores: each one's figures in
+    // their order (seven ints, the tie a byte in the second), the datum and
+    // the top; null for a count of no such board.
+    pairs(scores) {
+      const room = pairsScores(scores.length);
+      if (!room) return null;
+      new Int32Array(memory.buffer, room, scores.length).set(scores);
+      const figures = scorePairs(scores.length);
+      const ints = new Int32Array(memory.buffer, figures, 7 * scores.length);
+      const tied = new Uint8Array(memory.buffer, figures, 28 * scores.length);
+      const rows = scores.map((score, i) => ({ score, rank: ints[7 * i], tied: tied[28 * i + 4] !== 0, matchpoints: ints[7 * i + 2],
+        percentNorthSouth: ints[7 * i + 3], percentEastWest: ints[7 * i + 4], crossImps: ints[7 * i + 5], butlerImps: ints[7 * i + 6] }));
+      return { rows, datum: datum(scores.length), top: pairsTop(scores.length) };
+    },
   };
 }

@@ -1,23 +1,32 @@
 #pragma once
 
-// The one declaration of the WebAssembly module's boundary: what the engine
-// takes from the page (the module "page", answered by engine.js's `view`)
-// and what it offers the page (wrapped once, in engine.js's startEngine).
-// The build links the page's imports from here, and a test of the built
-// module compares its imports and exports, and the names engine.js offers
-// and reads, with this file. Texts cross as a pointer and a length into the
-// module's memory: the input line as UTF-16 units, every other text as UTF-8.
+// The one declaration of the boundary between the page and its two
+// WebAssembly modules: the engine, which the calculator starts with, takes
+// from the page (the module "page", answered by engine.js's `view`) and
+// offers it what PAGE_IMPORT and ENGINE_EXPORT name; the comparison module,
+// which the screens load when first opened, offers what COMPARISON_EXPORT
+// names. engine.js wraps both once. The build links the page's imports from
+// here, and a test of the built modules compares their imports and exports,
+// and the names engine.js offers and reads, with this file. Texts cross as a
+// pointer and a length into the engine's memory: the input line as UTF-16
+// units, every other text as UTF-8.
 
 #include "board.h"
+#include "pairs.h"
 
 #define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
 #define ENGINE_EXPORT(name) __attribute__((export_name(#name)))
+#define COMPARISON_EXPORT(name) __attribute__((export_name(#name)))
 
-// Besides these, the toolchain's own, which the page never calls but for the
-// memory and the C library's start-up; the C library imports a way to stop.
+// Besides these, the toolchain's own in each module, which the page never
+// calls but for the memory and the C library's start-up; the engine's C
+// library imports a way to stop.
 #define TOOLCHAIN_EXPORTS                                                                          \
     memory _initialize __indirect_function_table __errno_location stackSave stackRestore stackAlloc
 #define TOOLCHAIN_IMPORTS wasi_snapshot_preview1.proc_exit
+#define COMPARISON_TOOLCHAIN_EXPORTS                                                               \
+    memory _initialize __indirect_function_table __errno_location stackSave stackRestore stackAlloc
+#define COMPARISON_TOOLCHAIN_IMPORTS
 
 extern "C" {
 // Copies up to `capacity` UTF-16 units of the input line; returns its length.
@@ -41,15 +50,27 @@ ENGINE_EXPORT(help) void quimbelHelp();
 ENGINE_EXPORT(about) void quimbelAbout();
 ENGINE_EXPORT(reset) void quimbelReset();
 
-// The screens' arithmetic. 1 for a score some deal gives, else 0.
+// 1 for a score some deal gives, else 0: the screens' check of a typed score.
 ENGINE_EXPORT(isDealScore) int quimbelIsDealScore(int score);
-ENGINE_EXPORT(boardImps) int quimbelBoardImps(int own, int other);
+
+// The comparison module: what the screens compute.
+COMPARISON_EXPORT(boardImps) int quimbelBoardImps(int own, int other);
 // Room in the module's memory for `count` boards, each two ints (the team's
 // score at its own table, then at the other); null where there is none.
-ENGINE_EXPORT(boards) quimbel::Board* quimbelBoards(int count);
-ENGINE_EXPORT(totalImps) int quimbelTotalImps(const quimbel::Board* boards, int count);
+COMPARISON_EXPORT(boards) quimbel::Board* quimbelBoards(int count);
+COMPARISON_EXPORT(totalImps) int quimbelTotalImps(const quimbel::Board* boards, int count);
 // A board's dealer (Nord, Est, Sud, Ouest: 0 to 3) and vulnerability
 // (none, N-S, E-W, both: 0 to 3) from the 16-board cycle.
-ENGINE_EXPORT(dealer) int quimbelDealer(int board);
-ENGINE_EXPORT(vulnerability) int quimbelVulnerability(int board);
+COMPARISON_EXPORT(dealer) int quimbelDealer(int board);
+COMPARISON_EXPORT(vulnerability) int quimbelVulnerability(int board);
+// The team's Victory Points in hundredths for a match of that many boards
+// won by `margin` IMPs (lost if negative); -1 for a length of no match (1 to 99).
+COMPARISON_EXPORT(victoryPoints) int quimbelVictoryPoints(int boards, int margin);
+// Room for `count` N-S scores of one board of a pairs event; null for a count
+// of no such board (2 to 99). The board's figures, in the scores' order, once
+// they are in; its datum and its top.
+COMPARISON_EXPORT(pairsScores) int* quimbelPairsScores(int count);
+COMPARISON_EXPORT(scorePairs) const quimbel::PairsFigures* quimbelScorePairs(int count);
+COMPARISON_EXPORT(datum) int quimbelDatum(int count);
+COMPARISON_EXPORT(pairsTop) int quimbelPairsTop(int count);
 }

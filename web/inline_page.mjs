@@ -6,7 +6,8 @@
 // names; each file is named by its digest, and each name written into the
 // file that loads it, so that a page only ever loads files of its own
 // version, with or without the service worker.
-//   node inline_page.mjs PAGE ENTRY ENGINE SITE SCREENS
+// The comparison module, which the screens load, is sealed by its digest too.
+//   node inline_page.mjs PAGE ENTRY ENGINE COMPARISON SITE SCREENS
 import { createHash } from 'node:crypto';
 import { mkdir, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import { basename, dirname, extname, join, relative, resolve } from 'node:path';
@@ -60,18 +61,28 @@ async function seal(file, root, site, sealed) {
   return name;
 }
 
-export async function writePage({ page, entry, engine, site, screens }) {
+// Writes `bytes` to the site as NAME.DIGEST.TYPE; returns that name.
+async function writeSealed(site, name, bytes) {
+  const type = extname(name);
+  const sealedName = `${basename(name, type)}.${createHash('sha256').update(bytes).digest('hex').slice(0, 10)}${type}`;
+  await writeFile(join(site, sealedName), bytes);
+  return sealedName;
+}
+
+export async function writePage({ page, entry, engine, comparison, site, screens }) {
   const root = dirname(resolve(entry));
   const sealed = new Map();
+  sealed.set(comparison, await writeSealed(site, 'comparison.wasm', await readFile(comparison)));
   const table = [];
   for (const screen of JSON.parse(await readFile(screens, 'utf8'))) {
     table.push({ ...screen, module: await seal(resolve(root, screen.module), root, site, sealed) });
   }
   // An earlier build's sealed files go.
   const written = new Set(sealed.values());
-  const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css)$/.test(name) && !written.has(name));
+  const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css|wasm)$/.test(name) && !written.has(name));
   await Promise.all(stale.map((name) => rm(join(site, name))));
   const code = await compactScript((await bundle(resolve(entry))).replace("'@SCREENS@'", () => JSON.stringify(table))
+    .replace('@COMPARISON@', sealed.get(comparison))
     .replace('@LEAVING@', leavingWord));
   // Hexadecimal keeps the engine's bytes whole, which gzip packs a seventh
   // tighter than base64.
@@ -83,6 +94,6 @@ export async function writePage({ page, entry, engine, site, screens }) {
 }
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
-  const [page, entry, engine, site, screens] = process.argv.slice(2);
-  await writePage({ page, entry, engine, site, screens });
+  const [page, entry, engine, comparison, site, screens] = process.argv.slice(2);
+  await writePage({ page, entry, engine, comparison, site, screens });
 }

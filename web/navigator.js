@@ -7,9 +7,23 @@
 // without the network and without the worker it may not come, and the player
 // is told so on the calculator, where Back leaves the page no more.
 import { $, shownResult, view } from './calculator.js';
+import { startComparison } from './engine.js';
 import { actOnce } from './taps.js';
 
 const screens = '@SCREENS@';
+// What compares scores, loaded with the first screen opened, again after a failure.
+let comparison;
+const loadComparison = () => {
+  comparison ??= fetch('@COMPARISON@').then(async (response) => {
+    if (!response.ok) throw new Error(`comparison module: ${response.status}`);
+    return startComparison(await response.arrayBuffer());
+  })
+    .catch((error) => {
+      comparison = undefined;
+      throw error;
+    });
+  return comparison;
+};
 // The screen a history entry shows; `match` is how an earlier version named it.
 const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 
@@ -36,7 +50,8 @@ export function startNavigator(engine) {
     }
     const { module, opener, unavailable } = byName[name];
     try {
-      const screen = await (await import(`./${module}`)).open({ engine, result: shownResult, back, actOnce });
+      const [{ open }, compare] = await Promise.all([import(`./${module}`), loadComparison()]);
+      const screen = await open({ engine: { ...engine, ...compare }, result: shownResult, back, actOnce });
       if (screenOf(history.state) !== name) return;
       screen.show();
       $('Form1').hidden = true;

@@ -7,7 +7,7 @@ import { pathToFileURL } from 'node:url';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.wasm': 'application/wasm',
 };
 
 // Files are read on each request, so a test can publish a new site over the

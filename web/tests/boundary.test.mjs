@@ -1,46 +1,63 @@
-// The WebAssembly module's boundary as built: the module imports and exports
-// exactly what engine_interface.h declares, and engine.js offers it exactly
-// the declared imports and reads every declared export and no other name.
+// The WebAssembly modules' boundary as built: each module imports and
+// exports exactly what engine_interface.h declares, and engine.js offers it
+// exactly the declared imports and reads every declared export and no other name.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { declaredBoundary } from '../boundary.mjs';
-import { startEngine } from '../engine.js';
+import { startComparison, startEngine } from '../engine.js';
 
 const sorted = (names) => [...names].sort();
 
-test('the built module and engine.js keep to the boundary engine_interface.h declares', async () => {
-  const declared = declaredBoundary(await readFile(new URL('../engine_interface.h', import.meta.url), 'utf8'));
-  const code = await readFile(join(process.env.QUIMBEL_SITE, '..', 'engine.wasm'));
-  const module = new WebAssembly.Module(code);
-  assert.deepEqual(sorted(WebAssembly.Module.imports(module).map(({ module: from, name }) => `${from}.${name}`)),
-    sorted([...declared.pageImports, ...declared.toolchainImports]), 'the module\'s imports');
-  assert.deepEqual(sorted(WebAssembly.Module.exports(module).map(({ name }) => name)),
-    sorted([...declared.engineExports, ...declared.toolchainExports]), 'the module\'s exports');
-
-  // What engine.js offers the module and reads of it, as it starts the engine.
+// What engine.js offers a module and reads of it, as `start` starts it.
+function seen(start) {
   const { Instance } = WebAssembly;
-  let offered;
-  const read = new Set();
+  const use = { offered: [], read: new Set() };
   WebAssembly.Instance = function (compiled, imports) {
-    offered = Object.entries(imports).flatMap(([from, names]) => Object.keys(names).map((name) => `${from}.${name}`));
+    use.offered = Object.entries(imports).flatMap(([from, names]) => Object.keys(names).map((name) => `${from}.${name}`));
     const { exports } = new Instance(compiled, imports);
-    return { exports: new Proxy(exports, { get: (target, name) => (read.add(name), target[name]) }) };
+    return { exports: new Proxy(exports, { get: (target, name) => (use.read.add(name), target[name]) }) };
   };
-  const quiet = new Proxy({}, { get: () => () => '' });
-  let engine;
   try {
-    engine = startEngine(code, quiet);
+    const wrapper = start();
+    return { ...use, wrapper };
   } finally {
     WebAssembly.Instance = Instance;
   }
-  assert.deepEqual(sorted(offered), sorted([...declared.pageImports, ...declared.toolchainImports]), 'offered by engine.js');
-  assert.deepEqual(sorted(read), sorted([...declared.engineExports, 'memory', '_initialize']), 'read by engine.js');
+}
 
-  // The wrapper's own work: boards laid out as the engine reads them, an
-  // int's range, and the cycle's indexes (Nord 0, E-O 2).
+test('the built modules and engine.js keep to the boundary engine_interface.h declares', async () => {
+  const declared = declaredBoundary(await readFile(new URL('../engine_interface.h', import.meta.url), 'utf8'));
+  const built = join(process.env.QUIMBEL_SITE, '..');
+  const wrappers = {};
+  for (const [name, start] of [['engine', (code) => startEngine(code, new Proxy({}, { get: () => () => '' }))],
+    ['comparison', startComparison]]) {
+    const code = await readFile(join(built, `${name}.wasm`));
+    const module = new WebAssembly.Module(code);
+    const { imports, exports, toolchainImports, toolchainExports } = declared[name];
+    assert.deepEqual(sorted(WebAssembly.Module.imports(module).map(({ module: from, name: called }) => `${from}.${called}`)),
+      sorted([...imports, ...toolchainImports]), `${name}: the module's imports`);
+    assert.deepEqual(sorted(WebAssembly.Module.exports(module).map(({ name: offered }) => offered)),
+      sorted([...exports, ...toolchainExports]), `${name}: the module's exports`);
+    const { offered, read, wrapper } = seen(() => start(code));
+    assert.deepEqual(sorted(offered), sorted([...imports, ...toolchainImports]), `${name}: offered by engine.js`);
+    assert.deepEqual(sorted(read), sorted([...exports, 'memory', '_initialize']), `${name}: read by engine.js`);
+    wrappers[name] = wrapper;
+  }
+  const engine = { ...wrappers.engine, ...wrappers.comparison };
+
+  // The wrapper's own work: boards and scores laid out as the engine reads
+  // them and figures as it writes them, an int's range, the cycle's indexes
+  // (Nord 0, E-O 2), and lengths and counts the engine refuses.
   assert.deepEqual([engine.totalImps([[620, -650], [-100, 200], [1430, -1460]]), engine.totalImps([]),
-    engine.isDealScore(620), engine.isDealScore(4294967916), engine.isDealScore('620'), engine.dealt(9), engine.dealt(16)],
-  [1, 0, true, false, false, [0, 2], [3, 2]]);
+    engine.isDealScore(620), engine.isDealScore(4294967916), engine.isDealScore('620'), engine.dealt(9), engine.dealt(16),
+    engine.victoryPoints(16, -100), engine.victoryPoints(0, 5), engine.pairs([100]), engine.pairs(Array(100).fill(0))],
+  [1, 0, true, false, false, [0, 2], [3, 2], 0, null, null, null]);
+  // 420 beats 100 and ties the other 420: 3 of the top of 4, 8 IMPs over
+  // 100 and none over 420, 3 over the datum 310 (313.33); 100 loses 8 to each, 5 to the datum.
+  const figures = (score, rank, tied, matchpoints, ns, ew, crossImps, butlerImps) =>
+    ({ score, rank, tied, matchpoints, percentNorthSouth: ns, percentEastWest: ew, crossImps, butlerImps });
+  assert.deepEqual(engine.pairs([420, 100, 420]), { datum: 310, top: 4, rows: [figures(420, 1, true, 3, 7500, 2500, 400, 3),
+    figures(100, 3, false, 0, 0, 10000, -800, -5), figures(420, 1, true, 3, 7500, 2500, 400, 3)] });
 });

@@ -33,7 +33,7 @@ async function secondVersion(folder, sources) {
     await mark(join(sources, module), `document.documentElement.dataset.${name}Build = 'B';\n`);
   }
   await writePage({ page: join(sources, 'index.html'), entry: join(sources, 'main.js'), engine: join(site, '..', 'engine.wasm'),
-    site: folder, screens });
+    comparison: join(site, '..', 'comparison.wasm'), site: folder, screens });
   const version = (await cacheName(site)).split('-')[1];
   execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, version]);
 }
