@@ -179,4 +179,31 @@ export const matchChecks = {
     await browser.key('Escape');
     await shown(browser, 'Form1', true);
   },
+
+  async 'match: Victory Points on the match\'s length, won, lost and past the blitz'(browser) {
+    await storeAndOpen(browser, match([]));
+    await paste(browser, 'FirstBoard', '9');
+    // -1, +11, 0, -4 and -1 IMP: +5 on 16 boards, 11,48 in the WBF's published table.
+    for (const [own, other] of [['620', '-650'], ['-100', '600'], ['420', '-420'], ['-50', '-100'], ['1430', '-1460']]) {
+      await keyBoard(browser, own, other);
+    }
+    const pointsRead = (expected, message) => settles(browser, () => [Boards.querySelector('span').textContent,
+      Total.textContent, VictoryPoints.textContent], ['Donne 9', ...expected], message);
+    // Until the length is set, the VPs are those of the boards entered.
+    const entered = await browser.evaluate(() => VictoryPoints.textContent);
+    await paste(browser, 'MatchLength', '5');
+    await pointsRead(['+5 IMP', entered], 'on the 5 boards entered');
+    await paste(browser, 'MatchLength', '16');
+    await pointsRead(['+5 IMP', '11,48 – 8,52 PV'], 'on 16 boards');
+    // -17 IMP more: lost by 12, 13,28 to the opponents.
+    await keyBoard(browser, '-1430', '-100');
+    await pointsRead(['-12 IMP', '6,72 – 13,28 PV'], 'lost');
+    // Two boards of -24 on 8 boards: past the blitz of 43.
+    await paste(browser, 'MatchLength', '8');
+    await keyBoard(browser, '-7600', '0');
+    await keyBoard(browser, '-7600', '0');
+    await pointsRead(['-60 IMP', '0,00 – 20,00 PV'], 'past the blitz');
+    await browser.key('Escape');
+    await shown(browser, 'Form1', true);
+  },
 };

@@ -115,3 +115,25 @@ test('a paste is read whole: spaces, zeros and the sign settled, never cut', () 
   await page.click('#Save');
   await shows(page, { entry: ['Donne 2', '', ''], boards: ['620 -1430'], said: ['Donne 1 : -13 IMP.'] }, 'pasted');
 }));
+
+test('the match shared as text: copied and said where there is no share sheet; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
+  await addBoards(page, ['620 -650', '-100 600']);
+  await page.fill('#MatchLength', '16');
+  // +10 on 16 boards: 12,80 in the WBF's published table.
+  const text = ['Match par quatre', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP', 'Donne 2 (Est · N-S) : -100 / 600, +11 IMP',
+    'Total : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
+  await page.evaluate(() => delete Navigator.prototype.share);
+  await page.click('#ShareMatch');
+  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), text);
+  await page.evaluate(() => {
+    navigator.share = async (data) => {
+      window.shared = data.text;
+      throw new DOMException('', 'AbortError');
+    };
+    MatchNote.textContent = '';
+  });
+  await page.waitForTimeout(500);
+  await page.click('#ShareMatch');
+  await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
+}));

@@ -3,6 +3,7 @@
 // first use, so the calculator never waits for it.
 import { parseScore, settled, signChanged, signed } from '../score_text.js';
 import { emptyEntry, isBoardNumber, openEntryStore, openMatchStore } from './store.js';
+import { handOver, matchText, pointsText } from './summary.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -10,9 +11,12 @@ const field = (id, label) => `<label for="${id}">${label}</label>
 <input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error" role="alert"></p>`;
+const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2"
+autocomplete="off" aria-describedby="${id}Error"><p id="${id}Error" class="error" role="alert"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
-<p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output></p>
+<p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
+<output id="VictoryPoints" aria-label="Points de victoire"></output></p>
 <form id="Entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p>
 <div class="head"><h2 id="EntryTitle"></h2><button id="Remove" type="button">Supprimer</button></div>
 ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
@@ -20,9 +24,8 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
 <div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button></div>
-<footer><label for="FirstBoard">Première donne</label><input id="FirstBoard" inputmode="numeric" maxlength="2" autocomplete="off"
-aria-describedby="FirstBoardError"><p id="FirstBoardError" class="error" role="alert"></p>
-<button id="NewMatch" type="button">Nouveau match</button></footer>
+<footer>${numberField('FirstBoard', 'Première donne')}${numberField('MatchLength', 'Donnes prévues')}
+<button id="ShareMatch" type="button">Partager</button><button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
@@ -64,7 +67,7 @@ function linkStyle() {
   });
 }
 
-async function build({ engine: { boardImps, totalImps, dealt, isDealScore }, result, back, actOnce }) {
+async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce }) {
   await linkStyle();
   const store = openMatchStore(isDealScore);
   const page = openEntryStore();
@@ -129,27 +132,40 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore }, res
 
   // What the screen shows besides the fields, to tell whether a match stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.value.boards, store.value.firstBoard, entry().editing, store.later, store.kept, removed]);
+  const shownAs = () => JSON.stringify([store.value.boards, store.value.firstBoard, store.value.matchLength, entry().editing, store.later,
+    store.kept, removed]);
+  // Each board as shown, and the match's total, length and VPs (null with no board, or past 99 boards unset).
+  function summed() {
+    const { boards, matchLength } = store.value;
+    const total = totalImps(boards.map(({ own, other }) => [own, other]));
+    const length = matchLength ?? Math.max(1, boards.length);
+    const shown = boards.map(({ id, own, other }, i) => {
+      const [dealer, vulnerable] = dealtNames(boardNumber(i));
+      return { id, number: boardNumber(i), dealer, vulnerable, own, other, imps: `${signed(boardImps(own, other))} IMP` };
+    });
+    return { boards: shown, total: `${signed(total)} IMP`, length, points: boards.length ? victoryPoints(length, total) : null };
+  }
   let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
-    const { boards } = store.value;
     const { editing } = entry();
+    const { boards, total, points } = summed();
     $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
     shown = shownAs();
-    $('Total').textContent = `${signed(totalImps(boards.map(({ own, other }) => [own, other])))} IMP`;
+    $('Total').textContent = total;
+    $('VictoryPoints').textContent = points === null ? '' : pointsText(points);
     // Scores are integers, checked as they were stored.
-    $('Boards').innerHTML = boards.map(({ id, own, other }, i) => {
-      const [dealer, vulnerable] = dealtNames(boardNumber(i));
-      const cells = [`Donne ${boardNumber(i)}`, own, other, `${signed(boardImps(own, other))} IMP`];
+    $('Boards').innerHTML = boards.map(({ id, number, dealer, vulnerable, own, other, imps }) => {
+      const cells = [`Donne ${number}`, own, other, imps];
       return `<li${editing === id ? ' class="editing"' : ''}><button type="button" class="board" value="${id}"
-aria-label="Donne ${boardNumber(i)}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${cells[3]}. Corriger">
+aria-label="Donne ${number}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${imps}. Corriger">
 ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
     }).join('');
     const index = indexOf(editing);
     $('EntryTitle').textContent = index >= 0 ? `Corriger la donne ${boardNumber(index)}` : `Donne ${boardNumber(boards.length)}`;
-    if ($('FirstBoard') !== document.activeElement) showFirstBoard();
+    for (const id of Object.keys(numberFields)) if ($(id) !== document.activeElement) showNumber(id);
+    $('MatchLength').placeholder = Math.max(1, boards.length);
     $('Remove').hidden = $('Cancel').hidden = index < 0;
     $('Undo').hidden = !removed;
     for (const input of fields) if (input.value !== entry()[parts[input.id]]) input.value = entry()[parts[input.id]];
@@ -204,23 +220,37 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       render();
     });
   }
-  // Boards numbered from the first one typed, from 1 to 99; a number out of
-  // range is said at the field, and gives way to the stored one when the
-  // field is left.
-  function showFirstBoard() {
-    $('FirstBoard').value = store.value.firstBoard;
-    setError($('FirstBoard'));
+  // The first board's number, by which the boards are numbered, and the
+  // match's length, which the VPs are scored on (until set, the boards
+  // entered): each 1 to 99. A number out of range is said at the field, and
+  // gives way to the stored one when the field is left; an empty length
+  // goes back to the boards entered.
+  const numberFields = {
+    FirstBoard: { stored: () => store.value.firstBoard, keep: (match, number) => { match.firstBoard = number; } },
+    MatchLength: { stored: () => store.value.matchLength ?? '', keep: (match, number) => { match.matchLength = number; }, optional: true },
+  };
+  function showNumber(id) {
+    $(id).value = numberFields[id].stored();
+    setError($(id));
   }
-  $('FirstBoard').addEventListener('blur', showFirstBoard);
-  $('FirstBoard').addEventListener('input', ({ target }) => {
-    const number = /^\d+$/.test(target.value) ? Number(target.value) : NaN;
-    if (!isBoardNumber(number)) return setError(target, 'De 1 à 99.');
-    setError(target);
-    changeMatch((match) => {
-      match.firstBoard = number;
+  for (const [id, { keep, optional }] of Object.entries(numberFields)) {
+    const input = $(id);
+    input.addEventListener('blur', () => showNumber(id));
+    input.addEventListener('input', () => {
+      const number = /^\d+$/.test(input.value) ? Number(input.value) : NaN;
+      const unset = optional && input.value === '';
+      if (!unset && !isBoardNumber(number)) return setError(input, 'De 1 à 99.');
+      setError(input);
+      changeMatch((match) => keep(match, unset ? null : number));
+      render();
     });
-    render();
-  });
+  }
+
+  $('ShareMatch').addEventListener('click', actOnce(async () => {
+    const said = { copied: 'Match copié dans le presse-papiers.', failed: "Le match n'a pu être ni partagé ni copié." };
+    const outcome = await handOver(matchText(summed()));
+    if (said[outcome]) note.textContent = said[outcome];
+  }));
 
   // Enter in the first field goes on to the second.
   fields[0].addEventListener('keydown', (event) => {

@@ -1,0 +1,36 @@
+// The match summed up as a French score sheet writes it: its Victory Points,
+// and the whole match as plain lines a captain reads in a message, handed to
+// the phone's share sheet where the browser offers one, else to the clipboard.
+
+// Hundredths as "15,42".
+const hundredths = (n) => `${Math.trunc(n / 100)},${String(n % 100).padStart(2, '0')}`;
+
+// The team's VPs and then the opponents': "15,42 – 4,58 PV".
+export const pointsText = (points) => `${hundredths(points)} – ${hundredths(2000 - points)} PV`;
+
+// `boards`: each board's number, dealer, vulnerability, scores and IMPs, as shown.
+export function matchText({ boards, total, points, length }) {
+  const lines = boards.map(({ number, dealer, vulnerable, own, other, imps }) =>
+    `Donne ${number} (${dealer} · ${vulnerable}) : ${own} / ${other}, ${imps}`);
+  return ['Match par quatre', ...lines, `Total : ${total}`,
+    ...(points === null ? [] : [`${pointsText(points)} sur ${length} donne${length > 1 ? 's' : ''}`])].join('\n');
+}
+
+// 'shared', 'copied', 'kept' where the player cancelled the share sheet, or
+// 'failed' where neither way is open.
+export async function handOver(text) {
+  if (navigator.share) {
+    try {
+      await navigator.share({ title: 'Match par quatre', text });
+      return 'shared';
+    } catch (error) {
+      if (error.name === 'AbortError') return 'kept';
+    }
+  }
+  try {
+    await navigator.clipboard.writeText(text);
+    return 'copied';
+  } catch {
+    return 'failed';
+  }
+}
