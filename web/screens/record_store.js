@@ -13,9 +13,8 @@
 //   empty       a value with nothing in it yet
 //   encode      the value as stored (by default, as it is)
 //   storage     gives the Storage to use, and may throw (blocked storage)
-//   onNewer     told of a value another page stored, before it is shown
 export function openRecord({ key, formerKey, version, migrations, decode, empty, encode = (value) => value,
-  storage = () => localStorage, now = Date.now, onNewer = () => {} }) {
+  storage = () => localStorage, now = Date.now }) {
   let value = empty();
   let revision = 0;
   // The stored text as this page last read or wrote it: any other is newer.
@@ -83,7 +82,6 @@ export function openRecord({ key, formerKey, version, migrations, decode, empty,
     if (!stored) return putAside(store, text);
     known = text;
     ({ value, revision } = stored);
-    onNewer(value);
     return true;
   }
 
