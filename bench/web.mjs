@@ -2,7 +2,8 @@
 // (bench/bare_page), in headless Chromium at a phone's size: from navigation
 // to the answer to the first tap, cold and from the offline cache (median of
 // 7 rounds, the two pages in turn, after one round each that is not counted,
-// each round from a quiet machine); the gzipped size of all the code; and a
+// each round from a quiet machine); the gzipped size of the first visit, of
+// each screen and of all the code; and a
 // Lighthouse audit (mobile profile).
 //   QUIMBEL_SITE=build/web/web/site node bench/web.mjs
 import { fileURLToPath } from 'node:url';
@@ -98,5 +99,6 @@ for (const [label, [bareTime, ours]] of [['cold', cold], ['offline cache', offli
     + `${names[1]} ${ours.toFixed(0)} ms; ratio ${(ours / bareTime).toFixed(2)}`);
 }
 console.log(`before the first tap (index.html): ${size.firstTap} bytes gzipped`);
+for (const [name, bytes] of Object.entries(size.screens)) console.log(`the ${name} screen (screens/${name}/): ${bytes} bytes gzipped`);
 console.log(`all code (${size.files.join(', ')}): ${size.all} bytes gzipped`);
 console.log(`Lighthouse (mobile): ${Object.entries(scores).map(([id, score]) => `${id} ${score}`).join(', ')}`);

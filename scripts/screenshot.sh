@@ -24,5 +24,5 @@ convert build/windows/quimbel.bmp docs/quimbel-windows.png
 cmake --preset web >/dev/null
 cmake --build --preset web
 QUIMBEL_SITE=build/web/web/site node tools/web/screenshot.mjs docs/quimbel-web.png docs/quimbel-web-dark.png \
-  docs/quimbel-match.png docs/quimbel-match-dark.png
-echo "docs/quimbel.png docs/quimbel-windows.png docs/quimbel-web.png docs/quimbel-web-dark.png docs/quimbel-match.png docs/quimbel-match-dark.png"
+  docs/quimbel-match.png docs/quimbel-match-dark.png docs/quimbel-pairs.png docs/quimbel-pairs-dark.png
+echo "docs/quimbel.png docs/quimbel-windows.png docs/quimbel-web.png docs/quimbel-web-dark.png docs/quimbel-match.png docs/quimbel-match-dark.png docs/quimbel-pairs.png docs/quimbel-pairs-dark.png"

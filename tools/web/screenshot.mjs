@@ -1,13 +1,15 @@
 // Saves pictures of the page at a phone's size after 4♥XX+2 V, as the README
-// shows them, in light and in dark mode, and of the match screen with a few
-// boards:
-//   QUIMBEL_SITE=build/web/web/site node tools/web/screenshot.mjs LIGHT.png DARK.png MATCH_LIGHT.png MATCH_DARK.png
+// shows them, in light and in dark mode, of the match screen with a few
+// boards, and of the pairs screen with a board's results:
+//   QUIMBEL_SITE=build/web/web/site node tools/web/screenshot.mjs LIGHT.png DARK.png MATCH_LIGHT.png MATCH_DARK.png \
+//     PAIRS_LIGHT.png PAIRS_DARK.png
 import { keyTypicalRequest, launch, openCalculator, phone, serveSite } from './chromium.mjs';
 
-const [light, dark, matchLight, matchDark] = process.argv.slice(2);
+const [light, dark, matchLight, matchDark, pairsLight, pairsDark] = process.argv.slice(2);
 const boards = [['620', '-650'], ['-100', '200'], ['420', '-50']];
+const results = ['620', '650', '620', '170', '-100', '200', '680'];
 const [browser, server] = await Promise.all([launch(), serveSite()]);
-for (const [colorScheme, calculator, match] of [['light', light, matchLight], ['dark', dark, matchDark]]) {
+for (const [colorScheme, calculator, match, pairs] of [['light', light, matchLight, pairsLight], ['dark', dark, matchDark, pairsDark]]) {
   const context = await browser.newContext({ viewport: phone, colorScheme });
   const page = await openCalculator(context, server.url);
   await keyTypicalRequest(page);
@@ -21,6 +23,15 @@ for (const [colorScheme, calculator, match] of [['light', light, matchLight], ['
   await page.click('#Carry');
   await page.locator('#MatchBack').focus();
   await page.screenshot({ path: match });
+  await page.click('#MatchBack');
+  await page.click('#Pairs');
+  await page.fill('#PairsBoard', '5');
+  for (const score of results) {
+    await page.fill('#PairsScore', score);
+    await page.click('#PairsAdd');
+  }
+  await page.locator('#PairsBack').focus();
+  await page.screenshot({ path: pairs });
   await context.close();
 }
 await Promise.all([browser.close(), server.close()]);

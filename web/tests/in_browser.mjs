@@ -4,8 +4,9 @@ import { after, before, test } from 'node:test';
 import { serveSite } from '../../tools/web/chromium.mjs';
 import { checks } from './calculator_checks.mjs';
 import { matchChecks } from './match_checks.mjs';
+import { pairsChecks } from './pairs_checks.mjs';
 
-export const everyCheck = { ...checks, ...matchChecks };
+export const everyCheck = { ...checks, ...matchChecks, ...pairsChecks };
 
 export function checkIn(start) {
   let browser, server;

@@ -75,13 +75,14 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, n
   await linesShow(checkedBrowser(page), ['7NTΧΧ-13', '-7600', 'rgb(192, 0, 0)'], '7NTXX-13 V');
   for (const screen of screens) {
     await page.setViewportSize(screen);
-    const { keys, lines, labels, scrolls } = await page.evaluate(() => {
+    const { keys, lines, labels, scrolls, cut } = await page.evaluate(() => {
       const box = (e) => e.getBoundingClientRect().toJSON();
       const { scrollWidth, scrollHeight } = document.documentElement;
       return { keys: [...document.querySelectorAll('#Keypad button')].map((e) => ({ text: e.textContent, ...box(e) })),
         lines: [Text1, Text2].map((e) => ({ ...box(e), fontSize: parseFloat(getComputedStyle(e).fontSize),
           cut: e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight })),
-        labels: [Label3, Label4, Match].map(box), scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight };
+        labels: [Label3, Label4, Match, Pairs].map(box), scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight,
+        cut: [Match, Pairs].filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id) };
     });
     const at = `${screen.width}×${screen.height}`;
     const sorted = (values) => [...new Set(values.map(Math.round))].sort((a, b) => a - b);
@@ -106,7 +107,10 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, n
         line.bottom <= grid[0][0].top, `${at}: line ${JSON.stringify(line)}, keys from ${left} to ${right}`);
     }
     assert.ok(labels.every((l) => l.top >= 0 && l.bottom <= screen.height && l.height > 0), `${at}: labels`);
-    assert.ok(labels[2].height >= 44 && labels[2].width >= 44, `${at}: Match ${JSON.stringify(labels[2])}`);
+    // The screens' openers, side by side, thumb-sized and whole.
+    const openers = labels.slice(2);
+    assert.ok(openers.every((o) => o.height >= 44 && o.width >= 44 && o.top === openers[0].top) && !cut.length,
+      `${at}: openers ${JSON.stringify(openers)}, cut ${cut}`);
     assert.equal(scrolls, false, `${at}: scrolls`);
   }
   await page.setViewportSize(phone);
@@ -151,6 +155,40 @@ test('match screen, correcting a board: thumb-sized targets, no label cut, total
   await axeClean({ 'a refused score': async () => {} });
   await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
   await page.click('#MatchBack');
+});
+
+test('pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table with nothing sideways; axe clean', async () => {
+  await page.click('#Pairs');
+  for (const score of ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620']) {
+    await page.fill('#PairsScore', score);
+    await page.click('#PairsAdd');
+  }
+  await page.click('#PairsRows tr:nth-child(12) button');
+  // The narrowest phone besides.
+  for (const screen of [...screens, { width: 320, height: 568 }]) {
+    await page.setViewportSize(screen);
+    const { small, cut, hidden, sideways } = await page.evaluate(() => {
+      const box = (e) => e.getBoundingClientRect();
+      const controls = [...document.querySelectorAll('#PairsForm :is(button, input)')].filter((e) => e.checkVisibility());
+      return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
+        cut: controls.filter((e) => e.localName === 'button' && e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent),
+        hidden: ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry', 'PairsAdd', 'PairsRemove', 'PairsCancel',
+          'PairsSummary', 'PairsNew'].filter((id) => {
+          const { top, bottom, left, right } = box(document.getElementById(id));
+          return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
+        }),
+        sideways: document.documentElement.scrollWidth > innerWidth || PairsTable.scrollWidth > PairsTable.clientWidth
+          || box(PairsResults).right > innerWidth };
+    });
+    assert.deepEqual({ small, cut, hidden, sideways }, { small: [], cut: [], hidden: [], sideways: false },
+      `${screen.width}×${screen.height}`);
+  }
+  await page.setViewportSize(phone);
+  await page.fill('#PairsScore', '625');
+  await page.click('#PairsAdd');
+  await axeClean({ 'a refused score': async () => {} });
+  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
+  await page.click('#PairsBack');
 });
 
 test('match screen: never shown unstyled; a box says it could not come, and the next tap opens it', async () => {

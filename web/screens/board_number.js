@@ -1,0 +1,14 @@
+// A board's number as the screens take it: from 1 to 99, and the dealer and
+// the vulnerability it gives, by the names the screens show.
+
+export const isBoardNumber = (n) => Number.isInteger(n) && n >= 1 && n <= 99;
+
+// The engine's indexes, in its order.
+const dealers = ['Nord', 'Est', 'Sud', 'Ouest'];
+const vulnerabilities = ['Personne', 'N-S', 'E-O', 'Tous'];
+
+// `dealt` is the engine's: a board's number to [dealer, vulnerability].
+export function dealtNames(dealt, board) {
+  const [dealer, vulnerability] = dealt(board);
+  return [dealers[dealer], vulnerabilities[vulnerability]];
+}

@@ -1,0 +1,253 @@
+// One board of a pairs event: each table's score from North-South's side,
+// as the traveller reads, and what each one is worth, which the engine works
+// out anew at every change; kept on the phone as it is typed. Loaded on
+// first use, so the calculator never waits for it.
+import { dealtNames, isBoardNumber } from '../board_number.js';
+import { parseScore, settled, signChanged, signed } from '../score_text.js';
+import { linkStyle } from '../style_link.js';
+import { emptyEntry, mostResults, openPairsStore } from './store.js';
+
+const $ = (id) => document.getElementById(id);
+
+// The columns of figures after the score's, by their header cells' ids.
+const figureColumns = ['ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
+const screenHtml = `<header><button id="PairsBack" type="button">‹ Calculatrice</button>
+<h1>Donne par paires</h1></header>
+<div id="PairsBoardLine"><label for="PairsBoard">Donne</label><input id="PairsBoard" inputmode="numeric" autocomplete="off"
+aria-describedby="PairsBoardError PairsDealt"><span id="PairsDealt"></span><p id="PairsBoardError" class="error" role="alert"></p></div>
+<form id="PairsEntry" novalidate><p id="PairsUnkept" class="error" role="alert"></p><h2 id="PairsEntryTitle"></h2>
+<label for="PairsScore">Marque N-S</label><input id="PairsScore" inputmode="numeric" autocomplete="off" aria-describedby="PairsScoreError">
+<button id="PairsScoreSign" type="button" aria-label="Changer le signe : marque N-S">±</button>
+<p id="PairsScoreError" class="error" role="alert"></p>
+<div class="actions"><button id="PairsCarry" type="button"></button><button id="PairsAdd"></button>
+<button id="PairsRemove" type="button">Supprimer</button><button id="PairsCancel" type="button">Annuler</button></div></form>
+<p id="PairsSummary"></p>
+<div id="PairsTable"><table id="PairsResults"><thead><tr><th id="ColScore" scope="col">N-S</th><th id="ColRank" scope="col">Rang</th>
+<th id="ColMP" scope="col"><abbr title="Points de match">PM</abbr></th><th id="ColPctNS" scope="col">% N-S</th><th id="ColPctEW" scope="col">% E-O</th>
+<th id="ColCross" scope="col">IMP croisés</th><th id="ColButler" scope="col">Butler</th></tr></thead><tbody id="PairsRows"></tbody></table></div>
+<footer><p id="PairsNote" role="status"></p><button id="PairsNew" type="button">Nouvelle donne</button></footer>
+<dialog id="PairsConfirm" aria-labelledby="PairsConfirmText"><p id="PairsConfirmText">Effacer cette donne et en commencer une nouvelle ?</p>
+<button id="PairsConfirmYes" type="button">Effacer</button> <button id="PairsConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
+
+// A number of the engine's hundredths as the screen writes it, the comma
+// put among its digits: "6250" as "62,50", "-25" as "-0,25".
+const hundredths = (text) => text.replace(/\d+/, (digits) => digits.padStart(3, '0').replace(/(?=\d\d$)/, ','));
+const figuresOf = ({ rank, tied, matchpoints, percentNorthSouth, percentEastWest, crossImps, butlerImps }) =>
+  [`${rank}${tied ? '=' : ''}`, matchpoints, `${hundredths(String(percentNorthSouth))} %`, `${hundredths(String(percentEastWest))} %`,
+    hundredths(signed(crossImps)), signed(butlerImps)];
+
+let screen;
+
+// The screen, built on first use, for the page's navigator to show and hide.
+export function open(page) {
+  screen ??= build(page).catch((error) => {
+    // Tried again at the next tap.
+    screen = undefined;
+    throw error;
+  });
+  return screen;
+}
+
+async function build({ engine: { pairs, dealt, isDealScore }, result, back, actOnce }) {
+  await linkStyle(new URL('./pairs.css', import.meta.url));
+  const store = openPairsStore(isDealScore);
+  store.refresh();
+  const root = Object.assign(document.createElement('main'), { id: 'PairsForm', hidden: true, innerHTML: screenHtml });
+  document.body.append(root);
+  const [field, boardField, note] = [$('PairsScore'), $('PairsBoard'), $('PairsNote')];
+  if (store.setAside) note.textContent = "La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.";
+  // The result being corrected, if it is still there.
+  const edited = () => store.value.results.find(({ id }) => id === store.value.entry.editing);
+
+  function setError(input, error = '') {
+    $(`${input.id}Error`).textContent = error;
+    if (error) input.setAttribute('aria-invalid', 'true');
+    else input.removeAttribute('aria-invalid');
+  }
+  const changeEntry = (edit) => store.change((board) => edit(board.entry));
+
+  function showCarry() {
+    const carried = result();
+    const carry = $('PairsCarry');
+    carry.disabled = !/^-?\d+$/.test(carried);
+    carry.textContent = carry.disabled ? 'Reporter le résultat' : `Reporter ${carried}`;
+  }
+  function showBoard() {
+    boardField.value = store.value.board;
+    setError(boardField);
+  }
+
+  // What the screen shows besides the field, to tell whether a board stored
+  // elsewhere changes it.
+  const shownAs = () => JSON.stringify([store.value.board, store.value.results, edited()?.id, store.later, store.kept]);
+  let shown;
+  function render() {
+    const { board, results, entry } = store.value;
+    shown = shownAs();
+    $('PairsUnkept').textContent = store.later ? 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.'
+      : store.kept ? '' : 'Attention : cette donne ne sera pas conservée sur cet appareil.';
+    $('PairsDealt').textContent = dealtNames(dealt, board).join(' · ');
+    if (boardField !== document.activeElement) showBoard();
+    const scored = pairs(results.map(({ score }) => score));
+    $('PairsSummary').textContent = scored ? `Top ${scored.top} · Datum ${scored.datum}` : 'Ajoutez au moins deux résultats.';
+    const editing = edited();
+    // Scores are integers, checked as they were stored; the best for N-S first.
+    $('PairsRows').innerHTML = results.map(({ id, score }, i) => ({ id, score, figures: scored ? figuresOf(scored.rows[i]) : [] }))
+      .sort((a, b) => b.score - a.score)
+      .map(({ id, score, figures }) => `<tr${id === editing?.id ? ' class="editing"' : ''}><td headers="ColScore"><button type="button"
+value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColumns.map((column, i) =>
+        `<td headers="${column}">${figures[i] ?? ''}</td>`).join('')}</tr>`).join('');
+    $('PairsEntryTitle').textContent = editing ? `Corriger ${editing.score}` : `Résultat ${results.length + 1}`;
+    $('PairsAdd').textContent = editing ? 'Valider' : 'Ajouter';
+    $('PairsRemove').hidden = $('PairsCancel').hidden = !editing;
+    if (field.value !== entry.score) field.value = entry.score;
+    showCarry();
+  }
+
+  // Back to a new result, with the score that was being typed before a
+  // result was looked at.
+  function startOver() {
+    setError(field);
+    changeEntry((entry) => Object.assign(entry, emptyEntry(), { score: entry.kept }));
+    render();
+    field.focus();
+  }
+  const scrollTo = (id) => $('PairsRows').querySelector(`[value="${id}"]`)?.scrollIntoView({ block: 'nearest' });
+
+  field.addEventListener('input', (event) => {
+    // A paste is read before anything else is done with it.
+    if (/^insertFrom(Paste|Drop)$/.test(event.inputType ?? '')) field.value = settled(field.value);
+    setError(field);
+    changeEntry((entry) => {
+      entry.score = field.value;
+    });
+    if (shownAs() !== shown) render();
+  });
+  $('PairsScoreSign').addEventListener('click', () => {
+    setError(field);
+    changeEntry((entry) => {
+      entry.score = signChanged(entry.score);
+    });
+    render();
+  });
+  $('PairsCarry').addEventListener('click', actOnce(() => {
+    setError(field);
+    changeEntry((entry) => {
+      entry.score = result();
+    });
+    render();
+  }));
+
+  // A number out of range is said at the field, and gives way to the stored
+  // one when the field is left.
+  boardField.addEventListener('blur', showBoard);
+  boardField.addEventListener('input', () => {
+    const number = /^\d+$/.test(boardField.value.trim()) ? Number(boardField.value) : NaN;
+    if (!isBoardNumber(number)) return setError(boardField, 'De 1 à 99.');
+    setError(boardField);
+    store.change((pairsBoard) => {
+      pairsBoard.board = number;
+    });
+    render();
+  });
+
+  $('PairsEntry').addEventListener('submit', (event) => {
+    event.preventDefault();
+    // Cleared first, so that a refusal said again is heard again.
+    setError(field);
+    store.refresh();
+    const editing = edited();
+    const { score, error } = parseScore(field.value, isDealScore);
+    const refusal = error ?? (!editing && store.value.results.length >= mostResults ? `Une donne compte au plus ${mostResults} résultats.` : '');
+    if (refusal) {
+      requestAnimationFrame(() => setError(field, refusal));
+      return field.focus();
+    }
+    let id = editing?.id;
+    store.change((board) => {
+      if (editing) {
+        board.results.find((kept) => kept.id === id).score = score;
+      } else {
+        id = board.nextId++;
+        board.results.push({ id, score });
+      }
+    });
+    note.textContent = editing ? `Résultat ${editing.score} corrigé : ${score}.` : `Résultat ${score} ajouté.`;
+    startOver();
+    scrollTo(id);
+  });
+  $('PairsAdd').addEventListener('click', actOnce(() => {}));
+
+  $('PairsRows').addEventListener('click', (event) => {
+    const id = Number(event.target.closest('button')?.value ?? NaN);
+    // A table another page has changed meanwhile is shown anew, not opened.
+    store.refresh();
+    if (shownAs() !== shown) return render();
+    const chosen = store.value.results.find((kept) => kept.id === id);
+    if (!chosen) return;
+    setError(field);
+    changeEntry((entry) => {
+      // The new score being typed is put by, to come back after.
+      if (!edited()) entry.kept = field.value;
+      Object.assign(entry, { score: String(chosen.score), editing: id });
+    });
+    render();
+    field.focus();
+  });
+  $('PairsRemove').addEventListener('click', actOnce(() => {
+    const removed = edited();
+    if (removed) {
+      note.textContent = `Résultat ${removed.score} supprimé.`;
+      store.change((board) => {
+        board.results = board.results.filter(({ id }) => id !== removed.id);
+      });
+    }
+    startOver();
+  }));
+  $('PairsCancel').addEventListener('click', () => startOver());
+
+  const confirm = $('PairsConfirm');
+  $('PairsNew').addEventListener('click', () => confirm.showModal());
+  $('PairsConfirmNo').addEventListener('click', () => confirm.close());
+  $('PairsConfirmYes').addEventListener('click', () => {
+    confirm.close();
+    // The next board follows, as travellers are scored one after another.
+    store.change((board) => {
+      Object.assign(board, { board: board.board % 99 + 1, results: [], entry: emptyEntry() });
+    });
+    note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
+    startOver();
+  });
+
+  // Another page stored a change, or this one comes back to the screen: the
+  // board as stored, the score being typed left as it is.
+  const refresh = () => {
+    store.refresh();
+    if (shownAs() === shown) return;
+    const typing = document.activeElement === field ? field.value : null;
+    render();
+    if (typing !== null) field.value = typing;
+  };
+  addEventListener('storage', refresh);
+  addEventListener('pageshow', (event) => event.persisted && refresh());
+  document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
+
+  $('PairsBack').addEventListener('click', actOnce(back));
+  // Escape leaves the screen wherever the last tap landed.
+  document.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && !root.hidden && !confirm.open) back();
+  });
+
+  return {
+    show() {
+      render();
+      root.hidden = false;
+      $('PairsBack').focus();
+    },
+    hide() {
+      // A box left open would hold the whole page.
+      confirm.close();
+      root.hidden = true;
+    },
+  };
+}

@@ -1,0 +1,139 @@
+// The pairs screen as a player uses it, checked the same way in every
+// browser: a board's results carried, typed, refused, corrected and removed,
+// their figures read off the table column by column, kept over a reload.
+// The arithmetic itself is the engine's, tested in the core; the figures
+// here are worked by hand, so that what the page shows is checked whole.
+import { linesShow, press, settles } from './calculator_checks.mjs';
+
+const green = 'rgb(0, 192, 0)';
+const columns = ['ColScore', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
+
+// The line above the table, then each row's cells by the header cell each
+// names ("?" for a column whose header is not a <th>), empty cells left out.
+const readPairs = (ids) => [document.getElementById('PairsSummary').textContent,
+  ...[...document.querySelectorAll('#PairsResults tbody tr')].map((row) => ids.map((id) =>
+    (document.getElementById(id)?.localName === 'th' ? row.querySelector(`td[headers="${id}"]`)?.textContent ?? '?' : '?'))
+    .filter(Boolean).join(' '))];
+const pairsShow = (browser, expected, message) => settles(browser, readPairs, expected, message, columns);
+const fieldReads = (browser, expected, message) => settles(browser, () => [PairsScore.value, PairsScoreError.textContent,
+  PairsScore.getAttribute('aria-invalid'), PairsAdd.textContent], expected, message);
+const shown = (browser, id) => settles(browser, (element) => document.getElementById(element)?.hidden === false, true, `${id} shown`, id);
+// The board's number set as a paste would: a driver's clear would leave the field first.
+const pasteBoard = (browser, text) => browser.evaluate((value) => {
+  PairsBoard.value = value;
+  PairsBoard.dispatchEvent(new Event('input'));
+}, text);
+async function add(browser, score) {
+  await browser.type('#PairsScore', score);
+  await browser.click('#PairsAdd');
+}
+
+// Five tables: 420, 420, 200, 0 (passed out), -50; the top is 2 × 4 = 8.
+// 200, worked: it beats 0 and -50, 2 MP each: 4 MP, 4/8 = 50,00 % for N-S,
+// and E-W's 8 - 4 = 4, 50,00 %. Against each other table 200 - 420 = -220
+// (-6 IMP, twice), 200 - 0 = 200 (+5), 200 + 50 = 250 (+6): -1 over 4
+// tables, -0,25. The datum leaves out 420 and -50: (420 + 200 + 0) / 3 =
+// 206,67, so 210; 200 - 210 = -10, 0 IMP.
+const board = ['Top 8 · Datum 210',
+  '420 1= 7 87,50 % 12,50 % +6,25 +5',
+  '420 1= 7 87,50 % 12,50 % +6,25 +5',
+  '200 3 4 50,00 % 50,00 % -0,25 0',
+  '0 4 2 25,00 % 75,00 % -5,25 -5',
+  '-50 5 0 0,00 % 100,00 % -7,00 -6'];
+
+export const pairsChecks = {
+  async 'pairs: five results carried, typed, refused, corrected and removed, their figures by column, kept over a reload'(browser) {
+    // 4♥ made, not vulnerable: 420, carried; Back brings the calculator as it was.
+    await press(browser, 'INI 4 ♥ NV');
+    await browser.click('#Pairs');
+    await shown(browser, 'PairsForm');
+    await pasteBoard(browser, '100');
+    await settles(browser, () => [PairsBoardError.textContent, PairsBoard.getAttribute('aria-invalid')], ['De 1 à 99.', 'true'], 'board 100');
+    await pasteBoard(browser, '7');
+    await settles(browser, () => [PairsBoardError.textContent, PairsDealt.textContent, PairsCarry.textContent],
+      ['', 'Sud · Tous', 'Reporter 420'], 'board 7');
+    await browser.click('#PairsCarry');
+    await browser.click('#PairsAdd');
+    await pairsShow(browser, ['Ajoutez au moins deux résultats.', '420'], 'one result');
+    await browser.click('#PairsBack');
+    await shown(browser, 'Form1');
+    await linesShow(browser, ['4♥=', '420', green], 'back from the pairs');
+    await browser.click('#Pairs');
+    await shown(browser, 'PairsForm');
+
+    await add(browser, '420');
+    await add(browser, '200');
+    await add(browser, '205');
+    await fieldReads(browser, ['205', 'Une marque de donne se termine toujours par 0.', 'true', 'Ajouter'], 'refused');
+    await settles(browser, () => document.activeElement.id, 'PairsScore', 'refused');
+    await browser.fill('#PairsScore', '0');
+    await browser.click('#PairsAdd');
+    // Two slips: 50 for -50, corrected with ±, and 1430 typed twice over, removed.
+    await add(browser, '50');
+    await add(browser, '1430');
+    await browser.click('#PairsRows [aria-label="Corriger 50"]');
+    await fieldReads(browser, ['50', '', null, 'Valider'], 'correcting 50');
+    await browser.click('#PairsScoreSign');
+    await browser.click('#PairsAdd');
+    await browser.click('#PairsRows [aria-label="Corriger 1430"]');
+    await browser.click('#PairsRemove');
+    await pairsShow(browser, board, 'five results');
+    await fieldReads(browser, ['', '', null, 'Ajouter'], 'after the removal');
+
+    // Kept as typed, a half-typed score too.
+    await browser.type('#PairsScore', '14');
+    await browser.reload();
+    await shown(browser, 'PairsForm');
+    await pairsShow(browser, board, 'after a reload');
+    await settles(browser, () => [PairsBoard.value, PairsScore.value], ['7', '14'], 'after a reload');
+
+    // Ninety-nine results stored: a hundredth is refused.
+    await browser.evaluate(() => localStorage.setItem(`quimbel.pairs ${new URL('.', location.href).pathname}`, JSON.stringify({ version: 1,
+      revision: 1, board: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, score: 0 })), nextId: 99, entry: {} })));
+    await browser.reload();
+    await shown(browser, 'PairsForm');
+    await add(browser, '0');
+    await fieldReads(browser, ['0', 'Une donne compte au plus 99 résultats.', 'true', 'Ajouter'], 'a hundredth');
+
+    // A new board only once confirmed: the next one; Escape goes back.
+    await browser.click('#PairsNew');
+    await browser.click('#PairsConfirmNo');
+    await settles(browser, () => PairsRows.rows.length, 99, 'not confirmed');
+    await browser.click('#PairsNew');
+    await browser.click('#PairsConfirmYes');
+    await pairsShow(browser, ['Ajoutez au moins deux résultats.'], 'a new board');
+    await settles(browser, () => [PairsBoard.value, PairsDealt.textContent], ['8', 'Ouest · Personne'], 'a new board');
+    await browser.key('Escape');
+    await shown(browser, 'Form1');
+  },
+
+  async 'pairs: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
+    const blocked = () => {
+      Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } });
+    };
+    const stored = JSON.stringify({ version: 1, revision: 1, board: 1, results: [], nextId: 1, entry: {} });
+    for (const [record, prepare, said] of [
+      ['{', () => {}, ["La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.", '']],
+      [stored.replace('"version":1', '"version":2'), () => {},
+        ['', 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.']],
+      [stored, blocked, ['', 'Attention : cette donne ne sera pas conservée sur cet appareil.']]]) {
+      // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.
+      await browser.evaluate((text) => {
+        localStorage.setItem(`quimbel.pairs ${new URL('.', location.href).pathname}`, text);
+        history.replaceState(null, '');
+      }, record);
+      await browser.reload();
+      await shown(browser, 'Form1');
+      await browser.evaluate(prepare);
+      await browser.click('#Pairs');
+      await shown(browser, 'PairsForm');
+      await browser.type('#PairsScore', '5');
+      await settles(browser, () => [PairsNote.textContent, PairsUnkept.textContent], said, record);
+    }
+    // Storage comes back with the page.
+    await browser.reload();
+    await shown(browser, 'PairsForm');
+    await browser.key('Escape');
+    await shown(browser, 'Form1');
+  },
+};
