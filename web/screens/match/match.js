@@ -1,8 +1,10 @@
 // The match screen: the team's score at each table, board by board, turned
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
+import { dealtNames, isBoardNumber } from '../board_number.js';
 import { parseScore, settled, signChanged, signed } from '../score_text.js';
-import { emptyEntry, isBoardNumber, openEntryStore, openMatchStore } from './store.js';
+import { linkStyle } from '../style_link.js';
+import { emptyEntry, openEntryStore, openMatchStore } from './store.js';
 import { handOver, matchText, pointsText } from './summary.js';
 
 const $ = (id) => document.getElementById(id);
@@ -29,9 +31,6 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
-// The names of the engine's dealers and vulnerabilities, in its order.
-const dealers = ['Nord', 'Est', 'Sud', 'Ouest'];
-const vulnerabilities = ['Personne', 'N-S', 'E-O', 'Tous'];
 // Each score field's part of the entry, and its label.
 const parts = { Own: 'ours', Other: 'theirs' };
 const labels = { ours: 'Notre table', theirs: 'Autre table' };
@@ -53,22 +52,8 @@ export function open(page) {
   return screen;
 }
 
-// Resolves once the screen's style sheet has arrived, so that nothing of the
-// screen ever shows unstyled.
-function linkStyle() {
-  const style = Object.assign(document.createElement('link'), { rel: 'stylesheet', href: new URL('./match.css', import.meta.url) });
-  document.head.append(style);
-  return new Promise((resolve, reject) => {
-    style.onload = resolve;
-    style.onerror = () => {
-      style.remove();
-      reject(new Error('the match screen could not load its style'));
-    };
-  });
-}
-
 async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce }) {
-  await linkStyle();
+  await linkStyle(new URL('./match.css', import.meta.url));
   const store = openMatchStore(isDealScore);
   const page = openEntryStore();
   store.refresh();
@@ -92,10 +77,6 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
   const entry = () => page.value.entry;
   const boardNumber = (index) => store.value.firstBoard + index;
   const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
-  const dealtNames = (number) => {
-    const [dealer, vulnerability] = dealt(number);
-    return [dealers[dealer], vulnerabilities[vulnerability]];
-  };
   // The board a removal may bring back, until the next change.
   let removed = null;
 
@@ -140,7 +121,7 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
     const total = totalImps(boards.map(({ own, other }) => [own, other]));
     const length = matchLength ?? Math.max(1, boards.length);
     const shown = boards.map(({ id, own, other }, i) => {
-      const [dealer, vulnerable] = dealtNames(boardNumber(i));
+      const [dealer, vulnerable] = dealtNames(dealt, boardNumber(i));
       return { id, number: boardNumber(i), dealer, vulnerable, own, other, imps: `${signed(boardImps(own, other))} IMP` };
     });
     return { boards: shown, total: `${signed(total)} IMP`, length, points: boards.length ? victoryPoints(length, total) : null };

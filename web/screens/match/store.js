@@ -4,6 +4,7 @@
 // (the board being typed or corrected) for itself, and the record keeps the
 // last one typed, which a page opened later takes up when the page that
 // typed it is no longer open.
+import { isBoardNumber } from '../board_number.js';
 import { openRecord } from '../record_store.js';
 
 // The longest text a score field keeps: far past any score, so that nothing
@@ -16,8 +17,6 @@ export const emptyEntry = () => ({ ours: '', theirs: '', editing: null, next: 'o
 const emptyMatch = () => ({ boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null });
 
 const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
-// The number of a match's first board, 1 to 99.
-export const isBoardNumber = (n) => Number.isInteger(n) && n >= 1 && n <= 99;
 
 // An entry as stored, or null where it does not hold: a half-typed entry is
 // started again on its own, never costing the boards.
