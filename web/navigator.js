@@ -8,6 +8,7 @@
 // is told so on the calculator, where Back leaves the page no more.
 import { $, shownResult, view } from './calculator.js';
 import { startComparison } from './engine.js';
+import { startPresence } from './presence.js';
 import { actOnce } from './taps.js';
 
 const screens = '@SCREENS@';
@@ -28,6 +29,7 @@ const loadComparison = () => {
 const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 
 export function startNavigator(engine) {
+  const presence = startPresence();
   const byName = Object.fromEntries(screens.map((screen) => [screen.name, screen]));
   let shown = null;
   // Back once, however fast the taps: a second would leave the page.
@@ -51,7 +53,7 @@ export function startNavigator(engine) {
     const { module, opener, unavailable } = byName[name];
     try {
       const [{ open }, compare] = await Promise.all([import(`./${module}`), loadComparison()]);
-      const screen = await open({ engine: { ...engine, ...compare }, result: shownResult, back, actOnce });
+      const screen = await open({ engine: { ...engine, ...compare }, result: shownResult, back, actOnce, presence });
       if (screenOf(history.state) !== name) return;
       screen.show();
       $('Form1').hidden = true;

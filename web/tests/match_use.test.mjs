@@ -59,6 +59,22 @@ test('two tabs: each keeps its own entry, and a correction changes only the boar
     said: ['La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'] }, 'B, its board gone');
 }));
 
+test('a board half typed is never taken from its tab while it is open, even reloaded on the calculator; once it is closed, it is', () =>
+  tabs(1, async (a) => {
+    await a.fill('#Own', '620');
+    await a.fill('#Other', '-650');
+    await a.click('#MatchBack');
+    await a.reload();
+    const opened = async () => {
+      const page = await openCalculator(a.context(), server.url);
+      await page.click('#Match');
+      return page;
+    };
+    await shows(await opened(), { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');
+    await a.close();
+    await shows(await opened(), { entry: ['Donne 1', '620', '-650'], boards: [] }, 'once it is closed');
+  }));
+
 test('a board looked at keeps the new one being typed; the field Reporter fills next survives a reload', () => tabs(1, async (page) => {
   await addBoards(page, fiveBoards.slice(0, 3));
   await page.fill('#Own', '-1430');

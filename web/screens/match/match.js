@@ -36,9 +36,6 @@ const parts = { Own: 'ours', Other: 'theirs' };
 const labels = { ours: 'Notre table', theirs: 'Autre table' };
 const otherPart = (part) => (part === 'ours' ? 'theirs' : 'ours');
 
-// A page's lock, held while it is open, tells other pages its entry is its own.
-const lockName = (page) => `quimbel.page ${new URL('.', location.href).pathname} ${page}`;
-const isOpen = async (page) => Boolean((await navigator.locks?.query())?.held.some(({ name }) => name === lockName(page)));
 
 let screen;
 
@@ -52,7 +49,7 @@ export function open(page) {
   return screen;
 }
 
-async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce }) {
+async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce, presence }) {
   await linkStyle(new URL('./match.css', import.meta.url));
   const store = openMatchStore(isDealScore);
   const page = openEntryStore();
@@ -62,12 +59,11 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
   // typed it is still open and keeps it.
   if (!page.value.entry) {
     const last = store.value.lastEntry;
-    const adopted = last && !(await isOpen(last.page)) ? last.entry : emptyEntry();
+    const adopted = last && !(await presence.mayBeOpen(last.page)) ? last.entry : emptyEntry();
     page.change((mine) => {
       mine.entry = adopted;
     });
   }
-  navigator.locks?.request(lockName(page.value.page), () => new Promise(() => {}));
 
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
@@ -90,7 +86,7 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
   function changeEntry(edit) {
     page.change((mine) => edit(mine.entry));
     store.change((match) => {
-      match.lastEntry = { page: page.value.page, entry: structuredClone(entry()) };
+      match.lastEntry = { page: presence.name, entry: structuredClone(entry()) };
     });
   }
   // The new board being typed, as it was before a board was looked at.
@@ -131,8 +127,10 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
   function render() {
     const { editing } = entry();
     const { boards, total, points } = summed();
-    $('MatchUnkept').textContent = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
+    // Written only when it changes, so that a screen reader hears it once.
+    const unkept = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
+    if ($('MatchUnkept').textContent !== unkept) $('MatchUnkept').textContent = unkept;
     shown = shownAs();
     $('Total').textContent = total;
     $('VictoryPoints').textContent = points === null ? '' : pointsText(points);
@@ -192,14 +190,14 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     };
     input.addEventListener('input', typed);
     input.addEventListener('change', typed);
-    $(`${input.id}Sign`).addEventListener('click', () => {
+    $(`${input.id}Sign`).addEventListener('click', actOnce(() => {
       setError(input);
       changeEntry((typed) => {
         typed[part] = signChanged(typed[part]);
         typed.next = part;
       });
       render();
-    });
+    }));
   }
   // The first board's number, by which the boards are numbered, and the
   // match's length, which the VPs are scored on (until set, the boards
@@ -282,7 +280,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   });
   $('Save').addEventListener('click', actOnce(() => {}));
 
-  $('Boards').addEventListener('click', (event) => {
+  // A board opened shows more keys above the list: a second tap is not taken.
+  $('Boards').addEventListener('click', actOnce((event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
     // A list another page has changed meanwhile is shown anew, not opened.
     store.refresh();
@@ -293,17 +292,16 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const typed = entry();
     const kept = typed.editing === null ? { ours: fields[0].value, theirs: fields[1].value, next: typed.next } : typed.kept;
     startOver({ ours: String(board.own), theirs: String(board.other), editing: id, next: 'ours', kept });
-  });
+  }));
   $('Remove').addEventListener('click', actOnce(() => {
-    const index = indexOf(entry().editing);
-    if (index >= 0) {
-      const board = store.value.boards[index];
-      changeMatch((match) => {
-        match.boards.splice(index, 1);
-      });
+    // The board as stored now, which another page may have moved.
+    changeMatch((match) => {
+      const index = match.boards.findIndex(({ id }) => id === entry().editing);
+      if (index < 0) return;
+      const [board] = match.boards.splice(index, 1);
       removed = { board, index };
       note.textContent = `Donne ${boardNumber(index)} (${board.own} / ${board.other}) supprimée.`;
-    }
+    });
     startOver();
   }));
   $('Undo').addEventListener('click', actOnce(() => {
@@ -314,13 +312,14 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     note.textContent = `Donne ${boardNumber(indexOf(board.id))} rétablie.`;
     render();
     scrollTo(board.id);
+    $('Boards').querySelector(`[value="${board.id}"]`)?.focus();
   }));
-  $('Cancel').addEventListener('click', () => startOver());
+  $('Cancel').addEventListener('click', actOnce(() => startOver()));
 
   const confirm = $('Confirm');
-  $('NewMatch').addEventListener('click', () => confirm.showModal());
-  $('ConfirmNo').addEventListener('click', () => confirm.close());
-  $('ConfirmYes').addEventListener('click', () => {
+  $('NewMatch').addEventListener('click', actOnce(() => confirm.showModal()));
+  $('ConfirmNo').addEventListener('click', actOnce(() => confirm.close()));
+  $('ConfirmYes').addEventListener('click', actOnce(() => {
     confirm.close();
     note.textContent = 'Nouveau match.';
     changeMatch((match) => {
@@ -329,7 +328,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       match.matchLength = null;
     });
     startOver(emptyEntry());
-  });
+  }));
 
   // Another page stored a change, or this one comes back to the screen
   // (from the back-forward cache, or made visible again): show the match

@@ -80,14 +80,14 @@ export function openMatchStore(isDealScore, storage) {
   });
 }
 
-// This page's own entry, and its name, kept for the tab alone: through a
-// reload, the back-forward cache and an update.
+// This page's own entry, kept for the tab alone: through a reload, the
+// back-forward cache and an update.
 export function openEntryStore(storage) {
   return openRecord({
     key: `quimbel.entry ${new URL('.', location.href).pathname}`, version: 1, migrations: {},
-    // A page's name, and its entry once it has one.
-    decode: ({ page, entry }) => (typeof page === 'string' && (entry === null || entryIn(entry)) ? { page, entry: entry && entryIn(entry) } : null),
-    empty: () => ({ page: crypto.randomUUID?.() ?? String(Math.random()), entry: null }),
+    // Null until the page has an entry.
+    decode: ({ entry }) => (entry === null || entryIn(entry) ? { entry: entry && entryIn(entry) } : null),
+    empty: () => ({ entry: null }),
     encode(own) {
       if (own.entry) cut(own.entry);
       return own;
