@@ -1,6 +1,6 @@
 // Saves pictures of the page at a phone's size after 4♥XX+2 V, as the README
 // shows them, in light and in dark mode, of the match screen with a few
-// boards, and of the pairs screen with a board's results:
+// boards and its VPs on 16 boards, and of the pairs screen with a board's results:
 //   QUIMBEL_SITE=build/web/web/site node tools/web/screenshot.mjs LIGHT.png DARK.png MATCH_LIGHT.png MATCH_DARK.png \
 //     PAIRS_LIGHT.png PAIRS_DARK.png
 import { keyTypicalRequest, launch, openCalculator, phone, serveSite } from './chromium.mjs';
@@ -20,6 +20,7 @@ for (const [colorScheme, calculator, match, pairs] of [['light', light, matchLig
     await page.fill('#Other', other);
     await page.click('#Save');
   }
+  await page.fill('#MatchLength', '16');
   await page.click('#Carry');
   await page.locator('#MatchBack').focus();
   await page.screenshot({ path: match });
