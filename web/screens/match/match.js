@@ -3,6 +3,7 @@
 // first use, so the calculator never waits for it.
 import { dealtNames, isBoardNumber } from '../board_number.js';
 import { parseScore, settled, signChanged, signed } from '../score_text.js';
+import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { emptyEntry, openEntryStore, openMatchStore } from './store.js';
 import { handOver, matchText, pointsText } from './summary.js';
@@ -343,27 +344,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const now = document.activeElement;
     if (focused && (!root.contains(now) || now.closest('[hidden]'))) fields[0].focus();
   };
-  addEventListener('storage', refresh);
-  addEventListener('pageshow', (event) => event.persisted && refresh());
-  document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
-
-  $('MatchBack').addEventListener('click', actOnce(back));
-  // Escape leaves the screen wherever the last tap landed.
-  document.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && !root.hidden && !confirm.open) back();
-  });
-
-  return {
-    show() {
-      holdToRemovedBoard();
-      render();
-      root.hidden = false;
-      $('MatchBack').focus();
-    },
-    hide() {
-      // A box left open would hold the whole page.
-      confirm.close();
-      root.hidden = true;
-    },
-  };
+  return screenFrame({ root, backKey: $('MatchBack'), box: confirm, refresh, back, actOnce, beforeShow: () => {
+    holdToRemovedBoard();
+    render();
+  } });
 }

@@ -4,6 +4,7 @@
 // first use, so the calculator never waits for it.
 import { dealtNames, isBoardNumber } from '../board_number.js';
 import { parseScore, settled, signChanged, signed } from '../score_text.js';
+import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { emptyEntry, mostResults, openPairsStore } from './store.js';
 
@@ -228,26 +229,5 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     render();
     if (typing !== null) field.value = typing;
   };
-  addEventListener('storage', refresh);
-  addEventListener('pageshow', (event) => event.persisted && refresh());
-  document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
-
-  $('PairsBack').addEventListener('click', actOnce(back));
-  // Escape leaves the screen wherever the last tap landed.
-  document.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && !root.hidden && !confirm.open) back();
-  });
-
-  return {
-    show() {
-      render();
-      root.hidden = false;
-      $('PairsBack').focus();
-    },
-    hide() {
-      // A box left open would hold the whole page.
-      confirm.close();
-      root.hidden = true;
-    },
-  };
+  return screenFrame({ root, backKey: $('PairsBack'), box: confirm, refresh, back, actOnce, beforeShow: render });
 }
