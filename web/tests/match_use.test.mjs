@@ -52,10 +52,24 @@ test('two tabs: each keeps its own entry, and a correction changes only the boar
   await a.click('#Save');
   const corrected = fiveBoards.with(1, '-200 140');
   await shows(b, { entry: ['Corriger la donne 5', '50', '-110'], boards: corrected }, 'B, after A corrected board 2');
+  // Board 1 corrected in B while A has it open: A's correction waits for a second Valider.
+  await a.click('#Boards li:nth-child(1) button');
+  await a.fill('#Own', '650');
+  await b.click('#Cancel');
+  await b.click('#Boards li:nth-child(1) button');
+  await b.fill('#Other', '-620');
+  await b.click('#Save');
+  await a.click('#Save');
+  await shows(a, { entry: ['Corriger la donne 1', '650', '-650'], boards: ['620 -620', ...corrected.slice(1)],
+    said: ['Donne 1 corrigée sur une autre page : 620 / -620. Validez à nouveau pour la remplacer.'] }, 'A, board 1 changed meanwhile');
+  await a.waitForTimeout(500);
+  await a.click('#Save');
+  await shows(a, { entry: ['Donne 6', '', ''], boards: ['650 -650', ...corrected.slice(1)], said: ['Donne 1 : 0 IMP.'] }, 'A, again');
+  await b.click('#Boards li:nth-child(5) button');
   // B's board 5 is removed by A: B's correction says so and keeps what B typed.
   await a.click('#Boards li:nth-child(5) button');
   await a.click('#Remove');
-  await shows(b, { entry: ['Donne 5', '50', '-110'], boards: corrected.slice(0, 4),
+  await shows(b, { entry: ['Donne 5', '50', '-110'], boards: ['650 -650', ...corrected.slice(1, 4)],
     said: ['La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'] }, 'B, its board gone');
 }));
 
@@ -68,6 +82,7 @@ test('a board half typed is never taken from its tab while it is open, even relo
     const opened = async () => {
       const page = await openCalculator(a.context(), server.url);
       await page.click('#Match');
+      await page.locator('#MatchForm').waitFor();
       return page;
     };
     await shows(await opened(), { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');

@@ -66,7 +66,7 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
     });
   }
 
-  const root = Object.assign(document.createElement('main'), { id: 'MatchForm', hidden: true, innerHTML: screenHtml });
+  const root = Object.assign(document.createElement('main'), { id: 'MatchForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const fields = [$('Own'), $('Other')];
   const note = $('MatchNote');
@@ -76,6 +76,8 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
   const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
   // The board a removal may bring back, until the next change.
   let removed = null;
+  // The board being corrected as it was when opened here.
+  let openedAs = null;
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
@@ -116,7 +118,8 @@ async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victo
   function summed() {
     const { boards, matchLength } = store.value;
     const total = totalImps(boards.map(({ own, other }) => [own, other]));
-    const length = matchLength ?? Math.max(1, boards.length);
+    // Never fewer than the boards entered.
+    const length = Math.max(matchLength ?? 1, boards.length);
     const shown = boards.map(({ id, own, other }, i) => {
       const [dealer, vulnerable] = dealtNames(dealt, boardNumber(i));
       return { id, number: boardNumber(i), dealer, vulnerable, own, other, imps: `${signed(boardImps(own, other))} IMP` };
@@ -268,6 +271,13 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       const { editing } = entry();
       const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
       if (index < 0) return;
+      // A board another page corrected since it was opened here is shown, not written over.
+      const stored = match.boards[index];
+      if (editing !== null && openedAs && (stored.own !== openedAs.own || stored.other !== openedAs.other)) {
+        openedAs = stored;
+        note.textContent = `Donne ${match.firstBoard + index} corrigée sur une autre page : ${stored.own} / ${stored.other}. Validez à nouveau pour la remplacer.`;
+        return;
+      }
       saved = { id: editing ?? match.nextId++, own: ours, other: theirs };
       match.boards[index] = saved;
       note.textContent = `Donne ${match.firstBoard + index} : ${signed(boardImps(ours, theirs))} IMP.`;
@@ -293,6 +303,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const typed = entry();
     const kept = typed.editing === null ? { ours: fields[0].value, theirs: fields[1].value, next: typed.next } : typed.kept;
     startOver({ ours: String(board.own), theirs: String(board.other), editing: id, next: 'ours', kept });
+    openedAs = board;
   }));
   $('Remove').addEventListener('click', actOnce(() => {
     // The board as stored now, which another page may have moved.

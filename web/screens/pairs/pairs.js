@@ -53,7 +53,7 @@ async function build({ engine: { pairs, dealt, isDealScore }, result, back, actO
   await linkStyle(new URL('./pairs.css', import.meta.url));
   const store = openPairsStore(isDealScore);
   store.refresh();
-  const root = Object.assign(document.createElement('main'), { id: 'PairsForm', hidden: true, innerHTML: screenHtml });
+  const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const [field, boardField, note] = [$('PairsScore'), $('PairsBoard'), $('PairsNote')];
   if (store.setAside) note.textContent = "La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.";
