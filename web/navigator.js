@@ -31,6 +31,8 @@ const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 export function startNavigator(engine) {
   const presence = startPresence();
   const byName = Object.fromEntries(screens.map((screen) => [screen.name, screen]));
+  // Each screen as built, by its name.
+  const built = {};
   let shown = null;
   // Back once, however fast the taps: a second would leave the page.
   let leaving = false;
@@ -52,8 +54,14 @@ export function startNavigator(engine) {
     }
     const { module, opener, unavailable } = byName[name];
     try {
-      const [{ open }, compare] = await Promise.all([import(`./${module}`), loadComparison()]);
-      const screen = await open({ engine: { ...engine, ...compare }, result: shownResult, back, actOnce, presence });
+      // Built once, and tried again at the next tap after a failure.
+      built[name] ??= Promise.all([import(`./${module}`), loadComparison()])
+        .then(([{ build }, compare]) => build({ engine: { ...engine, ...compare }, result: shownResult, back, actOnce, presence }))
+        .catch((error) => {
+          delete built[name];
+          throw error;
+        });
+      const screen = await built[name];
       if (screenOf(history.state) !== name) return;
       screen.show();
       $('Form1').hidden = true;

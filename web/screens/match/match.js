@@ -37,20 +37,8 @@ const parts = { Own: 'ours', Other: 'theirs' };
 const labels = { ours: 'Notre table', theirs: 'Autre table' };
 const otherPart = (part) => (part === 'ours' ? 'theirs' : 'ours');
 
-
-let screen;
-
-// The screen, built on first use, for the page's navigator to show and hide.
-export function open(page) {
-  screen ??= build(page).catch((error) => {
-    // Tried again at the next tap.
-    screen = undefined;
-    throw error;
-  });
-  return screen;
-}
-
-async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce, presence }) {
+// The screen, built once by the page's navigator, to show and hide.
+export async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce, presence }) {
   await linkStyle(new URL('./match.css', import.meta.url));
   const store = openMatchStore(isDealScore);
   const page = openEntryStore();

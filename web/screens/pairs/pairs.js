@@ -37,19 +37,8 @@ const figuresOf = ({ rank, tied, matchpoints, percentNorthSouth, percentEastWest
   [`${rank}${tied ? '=' : ''}`, matchpoints, `${hundredths(String(percentNorthSouth))} %`, `${hundredths(String(percentEastWest))} %`,
     hundredths(signed(crossImps)), signed(butlerImps)];
 
-let screen;
-
-// The screen, built on first use, for the page's navigator to show and hide.
-export function open(page) {
-  screen ??= build(page).catch((error) => {
-    // Tried again at the next tap.
-    screen = undefined;
-    throw error;
-  });
-  return screen;
-}
-
-async function build({ engine: { pairs, dealt, isDealScore }, result, back, actOnce }) {
+// The screen, built once by the page's navigator, to show and hide.
+export async function build({ engine: { pairs, dealt, isDealScore }, result, back, actOnce }) {
   await linkStyle(new URL('./pairs.css', import.meta.url));
   const store = openPairsStore(isDealScore);
   store.refresh();
