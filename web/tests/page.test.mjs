@@ -126,29 +126,36 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
   assert.deepEqual(borderless, []);
 });
 
+// A screen at every size: each target thumb-sized, no label cut, `inView`
+// in view, nothing sideways in the page or in `scroller`.
+async function screenFits(root, inView, scroller, sizes = screens) {
+  for (const screen of sizes) {
+    await page.setViewportSize(screen);
+    const found = await page.evaluate(([form, ids, list]) => {
+      const box = (e) => e.getBoundingClientRect();
+      const controls = [...document.querySelectorAll(`#${form} :is(button, input)`)].filter((e) => e.checkVisibility());
+      const scrolling = document.getElementById(list);
+      return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
+        cut: controls.filter((e) => e.localName === 'button' && e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent),
+        hidden: ids.filter((id) => {
+          const { top, bottom, left, right } = box(document.getElementById(id));
+          return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
+        }),
+        sideways: document.documentElement.scrollWidth > innerWidth || scrolling.scrollWidth > scrolling.clientWidth
+          || box(scrolling.firstElementChild ?? scrolling).right > innerWidth };
+    }, [root, inView, scroller]);
+    assert.deepEqual(found, { small: [], cut: [], hidden: [], sideways: false }, `${root} ${screen.width}×${screen.height}`);
+  }
+  await page.setViewportSize(phone);
+}
+
 test('match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean', async () => {
   await page.click('#Match');
   for (let board = 0; board < 12; ++board) {
     await keyBoard(checkedBrowser(page), '620', `-${board * 10 + 500}`);
   }
   await page.click('#Boards li:nth-child(12) button');
-  for (const screen of screens) {
-    await page.setViewportSize(screen);
-    const { small, cut, hidden, sideways } = await page.evaluate(() => {
-      const box = (e) => e.getBoundingClientRect();
-      const controls = [...document.querySelectorAll('#MatchForm :is(button, input)')].filter((e) => e.checkVisibility());
-      return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
-        cut: controls.filter((e) => e.localName === 'button' && e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent),
-        hidden: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'].filter((id) => {
-          const { top, bottom, left, right } = box(document.getElementById(id));
-          return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
-        }),
-        sideways: document.documentElement.scrollWidth > innerWidth || Boards.scrollWidth > Boards.clientWidth };
-    });
-    assert.deepEqual({ small, cut, hidden, sideways }, { small: [], cut: [], hidden: [], sideways: false },
-      `${screen.width}×${screen.height}`);
-  }
-  await page.setViewportSize(phone);
+  await screenFits('MatchForm', ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], 'Boards');
   await page.click('#Cancel');
   await page.fill('#Own', '625');
   await page.click('#Save');
@@ -165,25 +172,8 @@ test('pairs screen, correcting a result: thumb-sized targets, no label cut, the 
   }
   await page.click('#PairsRows tr:nth-child(12) button');
   // The narrowest phone besides.
-  for (const screen of [...screens, { width: 320, height: 568 }]) {
-    await page.setViewportSize(screen);
-    const { small, cut, hidden, sideways } = await page.evaluate(() => {
-      const box = (e) => e.getBoundingClientRect();
-      const controls = [...document.querySelectorAll('#PairsForm :is(button, input)')].filter((e) => e.checkVisibility());
-      return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
-        cut: controls.filter((e) => e.localName === 'button' && e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent),
-        hidden: ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry', 'PairsAdd', 'PairsRemove', 'PairsCancel',
-          'PairsSummary', 'PairsNew'].filter((id) => {
-          const { top, bottom, left, right } = box(document.getElementById(id));
-          return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
-        }),
-        sideways: document.documentElement.scrollWidth > innerWidth || PairsTable.scrollWidth > PairsTable.clientWidth
-          || box(PairsResults).right > innerWidth };
-    });
-    assert.deepEqual({ small, cut, hidden, sideways }, { small: [], cut: [], hidden: [], sideways: false },
-      `${screen.width}×${screen.height}`);
-  }
-  await page.setViewportSize(phone);
+  await screenFits('PairsForm', ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry', 'PairsAdd', 'PairsRemove',
+    'PairsCancel', 'PairsSummary', 'PairsNew'], 'PairsTable', [...screens, { width: 320, height: 568 }]);
   await page.fill('#PairsScore', '625');
   await page.click('#PairsAdd');
   await axeClean({ 'a refused score': async () => {} });
