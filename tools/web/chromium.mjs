@@ -45,6 +45,13 @@ export async function openCalculator(context, url) {
   return page;
 }
 
+// Time stands still in the pages `context` opens after this: between two
+// taps passes only what a test lets pass (clock.runFor), whatever the machine.
+export async function stopClock(context) {
+  await context.clock.install();
+  await context.clock.pauseAt(Date.now());
+}
+
 // What the page's checks need of a browser, for a Playwright page.
 export const checkedBrowser = (page) => ({
   click: (selector) => page.click(selector),

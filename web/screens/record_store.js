@@ -1,114 +1,126 @@
-// One record kept in Web Storage for a screen: it carries a version, and is
-// read by migration from every earlier one, and a revision, so that a page
-// never writes over a change it has not read. A record the page cannot read
-// is set aside whole, never overwritten; one a later version of the page
-// stored is left to it. Where storage is blocked or full, the record works
-// for the visit and says it is not kept.
+// The records the screens keep on the device. Each carries a version, and is
+// read by migration from every earlier one. A screen's shared record (the
+// match, the pairs board) is kept in IndexedDB, whose transactions make the
+// read, the check and the write one step across pages: a change is applied
+// over whatever another page stored meanwhile, never over the record as
+// this page last saw it, so no page's write is ever lost. A record the page
+// cannot read is set aside whole, never overwritten; one a later version of
+// the page stored is left to it. Where storage is blocked or full, the
+// record works for the visit and says it is not kept.
 //   key         where the record is kept
-//   formerKey   where an earlier version kept it, moved to `key` once read
+//   former      where an earlier version kept it, { read(), remove() }: read
+//               while the key holds nothing, removed once moved
 //   version     the record's version today
 //   migrations  each version's record made from the one before it, by the
 //               version it produces: { 2: (record) => ..., 3: ... }
 //   decode      the value in a record of today's version, or null
 //   empty       a value with nothing in it yet
 //   encode      the value as stored (by default, as it is)
-//   storage     gives the Storage to use, and may throw (blocked storage)
-export function openRecord({ key, formerKey, version, migrations, decode, empty, encode = (value) => value,
-  storage = () => localStorage, now = Date.now }) {
-  let value = empty();
-  let revision = 0;
-  // The stored text as this page last read or wrote it: any other is newer.
+//   storage     { update(key, decide) }: runs `decide(text)` on the stored
+//               text in one transaction and makes the writes it returns
+//   changed     called when another page's change has been taken up
+//   channel     where pages say they stored a change, and hear it
+
+// The value in a stored text with its revision, 'later' for a later
+// version's record, or null.
+export function readRecord(text, { version, migrations, decode }) {
+  let record;
+  try {
+    record = JSON.parse(text);
+    while (record.version < version) record = { ...migrations[record.version + 1](record), version: record.version + 1 };
+  } catch {
+    return null;
+  }
+  if (record?.version > version) return 'later';
+  if (record?.version !== version || !Number.isSafeInteger(record.revision) || record.revision < 0) return null;
+  const decoded = decode(record);
+  return decoded && { value: decoded, revision: record.revision };
+}
+
+// Whether `n` can stand for a count or a name: a whole number from 0.
+export const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
+
+export function openRecord({ key, former, version, migrations, decode, empty, encode = (value) => value,
+  storage = indexedStorage(), now = Date.now, changed = () => {}, channel = new BroadcastChannel(key) }) {
+  const format = { version, migrations, decode };
+  // The value as last read or stored, the text it was read from, and its revision.
+  let stored = empty();
   let known = null;
-  // Whether what is changed here is kept on this device.
+  let revision = 0;
+  // The changes not yet stored, in order, and the value with them.
+  let pending = [];
+  let value = empty();
   let kept = true;
   let setAside = false;
   // Whether a later version of the page stored the record: it is left to it.
   let later = false;
-  // The former key's record, read but not yet moved for want of room.
-  let moving = false;
+  let queue = Promise.resolve();
 
-  // The value in a stored text with its revision, 'later' for a later
-  // version's record, or null.
-  function read(text) {
-    let record;
-    try {
-      record = JSON.parse(text);
-      while (record.version < version) record = { ...migrations[record.version + 1](record), version: record.version + 1 };
-    } catch {
-      return null;
-    }
-    if (record?.version > version) return 'later';
-    if (record?.version !== version || !Number.isSafeInteger(record.revision) || record.revision < 0) return null;
-    const decoded = decode(record);
-    return decoded && { value: decoded, revision: record.revision };
-  }
+  const withPending = () => {
+    value = structuredClone(stored);
+    for (const edit of pending) edit(value);
+  };
 
-  // Keeps an unreadable record under a key of its own; false where it cannot.
-  function putAside(store, text) {
-    try {
-      store.setItem(`${key} illisible ${now()}`, text);
-      store.removeItem(key);
-      setAside = true;
-      return true;
-    } catch {
-      kept = false;
-      return false;
-    }
-  }
-
-  // Reads the stored record when it is not the one this page knows; false
-  // where the page must not write, the record being unreadable and kept.
-  function sync(store) {
-    let text = store.getItem(key);
-    if (text === null && formerKey) {
-      // Read where it is when storage is too full to move it.
-      text = store.getItem(formerKey);
-      try {
-        if (text !== null) store.setItem(key, text);
-        store.removeItem(formerKey);
-      } catch {
-        kept = false;
-        moving = true;
-      }
-    }
-    if (text === null || text === known) {
-      // A later version's record, once gone, holds this page back no more.
-      later = false;
-      return true;
-    }
-    const stored = read(text);
-    later = stored === 'later';
+  // Takes up a stored text: false where the page must not write. `aside`
+  // receives the write that sets an unreadable record aside.
+  function takeUp(text, aside) {
+    // A later version's record, once gone, holds this page back no more.
+    later = false;
+    if (text === null || text === known) return true;
+    const read = readRecord(text, format);
+    later = read === 'later';
     if (later) return false;
-    if (!stored) return putAside(store, text);
+    if (!read) {
+      aside.push([`${key} illisible ${now()}`, text]);
+      return true;
+    }
+    ({ value: stored, revision } = read);
     known = text;
-    ({ value, revision } = stored);
     return true;
   }
 
-  function withStorage(use) {
+  // Reads the stored record and stores the pending changes over it, in one
+  // transaction; where it cannot, the changes hold for the visit and wait.
+  async function store() {
+    const batch = [...pending];
+    let written = null;
+    let moved = false;
     try {
-      return use(storage());
+      await storage.update(key, (text) => {
+        const aside = [];
+        const formerText = text === null ? former?.read() ?? null : null;
+        moved = formerText !== null;
+        if (!takeUp(formerText ?? text, aside)) return [];
+        if (!batch.length && !moved && !aside.length) return [];
+        const next = structuredClone(stored);
+        for (const edit of batch) edit(next);
+        written = { text: JSON.stringify({ version, revision: revision + 1, ...encode(next) }), value: next, aside: aside.length > 0 };
+        return [...aside, [key, written.text]];
+      });
+      kept = true;
     } catch {
+      written = null;
       kept = false;
-      return false;
+      // Storage out of reach: what an earlier version kept is still read.
+      if (known === null && former) takeUp(former.read(), []);
     }
-  }
-
-  // Stores the value over the record this page last read or wrote.
-  function write(store) {
-    const text = JSON.stringify({ version, revision: revision + 1, ...encode(value) });
-    try {
-      store.setItem(key, text);
-    } catch {
-      kept = false;
-      return;
+    if (written) {
+      ({ text: known, value: stored } = written);
+      revision += 1;
+      setAside ||= written.aside;
+      pending = pending.slice(batch.length);
+      if (moved) former.remove();
+      channel?.postMessage('');
     }
-    known = text;
-    revision += 1;
-    kept = true;
-    if (moving) store.removeItem(formerKey);
-    moving = false;
+    const shown = JSON.stringify(value);
+    withPending();
+    if (JSON.stringify(value) !== shown) changed();
   }
+  const queued = () => {
+    queue = queue.then(store);
+    return queue;
+  };
+  channel?.addEventListener('message', queued);
 
   return {
     get value() {
@@ -125,12 +137,97 @@ export function openRecord({ key, formerKey, version, migrations, decode, empty,
     get later() {
       return later;
     },
-    refresh: () => withStorage(sync),
-    // Applies `edit` to the value as last stored, then stores it.
+    // Reads the record as stored now; resolves once it is taken up.
+    refresh: queued,
+    // Applies `edit` to the value at once, then stores it applied to the
+    // record as stored then: `edit` may run again, on another page's change.
     change(edit) {
-      const writable = withStorage(sync);
       edit(value);
-      if (writable) withStorage(write);
+      pending.push(edit);
+      return queued();
+    },
+  };
+}
+
+// IndexedDB, one database for the site's records, opened on first use.
+export function indexedStorage(name = 'quimbel') {
+  let database;
+  const open = () => {
+    database ??= new Promise((resolve, reject) => {
+      const request = indexedDB.open(name, 1);
+      request.onupgradeneeded = () => request.result.createObjectStore('records');
+      request.onsuccess = () => resolve(request.result);
+      request.onerror = () => reject(request.error);
+    });
+    // Tried again at the next change after a failure.
+    database.catch(() => {
+      database = undefined;
+    });
+    return database;
+  };
+  return {
+    async update(key, decide) {
+      const transaction = (await open()).transaction('records', 'readwrite');
+      const records = transaction.objectStore('records');
+      return new Promise((resolve, reject) => {
+        records.get(key).onsuccess = ({ target }) => {
+          try {
+            for (const [name, text] of decide(target.result ?? null)) records.put(text, name);
+          } catch (error) {
+            transaction.abort();
+            reject(error);
+          }
+        };
+        transaction.oncomplete = resolve;
+        transaction.onabort = () => reject(transaction.error);
+      });
+    },
+  };
+}
+
+// A record kept for this tab alone (sessionStorage): through a reload, the
+// back-forward cache and an update. A tab has one page at a time, so it is
+// read once and written as it changes; one it cannot read starts empty.
+export function openTabRecord({ key, version, migrations = {}, decode, empty, encode = (value) => value,
+  storage = () => sessionStorage }) {
+  let value = empty();
+  let revision = 0;
+  try {
+    const read = readRecord(storage().getItem(key), { version, migrations, decode });
+    if (read && read !== 'later') ({ value, revision } = read);
+  } catch {
+    // No storage for the tab: the value holds for the visit.
+  }
+  return {
+    get value() {
+      return value;
+    },
+    change(edit) {
+      edit(value);
+      try {
+        storage().setItem(key, JSON.stringify({ version, revision: ++revision, ...encode(value) }));
+      } catch {
+        // As above.
+      }
+    },
+  };
+}
+
+// A record an earlier version kept in Web Storage, under the first of `keys`
+// that holds one; nothing where storage is blocked.
+export function localRecord(keys, storage = () => localStorage) {
+  const found = () => {
+    try {
+      return keys.map((name) => [name, storage().getItem(name)]).find(([, text]) => text !== null) ?? [];
+    } catch {
+      return [];
+    }
+  };
+  return {
+    read: () => found()[1] ?? null,
+    remove() {
+      const [name] = found();
+      if (name) storage().removeItem(name);
     },
   };
 }

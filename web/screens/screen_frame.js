@@ -1,12 +1,11 @@
-// What every screen over the calculator does alike: it shows itself anew as
-// stored when another page stores a change or this one comes back to it
-// (from the back-forward cache, or made visible again); its Back key and
-// Escape, wherever the last tap landed, go back; a box left open closes
-// with it, or it would hold the whole page.
-export function screenFrame({ root, backKey, box, refresh, back, actOnce, beforeShow }) {
-  addEventListener('storage', refresh);
-  addEventListener('pageshow', (event) => event.persisted && refresh());
-  document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && refresh());
+// What every screen over the calculator does alike: it reads its record
+// again when this page comes back to it (from the back-forward cache, or
+// made visible again), where another page's change may have gone unheard;
+// its Back key and Escape, wherever the last tap landed, go back; a box
+// left open closes with it, or it would hold the whole page.
+export function screenFrame({ root, backKey, box, store, back, actOnce, beforeShow }) {
+  addEventListener('pageshow', (event) => event.persisted && store.refresh());
+  document.addEventListener('visibilitychange', () => document.visibilityState === 'visible' && store.refresh());
   backKey.addEventListener('click', actOnce(back));
   document.addEventListener('keydown', (event) => {
     if (event.key === 'Escape' && !root.hidden && !box.open) back();

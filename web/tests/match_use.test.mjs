@@ -3,7 +3,7 @@
 // tap, a removal undone, a paste read whole.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { checkedBrowser, launch, openCalculator, phone, serveSite } from '../../tools/web/chromium.mjs';
+import { checkedBrowser, launch, openCalculator, phone, serveSite, stopClock } from '../../tools/web/chromium.mjs';
 import { press, settles } from './calculator_checks.mjs';
 
 let browser, server;
@@ -13,8 +13,12 @@ before(async () => {
 after(() => Promise.all([browser?.close(), server?.close()]));
 
 // Each test on a phone of its own, with `count` tabs on the match screen.
+// Time stands still but for what a test lets pass: any two taps come within
+// a double tap's quiet time, unless `later` passes between them.
+const later = (page) => page.clock.runFor(1000);
 async function tabs(count, run) {
   const context = await browser.newContext({ viewport: phone, hasTouch: true, permissions: ['clipboard-read', 'clipboard-write'] });
+  await stopClock(context);
   try {
     const pages = [];
     for (let i = 0; i < count; ++i) {
@@ -62,7 +66,7 @@ test('two tabs: each keeps its own entry, and a correction changes only the boar
   await a.click('#Save');
   await shows(a, { entry: ['Corriger la donne 1', '650', '-650'], boards: ['620 -620', ...corrected.slice(1)],
     said: ['Donne 1 corrigée sur une autre page : 620 / -620. Validez à nouveau pour la remplacer.'] }, 'A, board 1 changed meanwhile');
-  await a.waitForTimeout(500);
+  await later(a);
   await a.click('#Save');
   await shows(a, { entry: ['Donne 6', '', ''], boards: ['650 -650', ...corrected.slice(1)], said: ['Donne 1 : 0 IMP.'] }, 'A, again');
   await b.click('#Boards li:nth-child(5) button');
@@ -115,7 +119,7 @@ test('one tap, one action: a quick second tap on Reporter, Valider, the opener o
   await page.dblclick('#Match');
   await page.dblclick('#Carry');
   await shows(page, { entry: ['Donne 1', '620', ''], boards: [] }, 'Reporter');
-  await page.waitForTimeout(600);
+  await later(page);
   await page.click('#Carry');
   await page.dblclick('#Save');
   await shows(page, { entry: ['Donne 2', '', ''], boards: ['620 620'], said: ['Donne 1 : +15 IMP.'] }, 'Valider');
@@ -164,7 +168,7 @@ test('the match shared as text: copied and said where there is no share sheet; a
     };
     MatchNote.textContent = '';
   });
-  await page.waitForTimeout(500);
+  await later(page);
   await page.click('#ShareMatch');
   await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
 }));

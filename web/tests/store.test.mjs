@@ -1,6 +1,7 @@
-// The match as this device keeps it: read whole from every earlier version and the site-wide key, or set aside whole; a later
-// version's record, or another page's, never written over; blocked or full storage changing nothing. records/: see its README.
-// Each page's own entry is checked in the browser, where it lives.
+// The match as this device keeps it: read whole from every earlier version and from Web Storage, where it was kept before,
+// or set aside whole; a later version's record never written over; a change stored over whatever another page stored
+// meanwhile; blocked or full storage changing nothing. records/: see its README. Each page's own entry is checked in the
+// browser, where it lives.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -8,125 +9,153 @@ import { openMatchStore } from '../screens/match/store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const key = 'quimbel.match /q/';
-const former = 'quimbel.match';
+const siteKey = 'quimbel.match';
 const deal = new Set([0, 50, 110, 420, 620, -50, -100, -200, -650, 1430]);
 const empty = { boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null };
 // Boards named 1, 2… in their order, as a record of today's version holds them.
 const named = (boards) => boards.map(([own, other], i) => ({ id: i + 1, own, other }));
-const entry = (ours, theirs, editing = null) => ({ ours, theirs, editing, next: 'ours', kept: null });
+const entry = (ours, theirs, editing = null) => ({ ours, theirs, editing, next: 'ours', kept: null, was: null });
 const last = (typed) => ({ page: '', entry: typed });
 const draft = (Own, Other, editing = null) => ({ Own, Other, editing });
 const record = (fields) => ({ version: 5, revision: 2, ...empty, boards: named([[620, -650]]), nextId: 2, ...fields });
 const v5 = (fields) => JSON.stringify(record(fields));
 
-// Web Storage in memory: the next `refuse` writes are refused as a full storage refuses them, and reaching it throws
-// while `blocked`, as a SecurityError getter does.
+// A transactional store in memory: each update reads and writes as one step, all its writes or none; the next `refuse`
+// updates that write are refused as a full storage refuses them, and every one is while `blocked`.
 function memory(items = {}, refuse = 0) {
   const map = new Map(Object.entries(items));
-  const store = { map, refuse, blocked: false, getItem: (name) => map.get(name) ?? null, removeItem: (name) => map.delete(name),
-    setItem: (name, text) => { if (store.refuse-- > 0) throw new DOMException('', 'QuotaExceededError'); map.set(name, text); } };
+  const store = { map, refuse, blocked: false,
+    async update(name, decide) {
+      if (store.blocked) throw new DOMException('blocked', 'SecurityError');
+      const writes = decide(map.get(name) ?? null);
+      if (writes.length && store.refuse-- > 0) throw new DOMException('', 'QuotaExceededError');
+      for (const [at, text] of writes) map.set(at, text);
+    } };
   return store;
 }
-const open = (store) => openMatchStore((score) => deal.has(score),
-  () => { if (store.blocked) throw new DOMException('blocked', 'SecurityError'); return store; });
+// Web Storage, where the record was kept before.
+function webStorage(items = {}) {
+  const map = new Map(Object.entries(items));
+  globalThis.localStorage = { map, getItem: (name) => map.get(name) ?? null, removeItem: (name) => map.delete(name) };
+  return map;
+}
+const open = (store) => openMatchStore((score) => deal.has(score), { storage: store, channel: null });
 const opened = (items, refuse, store = memory(items, refuse)) => [store, open(store)];
 const stored = (store) => JSON.parse(store.map.get(key));
 
-test('each earlier version\'s record is read whole, moved to the folder\'s key, stored at version 5, revision one more', () => {
+test('each earlier version\'s record, in Web Storage, is read whole, moved, stored at version 5, revision one more', async () => {
   const landed = (name) => readFileSync(new URL(`records/landed-v3-${name}.json`, import.meta.url), 'utf8');
   for (const [where, text, revision, value] of [
-    [former, JSON.stringify({ version: 1, boards: [[620, -650]], draft: draft('14', '') }), 0,
+    [siteKey, JSON.stringify({ version: 1, boards: [[620, -650]], draft: draft('14', '') }), 0,
       { boards: [[620, -650]], lastEntry: last(entry('14', '')) }],
     [key, JSON.stringify({ version: 2, revision: 6, boards: [[0, 50], [110, -100]], draft: draft('', '-50', 1) }), 6,
       { boards: [[0, 50], [110, -100]], lastEntry: last(entry('', '-50', 2)) }],
     [key, landed('typing'), 5, { boards: [[620, -650], [110, -100], [-200, 1430]], lastEntry: last(entry('14', '')), firstBoard: 17 }],
     [key, landed('correcting'), 4, { boards: [[420, 0], [50, -100]], lastEntry: last(entry('-50', '-100', 2)) }],
     [key, JSON.stringify({ version: 4, revision: 1, boards: [], entry: null, firstBoard: 9 }), 1, { boards: [], firstBoard: 9 }],
+    [key, v5({ revision: 7 }), 7, { boards: [[620, -650]] }],
   ]) {
-    const [store, match] = opened({ [where]: text });
-    match.change(() => {});
+    const local = webStorage({ [where]: text });
+    const [store, match] = opened({});
+    await match.refresh();
     const read = { ...empty, ...value, boards: named(value.boards), nextId: value.boards.length + 1 };
-    assert.deepEqual([match.value, [...store.map.keys()], stored(store)],
-      [read, [key], { version: 5, revision: revision + 1, ...read }], text);
+    assert.deepEqual([match.value, [...store.map.keys()], stored(store), local.size],
+      [read, [key], { version: 5, revision: revision + 1, ...read }, 0], text);
   }
+  // Once moved, what Web Storage may hold is an older copy.
+  webStorage({ [key]: v5({ boards: [] }) });
+  const [, match] = opened({ [key]: v5({}) });
+  await match.refresh();
+  assert.deepEqual(match.value.boards, named([[620, -650]]));
 });
 
-test('a record whose boards do not hold is set aside whole and a new match stored', () => {
+test('a record whose boards do not hold is set aside whole and a new match stored', async () => {
+  webStorage();
   for (const text of ['{', 'null', '[]', v5({ version: 0 }), v5({ version: '5' }), v5({ revision: -1 }), v5({ revision: 1.5 }),
     v5({ revision: undefined }), v5({ boards: {} }), v5({ boards: [[620, -650]] }), v5({ boards: named([[620, 621]]) }),
     v5({ boards: named([[620, '-650']]) }), v5({ nextId: 1 }), v5({ boards: named([[0, 0], [0, 0]]).map((board) => ({ ...board, id: 1 })) }),
     JSON.stringify({ version: 1, boards: [[620, 6.5]], draft: draft('', '') })]) {
     const [store, match] = opened({ [key]: text });
-    match.refresh();
-    const [aside, ...more] = store.map.keys();
+    await match.change((m) => m.boards.push({ id: 7, own: 0, other: 0 }));
+    const [, aside, ...more] = store.map.keys();
     assert.match(aside, /^quimbel\.match \/q\/ illisible \d+$/, text);
-    match.change((m) => m.boards.push({ id: 7, own: 0, other: 0 }));
     assert.deepEqual([match.setAside, match.kept, more, store.map.get(aside), stored(store)],
       [true, true, [], text, record({ revision: 1, boards: [{ id: 7, own: 0, other: 0 }], nextId: 1 })], text);
   }
 });
 
-test('a record not to be read is left as it is: a later version\'s, or an unreadable one with no room to set it aside', () => {
+test('a record not to be read is left as it is: a later version\'s, or an unreadable one with no room to set it aside', async () => {
+  webStorage();
   for (const [text, refuse, later] of [[JSON.stringify({ version: 6, revision: 9, games: [] }), 0, true], ['{', 1, false]]) {
     const [store, match] = opened({ [key]: text }, refuse);
-    match.change((m) => m.boards.push(named([[620, -650]])[0]));
+    await match.change((m) => m.boards.push(named([[620, -650]])[0]));
     assert.deepEqual([match.later, match.setAside, match.kept, match.value.boards, [...store.map]],
       [later, false, false, named([[620, -650]]), [[key, text]]], text);
     // Once that record is gone, the match is stored again.
     store.map.delete(key);
-    match.change(() => {});
+    await match.change(() => {});
     assert.deepEqual([match.later, match.kept, stored(store).boards], [false, true, named([[620, -650]])], text);
   }
 });
 
-test('a last entry, a first board or a match length that does not hold is started again on its own, the boards kept', () => {
+test('a last entry, a first board or a match length that does not hold is started again on its own, the boards kept', async () => {
+  webStorage();
   const held = { boards: named([[620, -650], [110, -100]]), nextId: 3, lastEntry: last(entry('1'.repeat(64), '14', 2)), firstBoard: 99,
     matchLength: 16 };
   const typed = entry('-1', '14', 2);
   const wrong = [entry('1'.repeat(65), '14'), entry('-1', 14), { ...typed, editing: -1 }, { ...typed, editing: 0.5 },
     { ...typed, next: 'Own' }].map(last).concat([{ page: 5, entry: typed }, 7]);
   for (const [field, bad, read = empty[field]] of [['firstBoard', 99, 99], ...wrong.map((lastEntry) => ['lastEntry', lastEntry]),
-    // The new board put by while a board is looked at goes alone.
+    // The new board put by while a board is looked at goes alone, and so does the board a correction was opened on.
     ['lastEntry', last({ ...typed, kept: { ours: '', theirs: 5, next: 'ours' } }), last(typed)],
+    ['lastEntry', last({ ...typed, was: { own: 620, other: '-650' } }), last(typed)],
+    ['lastEntry', last({ ...typed, was: { own: 620, other: -650 } }), last({ ...typed, was: { own: 620, other: -650 } })],
     ...[0, 100, 1.5, '17'].map((number) => ['firstBoard', number]), ...[0, 100, '16'].map((length) => ['matchLength', length])]) {
     const [, match] = opened({ [key]: v5({ ...held, [field]: bad }) });
-    match.refresh();
+    await match.refresh();
     assert.deepEqual([match.setAside, match.value], [false, { ...held, [field]: read }], JSON.stringify([field, bad]));
   }
 });
 
-test('another page\'s change is taken up before the edit, never written over; each field stored as long as it keeps', () => {
+test('a change is stored over whatever another page stored meanwhile, never over what this page saw; each field as long as it keeps', async () => {
+  webStorage();
   const store = memory();
   const [here, there] = [open(store), open(store)];
   const add = (own, other) => (m) => m.boards.push({ id: m.nextId++, own, other });
-  here.change(add(620, -650));
-  there.change(add(110, -100));
-  here.change(add(-200, 1430));
-  here.change((m) => { m.lastEntry = last(entry('1'.repeat(70), '14')); });
-  assert.deepEqual(stored(store), record({ revision: 4, boards: named([[620, -650], [110, -100], [-200, 1430]]), nextId: 4,
-    lastEntry: last(entry('1'.repeat(64), '14')) }));
+  // Each page acts on the match as it last saw it, at once, before it hears of the other's change.
+  await Promise.all([here.change(add(620, -650)), there.change(add(110, -100)), here.change(add(-200, 1430)),
+    here.change((m) => { m.lastEntry = last(entry('1'.repeat(70), '14')); })]);
+  // Here's three changes in one write, then there's.
+  const boards = [[620, -650], [-200, 1430], [110, -100]];
+  assert.deepEqual(stored(store), record({ revision: 2, boards: named(boards), nextId: 4, lastEntry: last(entry('1'.repeat(64), '14')) }));
+  // The page that wrote last has taken up the other's board; the other takes them up as it reads again.
+  assert.deepEqual(here.value.boards, named(boards));
+  await there.refresh();
+  assert.deepEqual(there.value.boards, named(boards));
 });
 
-test('where storage is blocked or full, the change holds for the visit and what was stored stays, till it can be stored', () => {
+test('where storage is blocked or full, the change holds for the visit and what was stored stays, till it can be stored', async () => {
+  webStorage();
   for (const [refusal, refused, allowed] of [['blocked', true, false], ['refuse', Infinity, 0]]) {
     const [store, match] = opened({ [key]: v5({}) });
-    match.refresh();
+    await match.refresh();
     store[refusal] = refused;
-    match.change((m) => m.boards.push({ id: 1, own: 0, other: 0 }));
+    await match.change((m) => m.boards.push({ id: 1, own: 0, other: 0 }));
     const boards = [...named([[620, -650]]), { id: 1, own: 0, other: 0 }];
     assert.deepEqual([match.kept, match.value.boards, [...store.map]], [false, boards, [[key, v5({})]]], refusal);
     store[refusal] = allowed;
-    match.change(() => {});
+    await match.change(() => {});
     assert.deepEqual([match.kept, stored(store)], [true, record({ revision: 3, boards })], refusal);
   }
 });
 
-test('the former key\'s record is read where it is while there is no room to move it, removed once the match is stored', () => {
+test('the record kept in Web Storage is read where it is while it cannot be moved, removed once the match is stored', async () => {
   const text = JSON.stringify({ version: 1, boards: [[620, -650]], draft: draft('', '') });
-  const [store, match] = opened({ [former]: text }, Infinity);
-  match.refresh();
-  assert.deepEqual([match.kept, match.value.boards, [...store.map]], [false, named([[620, -650]]), [[former, text]]]);
-  store.refuse = 1; // Room for the match, not for a second copy of it.
-  match.change(() => {});
-  assert.deepEqual([match.kept, store.map.has(former), stored(store)], [true, false, record({ revision: 1, lastEntry: last(entry('', '')) })]);
+  const local = webStorage({ [siteKey]: text });
+  const [store, match] = opened({}, Infinity);
+  await match.refresh();
+  assert.deepEqual([match.kept, match.value.boards, [...local], store.map.size], [false, named([[620, -650]]), [[siteKey, text]], 0]);
+  store.refuse = 0;
+  await match.change(() => {});
+  assert.deepEqual([match.kept, local.size, stored(store)], [true, 0, record({ revision: 1, lastEntry: last(entry('', '')) })]);
 });

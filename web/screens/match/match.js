@@ -5,7 +5,8 @@ import { dealtNames, isBoardNumber } from '../board_number.js';
 import { parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
-import { emptyEntry, openEntryStore, openMatchStore } from './store.js';
+import { openEntry } from '../entry.js';
+import { cut, emptyEntry, entryIn, openMatchStore } from './store.js';
 import { handOver, matchText, pointsText } from './summary.js';
 
 const $ = (id) => document.getElementById(id);
@@ -40,32 +41,22 @@ const otherPart = (part) => (part === 'ours' ? 'theirs' : 'ours');
 // The screen, built once by the page's navigator, to show and hide.
 export async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce, presence }) {
   await linkStyle(new URL('./match.css', import.meta.url));
-  const store = openMatchStore(isDealScore);
-  const page = openEntryStore();
-  store.refresh();
-  page.refresh();
-  // A page opened anew takes up the last entry typed, unless the page that
-  // typed it is still open and keeps it.
-  if (!page.value.entry) {
-    const last = store.value.lastEntry;
-    const adopted = last && !(await presence.mayBeOpen(last.page)) ? last.entry : emptyEntry();
-    page.change((mine) => {
-      mine.entry = adopted;
-    });
-  }
+  // Another page's change, taken up, is shown once the screen is built.
+  let refresh = () => {};
+  const store = openMatchStore(isDealScore, { changed: () => refresh() });
+  await store.refresh();
+  const typing = await openEntry({ name: 'quimbel.entry', entryIn, keep: cut, empty: emptyEntry, record: store, presence });
 
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const fields = [$('Own'), $('Other')];
   const note = $('MatchNote');
   if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
-  const entry = () => page.value.entry;
+  const entry = () => typing.value;
   const boardNumber = (index) => store.value.firstBoard + index;
   const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
   // The board a removal may bring back, until the next change.
   let removed = null;
-  // The board being corrected as it was when opened here.
-  let openedAs = null;
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
@@ -73,18 +64,12 @@ export async function build({ engine: { boardImps, totalImps, dealt, isDealScore
     else input.removeAttribute('aria-invalid');
   }
 
-  // This page's entry changed, kept for the page and as the last one typed.
-  function changeEntry(edit) {
-    page.change((mine) => edit(mine.entry));
-    store.change((match) => {
-      match.lastEntry = { page: presence.name, entry: structuredClone(entry()) };
-    });
-  }
+  const changeEntry = (edit) => typing.change(edit);
   // The new board being typed, as it was before a board was looked at.
   const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
   function changeMatch(edit) {
     removed = null;
-    store.change(edit);
+    return store.change(edit);
   }
 
   // The field Reporter fills next, marked, and Reporter's key naming it.
@@ -147,10 +132,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   // typed stay, as a new board.
   function holdToRemovedBoard() {
     if (entry().editing === null || indexOf(entry().editing) >= 0) return;
-    changeEntry((typed) => {
-      typed.editing = null;
-    });
-    note.textContent = 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.';
+    showSaved({ gone: true }, structuredClone(entry()));
   }
 
   // A fresh entry, or the one given; `focus`, the field to type in.
@@ -243,7 +225,32 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     render();
   }));
 
-  $('Entry').addEventListener('submit', (event) => {
+  // A board saved where the entry says, unless another page removed it or
+  // corrected it since it was opened here: what became of it.
+  function saveBoard(match, { editing, was }, [ours, theirs]) {
+    const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
+    if (index < 0) return { gone: true };
+    const stored = match.boards[index];
+    if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { index, changed: stored };
+    const board = { id: editing ?? match.nextId++, own: ours, other: theirs };
+    match.boards[index] = board;
+    return { index, board };
+  }
+  // What became of the board saved, said; a correction not made is kept in
+  // the fields. `again`, the board was saved already, as shown first.
+  function showSaved({ gone, index, changed, board }, typed, again = false) {
+    if (board) {
+      note.textContent = `Donne ${boardNumber(index)} : ${signed(boardImps(board.own, board.other))} IMP.`;
+      if (!again) startOver();
+      return scrollTo(board.id);
+    }
+    changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : { was: changed }));
+    note.textContent = gone ? 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'
+      : `Donne ${boardNumber(index)} corrigée sur une autre page : ${changed.own} / ${changed.other}. Validez à nouveau pour la remplacer.`;
+    render();
+  }
+
+  $('Entry').addEventListener('submit', async (event) => {
     event.preventDefault();
     const parsed = fields.map((input) => parseScore(input.value, isDealScore));
     // Cleared first, so that a refusal said again is heard again.
@@ -253,50 +260,35 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       requestAnimationFrame(() => parsed.forEach(({ error }, i) => setError(fields[i], error)));
       return fields[refused].focus();
     }
-    const [ours, theirs] = parsed.map(({ score }) => score);
-    let saved = null;
-    changeMatch((match) => {
-      const { editing } = entry();
-      const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
-      if (index < 0) return;
-      // A board another page corrected since it was opened here is shown, not written over.
-      const stored = match.boards[index];
-      if (editing !== null && openedAs && (stored.own !== openedAs.own || stored.other !== openedAs.other)) {
-        openedAs = stored;
-        note.textContent = `Donne ${match.firstBoard + index} corrigée sur une autre page : ${stored.own} / ${stored.other}. Validez à nouveau pour la remplacer.`;
-        return;
-      }
-      saved = { id: editing ?? match.nextId++, own: ours, other: theirs };
-      match.boards[index] = saved;
-      note.textContent = `Donne ${match.firstBoard + index} : ${signed(boardImps(ours, theirs))} IMP.`;
+    const scores = parsed.map(({ score }) => score);
+    const typed = structuredClone(entry());
+    let outcome;
+    const stored = changeMatch((match) => {
+      outcome = saveBoard(match, typed, scores);
     });
-    if (!saved) {
-      holdToRemovedBoard();
-      return render();
-    }
-    startOver();
-    scrollTo(saved.id);
+    const shownFirst = outcome;
+    showSaved(outcome, typed);
+    // Stored over another page's change made meanwhile: what became of it there, if other.
+    await stored;
+    if (JSON.stringify(outcome) !== JSON.stringify(shownFirst)) showSaved(outcome, typed, Boolean(shownFirst.board));
   });
   $('Save').addEventListener('click', actOnce(() => {}));
 
   // A board opened shows more keys above the list: a second tap is not taken.
   $('Boards').addEventListener('click', actOnce((event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
-    // A list another page has changed meanwhile is shown anew, not opened.
-    store.refresh();
-    if (shownAs() !== shown) return render();
     const board = store.value.boards[indexOf(id)];
     if (!board) return;
     // The new board being typed is put by, to come back after, as its fields show it.
     const typed = entry();
     const kept = typed.editing === null ? { ours: fields[0].value, theirs: fields[1].value, next: typed.next } : typed.kept;
-    startOver({ ours: String(board.own), theirs: String(board.other), editing: id, next: 'ours', kept });
-    openedAs = board;
+    startOver({ ours: String(board.own), theirs: String(board.other), editing: id, next: 'ours', kept, was: { own: board.own, other: board.other } });
   }));
   $('Remove').addEventListener('click', actOnce(() => {
     // The board as stored now, which another page may have moved.
+    const { editing } = entry();
     changeMatch((match) => {
-      const index = match.boards.findIndex(({ id }) => id === entry().editing);
+      const index = match.boards.findIndex(({ id }) => id === editing);
       if (index < 0) return;
       const [board] = match.boards.splice(index, 1);
       removed = { board, index };
@@ -330,11 +322,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     startOver(emptyEntry());
   }));
 
-  // Another page stored a change, or this one comes back to the screen
-  // (from the back-forward cache, or made visible again): show the match
-  // as stored.
-  const refresh = () => {
-    store.refresh();
+  // Another page's change taken up: the match as stored.
+  refresh = () => {
     holdToRemovedBoard();
     if (shownAs() === shown) return;
     // A board or a key the new match no longer shows hands focus to the entry.
@@ -343,7 +332,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const now = document.activeElement;
     if (focused && (!root.contains(now) || now.closest('[hidden]'))) fields[0].focus();
   };
-  return screenFrame({ root, backKey: $('MatchBack'), box: confirm, refresh, back, actOnce, beforeShow: () => {
+  return screenFrame({ root, backKey: $('MatchBack'), box: confirm, store, back, actOnce, beforeShow: () => {
     holdToRemovedBoard();
     render();
   } });

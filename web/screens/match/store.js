@@ -5,28 +5,30 @@
 // last one typed, which a page opened later takes up when the page that
 // typed it is no longer open.
 import { isBoardNumber } from '../board_number.js';
-import { openRecord } from '../record_store.js';
+import { isCount, localRecord, openRecord } from '../record_store.js';
 
 // The longest text a score field keeps: far past any score, so that nothing
 // a player could mean is ever cut.
 const keptLength = 64;
 const fields = ['ours', 'theirs'];
 
-// `kept` is the new board being typed, put by while a board is looked at.
-export const emptyEntry = () => ({ ours: '', theirs: '', editing: null, next: 'ours', kept: null });
+// `kept` is the new board being typed, put by while a board is looked at;
+// `was`, the board being corrected as it was when opened.
+export const emptyEntry = () => ({ ours: '', theirs: '', editing: null, next: 'ours', kept: null, was: null });
 const emptyMatch = () => ({ boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null });
-
-const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
 
 // An entry as stored, or null where it does not hold: a half-typed entry is
 // started again on its own, never costing the boards.
-function entryIn(stored) {
+export function entryIn(stored) {
   const typed = (part) => typeof part === 'string' && part.length <= keptLength;
   const holds = (entry) => fields.every((field) => typed(entry?.[field])) && fields.includes(entry.next);
   if (!holds(stored) || !(stored.editing === null || isCount(stored.editing))) return null;
   const kept = stored.kept === null || !holds(stored.kept) ? null
     : { ours: stored.kept.ours, theirs: stored.kept.theirs, next: stored.kept.next };
-  return { ours: stored.ours, theirs: stored.theirs, editing: stored.editing, next: stored.next, kept };
+  // Where it does not hold, the correction is checked no more, as before it was kept.
+  const was = Number.isSafeInteger(stored.was?.own) && Number.isSafeInteger(stored.was.other)
+    ? { own: stored.was.own, other: stored.was.other } : null;
+  return { ours: stored.ours, theirs: stored.theirs, editing: stored.editing, next: stored.next, kept, was };
 }
 
 const migrations = {
@@ -61,37 +63,21 @@ function decode({ boards, nextId, firstBoard, matchLength, lastEntry }, isDealSc
 }
 
 // Each field cut, here and as stored, to what a field keeps.
-function cut(entry) {
+export function cut(entry) {
   for (const field of fields) entry[field] = entry[field].slice(0, keptLength);
   return entry;
 }
 
-// `isDealScore` tells a score some deal gives.
-export function openMatchStore(isDealScore, storage) {
-  // Before the record had a folder of its own, it was the whole site's.
-  const formerKey = 'quimbel.match';
+// `isDealScore` tells a score some deal gives; `changed` is told of another page's change.
+export function openMatchStore(isDealScore, { storage, changed, channel } = {}) {
+  const key = `quimbel.match ${new URL('.', location.href).pathname}`;
   return openRecord({
-    key: `${formerKey} ${new URL('.', location.href).pathname}`, formerKey, version: 5, migrations,
-    decode: (record) => decode(record, isDealScore), empty: emptyMatch, storage,
+    // Before IndexedDB, the record was in Web Storage; before it had a folder of its own, it was the whole site's.
+    key, former: localRecord([key, 'quimbel.match']), version: 5, migrations,
+    decode: (record) => decode(record, isDealScore), empty: emptyMatch, storage, changed, channel,
     encode(match) {
       if (match.lastEntry) cut(match.lastEntry.entry);
       return match;
     },
-  });
-}
-
-// This page's own entry, kept for the tab alone: through a reload, the
-// back-forward cache and an update.
-export function openEntryStore(storage) {
-  return openRecord({
-    key: `quimbel.entry ${new URL('.', location.href).pathname}`, version: 1, migrations: {},
-    // Null until the page has an entry.
-    decode: ({ entry }) => (entry === null || entryIn(entry) ? { entry: entry && entryIn(entry) } : null),
-    empty: () => ({ entry: null }),
-    encode(own) {
-      if (own.entry) cut(own.entry);
-      return own;
-    },
-    storage: storage ?? (() => sessionStorage),
   });
 }

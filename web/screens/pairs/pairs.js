@@ -6,7 +6,8 @@ import { dealtNames, isBoardNumber } from '../board_number.js';
 import { parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
-import { emptyEntry, mostResults, openPairsStore } from './store.js';
+import { openEntry } from '../entry.js';
+import { emptyEntry, entryIn, mostResults, openPairsStore } from './store.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -38,23 +39,26 @@ const figuresOf = ({ rank, tied, matchpoints, percentNorthSouth, percentEastWest
     hundredths(signed(crossImps)), signed(butlerImps)];
 
 // The screen, built once by the page's navigator, to show and hide.
-export async function build({ engine: { pairs, dealt, isDealScore }, result, back, actOnce }) {
+export async function build({ engine: { pairs, dealt, isDealScore }, result, back, actOnce, presence }) {
   await linkStyle(new URL('./pairs.css', import.meta.url));
-  const store = openPairsStore(isDealScore);
-  store.refresh();
+  // Another page's change, taken up, is shown once the screen is built.
+  let refresh = () => {};
+  const store = openPairsStore(isDealScore, { changed: () => refresh() });
+  await store.refresh();
+  const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn, keep: entryIn, empty: emptyEntry, record: store, presence });
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const [field, boardField, note] = [$('PairsScore'), $('PairsBoard'), $('PairsNote')];
   if (store.setAside) note.textContent = "La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.";
   // The result being corrected, if it is still there.
-  const edited = () => store.value.results.find(({ id }) => id === store.value.entry.editing);
+  const edited = () => store.value.results.find(({ id }) => id === typing.value.editing);
 
   function setError(input, error = '') {
     $(`${input.id}Error`).textContent = error;
     if (error) input.setAttribute('aria-invalid', 'true');
     else input.removeAttribute('aria-invalid');
   }
-  const changeEntry = (edit) => store.change((board) => edit(board.entry));
+  const changeEntry = (edit) => typing.change(edit);
 
   function showCarry() {
     const carried = result();
@@ -72,7 +76,8 @@ export async function build({ engine: { pairs, dealt, isDealScore }, result, bac
   const shownAs = () => JSON.stringify([store.value.board, store.value.results, edited()?.id, store.later, store.kept]);
   let shown;
   function render() {
-    const { board, results, entry } = store.value;
+    const { board, results } = store.value;
+    const entry = typing.value;
     shown = shownAs();
     $('PairsUnkept').textContent = store.later ? 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.'
       : store.kept ? '' : 'Attention : cette donne ne sera pas conservée sur cet appareil.';
@@ -141,45 +146,74 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     render();
   });
 
-  $('PairsEntry').addEventListener('submit', (event) => {
+  // A result saved where the entry says, unless another page removed it or
+  // corrected it since it was opened here: what became of it.
+  function saveResult(board, { editing, was }, score) {
+    if (editing === null) {
+      const id = board.nextId++;
+      board.results.push({ id, score });
+      return { id };
+    }
+    const stored = board.results.find((kept) => kept.id === editing);
+    if (!stored) return { gone: true };
+    // An entry kept from before it held the score opened is not checked.
+    if (was !== null && stored.score !== was) return { changed: stored.score };
+    const before = stored.score;
+    stored.score = score;
+    return { id: editing, was: before };
+  }
+  // What became of the result saved, said; a correction not made is kept in
+  // the field. `again`, the result was saved already, as shown first.
+  function showSaved({ id, was, gone, changed }, typed, score, again = false) {
+    if (id !== undefined) {
+      note.textContent = was === undefined ? `Résultat ${score} ajouté.` : `Résultat ${was} corrigé : ${score}.`;
+      if (!again) startOver();
+      return scrollTo(id);
+    }
+    changeEntry((entry) => Object.assign(entry, typed, gone ? { editing: null, was: null } : { was: changed }));
+    note.textContent = gone ? 'Le résultat que vous corrigiez a été supprimé sur une autre page ; votre marque est gardée.'
+      : `Résultat ${typed.was} corrigé sur une autre page : ${changed}. Validez à nouveau pour le remplacer.`;
+    render();
+  }
+  // A result another page removed while this one corrected it: the score
+  // typed stays, as a new result.
+  function holdToRemovedResult() {
+    if (typing.value.editing !== null && !edited()) showSaved({ gone: true }, structuredClone(typing.value));
+  }
+
+  $('PairsEntry').addEventListener('submit', async (event) => {
     event.preventDefault();
     // Cleared first, so that a refusal said again is heard again.
     setError(field);
-    store.refresh();
-    const editing = edited();
+    const typed = structuredClone(typing.value);
     const { score, error } = parseScore(field.value, isDealScore);
-    const refusal = error ?? (!editing && store.value.results.length >= mostResults ? `Une donne compte au plus ${mostResults} résultats.` : '');
+    const refusal = error ?? (typed.editing === null && store.value.results.length >= mostResults
+      ? `Une donne compte au plus ${mostResults} résultats.` : '');
     if (refusal) {
       requestAnimationFrame(() => setError(field, refusal));
       return field.focus();
     }
-    let id = editing?.id;
-    store.change((board) => {
-      if (editing) {
-        board.results.find((kept) => kept.id === id).score = score;
-      } else {
-        id = board.nextId++;
-        board.results.push({ id, score });
-      }
+    let outcome;
+    const stored = store.change((board) => {
+      outcome = saveResult(board, typed, score);
     });
-    note.textContent = editing ? `Résultat ${editing.score} corrigé : ${score}.` : `Résultat ${score} ajouté.`;
-    startOver();
-    scrollTo(id);
+    const shownFirst = outcome;
+    showSaved(outcome, typed, score);
+    // Stored over another page's change made meanwhile: what became of it there, if other.
+    await stored;
+    if (JSON.stringify(outcome) !== JSON.stringify(shownFirst)) showSaved(outcome, typed, score, shownFirst.id !== undefined);
   });
   $('PairsAdd').addEventListener('click', actOnce(() => {}));
 
   $('PairsRows').addEventListener('click', (event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
-    // A table another page has changed meanwhile is shown anew, not opened.
-    store.refresh();
-    if (shownAs() !== shown) return render();
     const chosen = store.value.results.find((kept) => kept.id === id);
     if (!chosen) return;
     setError(field);
     changeEntry((entry) => {
       // The new score being typed is put by, to come back after.
       if (!edited()) entry.kept = field.value;
-      Object.assign(entry, { score: String(chosen.score), editing: id });
+      Object.assign(entry, { score: String(chosen.score), editing: id, was: chosen.score });
     });
     render();
     field.focus();
@@ -203,20 +237,24 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     confirm.close();
     // The next board follows, as travellers are scored one after another.
     store.change((board) => {
-      Object.assign(board, { board: board.board % 99 + 1, results: [], entry: emptyEntry() });
+      Object.assign(board, { board: board.board % 99 + 1, results: [] });
     });
     note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
+    changeEntry((entry) => Object.assign(entry, emptyEntry()));
     startOver();
   });
 
-  // Another page stored a change, or this one comes back to the screen: the
-  // board as stored, the score being typed left as it is.
-  const refresh = () => {
-    store.refresh();
+  // Another page's change taken up: the board as stored, the score being
+  // typed left as it is.
+  refresh = () => {
+    holdToRemovedResult();
     if (shownAs() === shown) return;
     const typing = document.activeElement === field ? field.value : null;
     render();
     if (typing !== null) field.value = typing;
   };
-  return screenFrame({ root, backKey: $('PairsBack'), box: confirm, refresh, back, actOnce, beforeShow: render });
+  return screenFrame({ root, backKey: $('PairsBack'), box: confirm, store, back, actOnce, beforeShow: () => {
+    holdToRemovedResult();
+    render();
+  } });
 }

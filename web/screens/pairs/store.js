@@ -1,9 +1,11 @@
 // One board of a pairs event as this device keeps it: one record for the
 // page's own folder, kept as it is typed. Its results are read whole or not
 // at all; a board number or a half-typed score that does not hold gives way
-// on its own.
-import { openRecord } from '../record_store.js';
+// on its own. Each page keeps its own entry (the score being typed or
+// corrected) for itself, and the record keeps the last one typed, which a
+// page opened later takes up when the page that typed it is no longer open.
 import { isBoardNumber } from '../board_number.js';
+import { isCount, localRecord, openRecord } from '../record_store.js';
 
 // The longest text the score field keeps: far past any score, so that
 // nothing a player could mean is ever cut.
@@ -11,14 +13,18 @@ const keptLength = 64;
 // The most tables a board of a pairs event is scored over.
 export const mostResults = 99;
 
-// The score being typed; the result it corrects, by name; and `kept`, the
-// new score that was being typed before a result was looked at.
-export const emptyEntry = () => ({ score: '', editing: null, kept: '' });
-const emptyBoard = () => ({ board: 1, results: [], nextId: 1, entry: emptyEntry() });
+// The score being typed; the result it corrects, by name, and its score
+// when opened; and `kept`, the new score that was being typed before a
+// result was looked at.
+export const emptyEntry = () => ({ score: '', editing: null, was: null, kept: '' });
+const emptyBoard = () => ({ board: 1, results: [], nextId: 1, lastEntry: null });
 
-const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
 const text = (typed) => (typeof typed === 'string' ? typed.slice(0, keptLength) : '');
-const entryIn = (entry) => ({ score: text(entry?.score), editing: isCount(entry?.editing) ? entry.editing : null, kept: text(entry?.kept) });
+export const entryIn = (entry) => {
+  const editing = isCount(entry?.editing) ? entry.editing : null;
+  return { score: text(entry?.score), editing, was: editing !== null && Number.isSafeInteger(entry.was) ? entry.was : null,
+    kept: text(entry?.kept) };
+};
 
 // Each result with a name of its own, below the next one to give, and a deal score.
 function resultsIn(results, nextId, isDealScore) {
@@ -31,18 +37,26 @@ function resultsIn(results, nextId, isDealScore) {
   return results.map(({ id, score }) => ({ id, score }));
 }
 
-function decode({ board, results, nextId, entry }, isDealScore) {
+function decode({ board, results, nextId, lastEntry }, isDealScore) {
   const named = resultsIn(results, nextId, isDealScore);
-  return named && { board: isBoardNumber(board) ? board : 1, results: named, nextId, entry: entryIn(entry) };
+  return named && { board: isBoardNumber(board) ? board : 1, results: named, nextId,
+    lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry) } : null };
 }
 
-// `isDealScore` tells a score some deal gives.
-export function openPairsStore(isDealScore, storage) {
+const migrations = {
+  // Each page keeps its own entry; the record, the last one typed.
+  2: ({ entry, ...record }) => ({ ...record, lastEntry: { page: '', entry } }),
+};
+
+// `isDealScore` tells a score some deal gives; `changed` is told of another page's change.
+export function openPairsStore(isDealScore, { storage, changed, channel } = {}) {
+  const key = `quimbel.pairs ${new URL('.', location.href).pathname}`;
   return openRecord({
-    key: `quimbel.pairs ${new URL('.', location.href).pathname}`, version: 1, migrations: {},
-    decode: (record) => decode(record, isDealScore), empty: emptyBoard, storage,
+    // Before IndexedDB, the record was in Web Storage.
+    key, former: localRecord([key]), version: 2, migrations,
+    decode: (record) => decode(record, isDealScore), empty: emptyBoard, storage, changed, channel,
     encode(pairs) {
-      pairs.entry = entryIn(pairs.entry);
+      if (pairs.lastEntry) pairs.lastEntry.entry = entryIn(pairs.lastEntry.entry);
       return pairs;
     },
   });
