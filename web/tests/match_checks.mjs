@@ -35,15 +35,34 @@ const paste = (browser, id, text) => browser.evaluate(([field, value]) => {
 // The match's own storage key, in the page.
 const storeKey = () => `quimbel.match ${new URL('.', location.href).pathname}`;
 
+// The page's database of records, as another page of the site opens it: `use`
+// is given its store of records in a transaction, and its last request's result.
+const inDatabase = (browser, use, arg) => browser.evaluate(([body, value]) => new Promise((resolve, reject) => {
+  const opening = indexedDB.open('quimbel', 1);
+  opening.onupgradeneeded = () => opening.result.createObjectStore('records');
+  opening.onerror = () => reject(opening.error);
+  opening.onsuccess = () => {
+    const transaction = opening.result.transaction('records', 'readwrite');
+    const request = { get: (records, [key]) => records.get(key), put: (records, [key, text]) => records.put(text, key) }[body](
+      transaction.objectStore('records'), value);
+    transaction.oncomplete = () => {
+      opening.result.close();
+      resolve(request.result ?? null);
+    };
+  };
+}), [use, arg]);
+export const storedRecord = (browser, key) => inDatabase(browser, 'get', [key]);
+// Stores `text` under `key`; `heard`, says so to the pages open, as another page does.
+export async function storeRecord(browser, key, text, heard = false) {
+  await inDatabase(browser, 'put', [key, text]);
+  if (heard) await browser.evaluate((name) => new BroadcastChannel(name).postMessage(''), key);
+}
+
 // Stores `text` as the match and opens the match screen at the next start,
 // the page's modules loaded anew; `prepare` runs first.
 async function storeAndOpen(browser, text, prepare = () => {}) {
-  await browser.evaluate(([key, record]) => {
-    // The field being typed is stored as it loses focus, before this.
-    document.activeElement.blur();
-    localStorage.setItem(key, record);
-    history.replaceState(null, '');
-  }, [await browser.evaluate(storeKey), text]);
+  await browser.evaluate(() => history.replaceState(null, ''));
+  await storeRecord(browser, await browser.evaluate(storeKey), text);
   await browser.reload();
   await shown(browser, 'Form1', true);
   await browser.evaluate(prepare);
@@ -143,13 +162,12 @@ export const matchChecks = {
     // Another page adds a board: this one either hears of it or, restored
     // from the back-forward cache, does not.
     const key = await browser.evaluate(storeKey);
-    const anotherPage = (heard, firstBoard, added = [[100, -100]]) => browser.evaluate(([name, event, first, more]) => {
-      const stored = JSON.parse(localStorage.getItem(name));
-      const boards = [...stored.boards, ...more.map(([own, other], i) => ({ id: stored.nextId + i, own, other }))];
-      localStorage.setItem(name, JSON.stringify({ ...stored, revision: stored.revision + 1, boards, nextId: stored.nextId + more.length,
-        firstBoard: first }));
-      if (event) dispatchEvent(new StorageEvent('storage', { key: name }));
-    }, [key, heard, firstBoard, added]);
+    const anotherPage = async (heard, firstBoard, added = [[100, -100]]) => {
+      const stored = JSON.parse(await storedRecord(browser, key));
+      const boards = [...stored.boards, ...added.map(([own, other], i) => ({ id: stored.nextId + i, own, other }))];
+      await storeRecord(browser, key, JSON.stringify({ ...stored, revision: stored.revision + 1, boards,
+        nextId: stored.nextId + added.length, firstBoard }), heard);
+    };
     await anotherPage(false, 1);
     await keyBoard(browser, '420', '-420');
     await matchShows(browser, ['-1 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP'], 'not heard');
@@ -162,7 +180,7 @@ export const matchChecks = {
   },
   async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
     const blocked = () => {
-      Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } });
+      Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
     };
     for (const [record, prepare, said] of [
       ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],

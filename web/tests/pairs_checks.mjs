@@ -4,6 +4,7 @@
 // The arithmetic itself is the engine's, tested in the core; the figures
 // here are worked by hand, so that what the page shows is checked whole.
 import { linesShow, press, settles } from './calculator_checks.mjs';
+import { storeRecord } from './match_checks.mjs';
 
 const green = 'rgb(0, 192, 0)';
 const columns = ['ColScore', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
@@ -23,6 +24,8 @@ const pasteBoard = (browser, text) => browser.evaluate((value) => {
   PairsBoard.value = value;
   PairsBoard.dispatchEvent(new Event('input'));
 }, text);
+// The board's own storage key, in the page.
+const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
 async function add(browser, score) {
   await browser.type('#PairsScore', score);
   await browser.click('#PairsAdd');
@@ -88,11 +91,12 @@ export const pairsChecks = {
     await settles(browser, () => [PairsBoard.value, PairsScore.value], ['7', '14'], 'after a reload');
 
     // Ninety-nine results stored: a hundredth is refused.
-    await browser.evaluate(() => localStorage.setItem(`quimbel.pairs ${new URL('.', location.href).pathname}`, JSON.stringify({ version: 1,
-      revision: 1, board: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, score: 0 })), nextId: 99, entry: {} })));
+    await storeRecord(browser, await browser.evaluate(pairsKey), JSON.stringify({ version: 2,
+      revision: 1, board: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, score: 0 })), nextId: 99, lastEntry: null }));
     await browser.reload();
     await shown(browser, 'PairsForm');
-    await add(browser, '0');
+    await browser.fill('#PairsScore', '0');
+    await browser.click('#PairsAdd');
     await fieldReads(browser, ['0', 'Une donne compte au plus 99 résultats.', 'true', 'Ajouter'], 'a hundredth');
 
     // A new board only once confirmed: the next one; Escape goes back.
@@ -109,19 +113,17 @@ export const pairsChecks = {
 
   async 'pairs: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
     const blocked = () => {
-      Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('', 'SecurityError'); } });
+      Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
     };
-    const stored = JSON.stringify({ version: 1, revision: 1, board: 1, results: [], nextId: 1, entry: {} });
+    const stored = JSON.stringify({ version: 2, revision: 1, board: 1, results: [], nextId: 1, lastEntry: null });
     for (const [record, prepare, said] of [
       ['{', () => {}, ["La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.", '']],
-      [stored.replace('"version":1', '"version":2'), () => {},
+      [stored.replace('"version":2', '"version":3'), () => {},
         ['', 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.']],
       [stored, blocked, ['', 'Attention : cette donne ne sera pas conservée sur cet appareil.']]]) {
       // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.
-      await browser.evaluate((text) => {
-        localStorage.setItem(`quimbel.pairs ${new URL('.', location.href).pathname}`, text);
-        history.replaceState(null, '');
-      }, record);
+      await browser.evaluate(() => history.replaceState(null, ''));
+      await storeRecord(browser, await browser.evaluate(pairsKey), record);
       await browser.reload();
       await shown(browser, 'Form1');
       await browser.evaluate(prepare);
