@@ -30,3 +30,12 @@ export function parseScore(text, isDealScore) {
 
 // IMPs, and totals, with their sign: "+5", "-3", "0".
 export const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
+
+// A tap on a score field leaves the caret after the digits, where the next
+// one goes: the digits stand to the right, and a tap on the field's empty
+// left would put it before them ("50", a tap, "0" read "050").
+export function caretAfterDigits(input) {
+  input.addEventListener('click', () => {
+    if (input.selectionStart === input.selectionEnd) input.setSelectionRange(input.value.length, input.value.length);
+  });
+}

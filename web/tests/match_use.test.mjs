@@ -141,6 +141,21 @@ test('a removal, by touch, names the board as it was and can be undone; Supprime
   await shows(page, { entry: ['Donne 4', '', ''], boards: fiveBoards.slice(0, 3), said: ['Donne 2 rétablie.'] }, 'undone');
 }));
 
+test('a tap on a score field puts the caret after its digits, where the next one goes, on both screens', () => tabs(1, async (page) => {
+  for (const [field, elsewhere, opener] of [['#Own', '#Other'], ['#PairsScore', '#PairsBoard', '#Pairs']]) {
+    if (opener) {
+      await page.click('#MatchBack');
+      await page.click(opener);
+    }
+    await page.tap(field);
+    await page.keyboard.type('50');
+    await page.tap(elsewhere);
+    await page.tap(field);
+    await page.keyboard.type('0');
+    assert.equal(await page.inputValue(field), '500', field);
+  }
+}));
+
 test('a paste is read whole: spaces, zeros and the sign settled, never cut', () => tabs(1, async (page) => {
   for (const [field, text] of [['#Own', '00000000620'], ['#Other', '–1 430']]) {
     await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);

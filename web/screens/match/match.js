@@ -2,7 +2,7 @@
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
 import { dealtNames, isBoardNumber } from '../board_number.js';
-import { parseScore, settled, signChanged, signed } from '../score_text.js';
+import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
@@ -147,6 +147,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   for (const input of fields) {
     const part = parts[input.id];
+    caretAfterDigits(input);
     input.addEventListener('focus', () => {
       changeEntry((typed) => {
         typed.next = part;

@@ -3,7 +3,7 @@
 // out anew at every change; kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
 import { dealtNames, isBoardNumber } from '../board_number.js';
-import { parseScore, settled, signChanged, signed } from '../score_text.js';
+import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
@@ -109,6 +109,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   }
   const scrollTo = (id) => $('PairsRows').querySelector(`[value="${id}"]`)?.scrollIntoView({ block: 'nearest' });
 
+  caretAfterDigits(field);
   field.addEventListener('input', (event) => {
     // A paste is read before anything else is done with it.
     if (/^insertFrom(Paste|Drop)$/.test(event.inputType ?? '')) field.value = settled(field.value);
