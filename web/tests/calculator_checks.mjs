@@ -3,6 +3,7 @@
 // own tests carry the semantics. `browser` clicks, types, presses keys and
 // evaluates functions in the page (see chromium.mjs and webdriver.mjs).
 import assert from 'node:assert/strict';
+import { isDeepStrictEqual } from 'node:util';
 
 const white = 'rgb(255, 255, 255)', red = 'rgb(192, 0, 0)', green = 'rgb(0, 192, 0)';
 
@@ -16,15 +17,18 @@ export async function press(browser, sequence) {
   }
 }
 
-// Polls until `read` gives `expected`, since the engine may answer a little
-// after the tap; fails with what it found last.
+// Polls until `read` gives `expected`, however long the page takes to
+// answer; after a minute, fails with what it found last.
 export async function settles(browser, read, expected, message, arg) {
+  const giveUp = Date.now() + 60_000;
   let found;
-  for (let tries = 0; tries < 100; ++tries) {
-    found = await browser.evaluate(read, arg);
-    if (JSON.stringify(found) === JSON.stringify(expected)) return;
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
+  do {
+    // A page still coming, after a reload, has nothing to read yet.
+    found = await browser.evaluate(read, arg).catch((error) => error);
+    if (isDeepStrictEqual(found, expected)) return;
+    // Reads spaced a little, leaving the machine to the page.
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  } while (Date.now() < giveUp);
   assert.deepEqual(found, expected, message);
 }
 
