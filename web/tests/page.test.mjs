@@ -126,11 +126,34 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
   assert.deepEqual(borderless, []);
 });
 
-// A screen at every size: each target thumb-sized, no label cut, `inView`
-// in view, nothing sideways in the page or in `scroller`.
-async function screenFits(root, inView, scroller, sizes = screens) {
-  for (const screen of sizes) {
-    await page.setViewportSize(screen);
+// Each screen with twelve entries, correcting one, at every size: each
+// target thumb-sized, no label cut, `inView` in view, nothing sideways in the
+// page or in `scroller`; then axe clean once a score is refused.
+const crowded = [
+  { name: 'match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean',
+    opener: 'Match', root: 'MatchForm', title: 'EntryTitle', error: 'OwnError', back: 'MatchBack',
+    entries: Array.from({ length: 12 }, (_, board) => ['620', `-${board * 10 + 500}`]), refused: ['625', ''],
+    enter: ([own, other]) => keyBoard(checkedBrowser(page), own, other), row: '#Boards li:nth-child(12) button',
+    inView: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], scroller: 'Boards', sizes: screens },
+  { name: 'pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table with nothing sideways; axe clean',
+    opener: 'Pairs', root: 'PairsForm', title: 'PairsEntryTitle', error: 'PairsScoreError', back: 'PairsBack',
+    entries: ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620'], refused: '625',
+    enter: async (score) => {
+      await page.fill('#PairsScore', score);
+      await page.click('#PairsAdd');
+    },
+    row: '#PairsRows tr:nth-child(12) button', inView: ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry',
+      'PairsAdd', 'PairsRemove', 'PairsCancel', 'PairsSummary', 'PairsNew'], scroller: 'PairsTable',
+    // The narrowest phone besides.
+    sizes: [...screens, { width: 320, height: 568 }] },
+];
+for (const { name, opener, root, title, error, back, entries, refused, enter, row, inView, scroller, sizes } of crowded) test(name, async () => {
+  await page.click(`#${opener}`);
+  for (const entry of entries) await enter(entry);
+  await page.click(row);
+  await page.locator(`#${title}`, { hasText: 'Corriger' }).waitFor();
+  for (const size of sizes) {
+    await page.setViewportSize(size);
     const found = await page.evaluate(([form, ids, list]) => {
       const box = (e) => e.getBoundingClientRect();
       const controls = [...document.querySelectorAll(`#${form} :is(button, input)`)].filter((e) => e.checkVisibility());
@@ -144,41 +167,15 @@ async function screenFits(root, inView, scroller, sizes = screens) {
         sideways: document.documentElement.scrollWidth > innerWidth || scrolling.scrollWidth > scrolling.clientWidth
           || box(scrolling.firstElementChild ?? scrolling).right > innerWidth };
     }, [root, inView, scroller]);
-    assert.deepEqual(found, { small: [], cut: [], hidden: [], sideways: false }, `${root} ${screen.width}×${screen.height}`);
+    assert.deepEqual(found, { small: [], cut: [], hidden: [], sideways: false }, `${root} ${size.width}×${size.height}`);
   }
   await page.setViewportSize(phone);
-}
-
-test('match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean', async () => {
-  await page.click('#Match');
-  for (let board = 0; board < 12; ++board) {
-    await keyBoard(checkedBrowser(page), '620', `-${board * 10 + 500}`);
-  }
-  await page.click('#Boards li:nth-child(12) button');
-  await screenFits('MatchForm', ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], 'Boards');
-  await page.click('#Cancel');
-  await page.fill('#Own', '625');
-  await page.click('#Save');
+  await enter(refused);
+  // Said a frame after the tap.
+  await page.locator(`#${error}:not(:empty)`).waitFor();
   await axeClean({ 'a refused score': async () => {} });
   await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
-  await page.click('#MatchBack');
-});
-
-test('pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table with nothing sideways; axe clean', async () => {
-  await page.click('#Pairs');
-  for (const score of ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620']) {
-    await page.fill('#PairsScore', score);
-    await page.click('#PairsAdd');
-  }
-  await page.click('#PairsRows tr:nth-child(12) button');
-  // The narrowest phone besides.
-  await screenFits('PairsForm', ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry', 'PairsAdd', 'PairsRemove',
-    'PairsCancel', 'PairsSummary', 'PairsNew'], 'PairsTable', [...screens, { width: 320, height: 568 }]);
-  await page.fill('#PairsScore', '625');
-  await page.click('#PairsAdd');
-  await axeClean({ 'a refused score': async () => {} });
-  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
-  await page.click('#PairsBack');
+  await page.click(`#${back}`);
 });
 
 test('match screen: never shown unstyled; a box says it could not come, and the next tap opens it, even at once at the same spot', async () => {
