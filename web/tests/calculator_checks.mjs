@@ -52,11 +52,6 @@ export const checks = {
     await linesShow(browser, ['4♥ΧΧ+2', '1880', red], 'V');
     await press(browser, 'NV');
     await linesShow(browser, ['4♥ΧΧ+2', '1280', green], 'NV');
-    // An overtrick keyed with a leading zero counts, through the shared core.
-    await press(browser, 'INI 3 NT + 0 1 V');
-    await linesShow(browser, ['3NT+01', '630', red], 'V');
-    await press(browser, 'NV');
-    await linesShow(browser, ['3NT+01', '430', green], 'NV');
   },
 
   async 'typing: shown as the keys show it, "?" for what has no byte, guarded'(browser) {

@@ -15,6 +15,7 @@ import { fileURLToPath } from 'node:url';
 import { keyTypicalRequest, launch, persistentContext, site } from '../../tools/web/chromium.mjs';
 import { serve } from '../../tools/web/serve.mjs';
 import { writePage } from '../inline_page.mjs';
+import { keyBoard } from './match_checks.mjs';
 
 const web = fileURLToPath(new URL('..', import.meta.url));
 const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE\s*=\s*`(\S+)/)[1];
@@ -80,7 +81,9 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     const cdp = await context.newCDPSession(installed);
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
     await installed.evaluate(() => caches.open('another-site'));
-    await installed.close();
+    // Today's match, which the update keeps; this page stays open until another has read it.
+    await installed.click('#Match');
+    await keyBoard(installed, '620', '-650');
 
     // Half published: B's worker over A's page.
     await cp(join(b, 'sw.js'), join(published, 'sw.js'));
@@ -97,9 +100,6 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     await cached.locator('#MatchForm').waitFor();
     assert.deepEqual(await versions(cached), ['A', 'A', 'A'], 'without a worker');
 
-    // Today's match in progress, which the update keeps.
-    await page.evaluate(() => localStorage.setItem('quimbel.match',
-      '{"version":1,"boards":[[620,-650]],"draft":{"Own":"14","Other":"","editing":null}}'));
     await checkForUpdate(page);
     // A page opened beside it is A's too, and the first stays A whole.
     const beside = await context.newPage();
@@ -109,6 +109,8 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     await beside.close();
     await openMatch(page);
     assert.deepEqual(await versions(page), ['A', 'A', 'A'], 'beside a page opened');
+    await installed.close();
+    await page.fill('#Own', '14');
     // A tab kept open on the match screen and only reloaded: it comes again
     // from B, on the match screen, with the match and the half-typed board.
     await page.reload();
