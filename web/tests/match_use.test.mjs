@@ -82,6 +82,8 @@ test('a board half typed is never taken from its tab while it is open, even relo
     await a.fill('#Own', '620');
     await a.fill('#Other', '-650');
     await a.click('#MatchBack');
+    // Reloaded once back on the calculator, not while going back.
+    await a.locator('#Form1').waitFor();
     await a.reload();
     const opened = async () => {
       const page = await openCalculator(a.context(), server.url);
@@ -105,6 +107,7 @@ test('a board looked at keeps the new one being typed; the field Reporter fills 
   // Each score carried after a reload of the calculator, as a phone reloads a tab.
   for (const keys of ['INI 4 ♥ V', 'INI 4 ♠ + 1 V']) {
     await page.click('#MatchBack');
+    await page.locator('#Form1').waitFor();
     await page.reload();
     await press(checkedBrowser(page), keys);
     await page.click('#Match');
@@ -130,6 +133,7 @@ test('one tap, one action: a quick second tap on Reporter, Valider, the opener o
 test('a removal, by touch, names the board as it was and can be undone; Supprimer is away from Valider', () => tabs(1, async (page) => {
   await addBoards(page, fiveBoards.slice(0, 3));
   await page.tap('#Boards li:nth-child(2) button');
+  await page.locator('#Remove').waitFor();
   const apart = await page.evaluate(() => {
     const [remove, save] = [Remove, Save].map((e) => e.getBoundingClientRect());
     return remove.bottom <= save.top || remove.top >= save.bottom || remove.right <= save.left || remove.left >= save.right;
