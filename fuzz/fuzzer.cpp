@@ -3,15 +3,14 @@
 // calculator with them as a player could: key presses, typed text (any UTF-16
 // units) and label clicks, checking after every step what always holds. Boxes
 // are modal, so none is ever left open. The same bytes, read as ints, go as
-// a match's length and margin to the VP scale, and as the scores of one
-// board of a pairs event, which the web page may pass any ints. A team
-// board's IMPs need no fuzzing: tst_match pins the IMP scale at every
-// difference two scores make and at the int's ends.
+// the scores of one board of a pairs event, which the web page may pass any
+// ints. A team board's IMPs and the VP scale need no fuzzing: tst_match pins
+// them at every difference two scores make, every length and margin up to
+// the blitz, and the int's ends.
 #include "display_mapping.h"
 #include "invariants.h"
 #include "pairs.h"
 #include "recording_window.h"
-#include "vp_scale.h"
 
 #include <algorithm>
 #include <charconv>
@@ -75,14 +74,6 @@ bool holdsForPairs(std::span<const int> scores) {
            within(nearest(lowest - 5LL), datum, nearest(highest + 5LL));
 }
 
-// Any length and margin: the team's VPs and the opponents' make 20.00;
-// INT_MIN, which has no opposite, loses all.
-bool holdsForVictoryPoints(int boards, int margin) {
-    const int team = quimbel::victoryPoints(boards, margin);
-    const int opponents = margin == INT_MIN ? 2000 : quimbel::victoryPoints(boards, -margin);
-    return team >= 0 && team <= 2000 && team + opponents == 2000;
-}
-
 } // namespace
 
 // Each step is one byte: a key, typed text (pairs of the bytes that follow,
@@ -92,7 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < ints.size(); ++i)
         std::memcpy(&ints[i], data + i * sizeof(int), sizeof(int));
     if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)) ||
-        (ints.size() >= 2 && !holdsForVictoryPoints(ints[0], ints[1])) ||
         !holdsForPairs(std::span(ints).first(std::min(ints.size(), 99ul))))
         std::abort();
     RecordingWindow window;

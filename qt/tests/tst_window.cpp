@@ -189,7 +189,7 @@ private slots:
             QTest::mouseClick(label, Qt::RightButton);
             QTest::mousePress(label, Qt::LeftButton);
             QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
-            QTest::qWait(20);
+            QCoreApplication::processEvents(); // anything a click would have queued
             QCOMPARE(opened, QStringList());
         };
         noClick();

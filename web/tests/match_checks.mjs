@@ -2,7 +2,6 @@
 // browser: boards keyed, carried from the calculator, signed, corrected and
 // removed, kept over a reload, and what is refused. The IMPs themselves are
 // the engine's, tested in the core.
-import assert from 'node:assert/strict';
 import { linesShow, press, settles } from './calculator_checks.mjs';
 
 const red = 'rgb(192, 0, 0)';
