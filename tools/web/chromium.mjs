@@ -37,9 +37,24 @@ export async function keyTypicalRequest(page) {
   await page.locator('#Text2', { hasText: '1880' }).waitFor();
 }
 
-// A page of the calculator whose keys take taps.
-export async function openCalculator(context, url) {
-  const page = await context.newPage();
+// A page of `context` in a window of its own, beside `page`: headless
+// Chromium draws only the tab in front in a window, and one behind gets about
+// a frame a second, which every action on it waits for (a stable element).
+async function windowBeside(page) {
+  const context = page.context();
+  const tab = await context.newCDPSession(page);
+  const { targetInfo: { browserContextId } } = await tab.send('Target.getTargetInfo');
+  const browser = await context.browser().newBrowserCDPSession();
+  const [opened] = await Promise.all([context.waitForEvent('page'),
+    browser.send('Target.createTarget', { url: 'about:blank', browserContextId, newWindow: true })]);
+  await Promise.all([tab.detach(), browser.detach()]);
+  return opened;
+}
+
+// A page of the calculator whose keys take taps, in a window of its own
+// beside the page `beside` if given.
+export async function openCalculator(context, url, beside) {
+  const page = beside ? await windowBeside(beside) : await context.newPage();
   await page.goto(url);
   await page.locator('#Form1').waitFor();
   return page;

@@ -22,7 +22,7 @@ async function tabs(count, run) {
   try {
     const pages = [];
     for (let i = 0; i < count; ++i) {
-      pages.push(await openCalculator(context, server.url));
+      pages.push(await openCalculator(context, server.url, pages[0]));
       await pages[i].click('#Match');
       await pages[i].locator('#MatchForm').waitFor();
     }
