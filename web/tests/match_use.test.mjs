@@ -1,5 +1,6 @@
-// The match screen in Chromium as a player uses it, phone in hand: two tabs
-// each with their own entry, nothing typed lost to a tap, one action per
+// The match and pairs screens in Chromium as a player uses them, phone in
+// hand: two tabs each with their own entry, nothing typed lost to a tap, to
+// a reload or to another page saving at the same moment, one action per
 // tap, a removal undone, a paste read whole.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -56,9 +57,12 @@ test('two tabs: each keeps its own entry, and a correction changes only the boar
   await a.click('#Save');
   const corrected = fiveBoards.with(1, '-200 140');
   await shows(b, { entry: ['Corriger la donne 5', '50', '-110'], boards: corrected }, 'B, after A corrected board 2');
-  // Board 1 corrected in B while A has it open: A's correction waits for a second Valider.
+  // Board 1 corrected in B while A has it open, even reloaded: A's correction waits for a second Valider.
   await a.click('#Boards li:nth-child(1) button');
   await a.fill('#Own', '650');
+  await a.reload();
+  await a.locator('#MatchForm').waitFor();
+  await shows(a, { entry: ['Corriger la donne 1', '650', '-650'], boards: corrected }, 'A, reloaded');
   await b.click('#Cancel');
   await b.click('#Boards li:nth-child(1) button');
   await b.fill('#Other', '-620');
@@ -75,6 +79,56 @@ test('two tabs: each keeps its own entry, and a correction changes only the boar
   await a.click('#Remove');
   await shows(b, { entry: ['Donne 5', '50', '-110'], boards: ['650 -650', ...corrected.slice(1, 4)],
     said: ['La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'] }, 'B, its board gone');
+}));
+
+test('pairs, two tabs: each its own entry, and a result corrected in one while the other corrects it is shown, never written over', () =>
+  tabs(2, async (a, b) => {
+    const pairsShows = (page, expected, message) => settles(checkedBrowser(page), () => ({
+      entry: [PairsEntryTitle.textContent, PairsScore.value],
+      rows: [...PairsRows.querySelectorAll('button')].map((row) => row.textContent),
+      said: PairsNote.textContent,
+    }), expected, message);
+    for (const page of [a, b]) {
+      await page.click('#MatchBack');
+      await page.click('#Pairs');
+    }
+    for (const score of ['630', '-50', '420']) {
+      await a.fill('#PairsScore', score);
+      await a.click('#PairsAdd');
+    }
+    await b.fill('#PairsScore', '-200');
+    await a.click('#PairsRows [aria-label="Corriger 630"]');
+    await a.fill('#PairsScore', '660');
+    await pairsShows(b, { entry: ['Résultat 4', '-200'], rows: ['630', '420', '-50'], said: '' }, 'B, while A corrects');
+    await a.reload();
+    await a.locator('#PairsForm').waitFor();
+    await b.click('#PairsRows [aria-label="Corriger 630"]');
+    await b.fill('#PairsScore', '600');
+    await b.click('#PairsAdd');
+    await pairsShows(b, { entry: ['Résultat 4', '-200'], rows: ['600', '420', '-50'], said: 'Résultat 630 corrigé : 600.' }, 'B corrects');
+    await a.click('#PairsAdd');
+    await pairsShows(a, { entry: ['Corriger 600', '660'], rows: ['600', '420', '-50'],
+      said: 'Résultat 630 corrigé sur une autre page : 600. Validez à nouveau pour le remplacer.' }, 'A, reloaded, after B');
+    await later(a);
+    await a.click('#PairsAdd');
+    await pairsShows(a, { entry: ['Résultat 4', ''], rows: ['660', '420', '-50'], said: 'Résultat 600 corrigé : 660.' }, 'A, again');
+  }));
+
+test('two pages saving a board at the same moment, 200 times over: none lost', () => tabs(2, async (a, b) => {
+  // A's boards at 620, B's at -620, each submitted in the same instant as one of the other's.
+  const tries = 200;
+  const save = (page, own) => page.evaluate((score) => {
+    [Own.value, Other.value] = [score, '0'];
+    Entry.requestSubmit();
+  }, own);
+  for (let i = 0; i < tries; ++i) await Promise.all([save(a, '620'), save(b, '-620')]);
+  const saved = () => ['620', '-620'].map((own) =>
+    [...Boards.querySelectorAll('.board span:nth-child(2)')].filter((cell) => cell.textContent === own).length);
+  // Once A has heard of every board, a page opened anew reads them all.
+  await settles(checkedBrowser(a), () => Boards.children.length, 2 * tries, 'heard');
+  await a.reload();
+  await a.locator('#MatchForm').waitFor();
+  await settles(checkedBrowser(a), saved, [tries, tries], 'stored');
 }));
 
 test('a board half typed is never taken from its tab while it is open, even reloaded on the calculator; once it is closed, it is', () =>
