@@ -20,17 +20,46 @@ const address = /(?<=['"])\.{1,2}\/[\w./-]+\.(?:js|css)(?=['"])/g;
 const staticImport = /^import \{([^}]*)\} from '(\.{1,2}\/[\w./-]+)';\n/gm;
 const exported = /^export (?:async )?(?:const|let|function|class) ([\w$]+)/gm;
 
+// The modules every screen may share, directly under screens/, sealed once
+// as one library that each screen imports rather than carrying its own copy;
+// the library's text is made from theirs, under this name.
+const librarySources = (root) => join(root, 'screens');
+const libraryFile = (root) => join(librarySources(root), 'library.js');
+const sources = new Map();
+const source = async (file) => sources.get(file) ?? readFile(file, 'utf8');
+
+// The library: each shared module's exports, imported and handed on.
+async function library(root) {
+  const folder = librarySources(root);
+  const modules = (await readdir(folder)).filter((name) => name.endsWith('.js')).sort();
+  const names = [];
+  const imports = await Promise.all(modules.map(async (name) => {
+    const exports = [...(await readFile(join(folder, name), 'utf8')).matchAll(exported)].map((match) => match[1]);
+    names.push(...exports);
+    return `import { ${exports.join(', ')} } from './${name}';\n`;
+  }));
+  return `${imports.join('')}export { ${names.join(', ')} };\n`;
+}
+
 // The entry and the modules it imports, as one script: each imported module
 // in a scope of its own that hands on only its exports, before the modules
 // that import it. Only the entry keeps its exports, and names other files.
-async function bundle(entry) {
+// Outside the library, what a module imports of the library stays an import
+// of it, made once for the whole script.
+async function bundle(entry, root) {
   const done = new Set();
   const parts = [];
+  const shared = new Set();
+  const inLibrary = (file) => dirname(file) === librarySources(root);
   async function add(file) {
     if (done.has(file)) return;
     done.add(file);
-    const text = await readFile(file, 'utf8');
-    for (const [, , path] of text.matchAll(staticImport)) await add(resolve(dirname(file), path));
+    const text = await source(file);
+    for (const [, names, path] of text.matchAll(staticImport)) {
+      const imported = resolve(dirname(file), path);
+      if (inLibrary(imported) && entry !== libraryFile(root)) names.split(',').forEach((name) => shared.add(name.trim()));
+      else await add(imported);
+    }
     const body = text.replace(staticImport, '');
     if (file === entry) return parts.push(body);
     if (body.match(address)) throw new Error(`${file}: only a screen's own module may name a file`);
@@ -38,7 +67,8 @@ async function bundle(entry) {
     parts.push(`const { ${names} } = (() => {\n${body.replace(/^export /gm, '')}\nreturn { ${names} };\n})();`);
   }
   await add(entry);
-  return parts.join('\n');
+  const libraryImport = shared.size ? `import { ${[...shared].join(', ')} } from './${relative(dirname(entry), libraryFile(root))}';\n` : '';
+  return libraryImport.replace("'./../", "'../") + parts.join('\n');
 }
 
 // Writes `file` (a module with the modules it imports, or a style sheet),
@@ -47,7 +77,7 @@ async function bundle(entry) {
 // Returns its name in the site.
 async function seal(file, root, site, sealed) {
   if (sealed.has(file)) return sealed.get(file);
-  let text = file.endsWith('.css') ? compactStyle(await readFile(file, 'utf8')) : await bundle(file);
+  let text = file.endsWith('.css') ? compactStyle(await readFile(file, 'utf8')) : await bundle(file, root);
   const names = new Map();
   for (const [path] of text.matchAll(address)) names.set(path, await seal(resolve(dirname(file), path), root, site, sealed));
   const place = relative(root, file);
@@ -71,6 +101,7 @@ async function writeSealed(site, name, bytes) {
 
 export async function writePage({ page, entry, engine, comparison, site, screens }) {
   const root = dirname(resolve(entry));
+  sources.set(libraryFile(root), await library(root));
   const sealed = new Map();
   sealed.set(comparison, await writeSealed(site, 'comparison.wasm', await readFile(comparison)));
   const table = [];
@@ -81,7 +112,7 @@ export async function writePage({ page, entry, engine, comparison, site, screens
   const written = new Set(sealed.values());
   const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css|wasm)$/.test(name) && !written.has(name));
   await Promise.all(stale.map((name) => rm(join(site, name))));
-  const code = await compactScript((await bundle(resolve(entry))).replace("'@SCREENS@'", () => JSON.stringify(table))
+  const code = await compactScript((await bundle(resolve(entry), root)).replace("'@SCREENS@'", () => JSON.stringify(table))
     .replace('@COMPARISON@', sealed.get(comparison))
     .replace('@LEAVING@', leavingWord));
   // Hexadecimal keeps the engine's bytes whole, which gzip packs a seventh

@@ -15,7 +15,7 @@
 //               version it produces: { 2: (record) => ..., 3: ... }
 //   decode      the value in a record of today's version, or null
 //   empty       a value with nothing in it yet
-//   encode      the value as stored (by default, as it is)
+//   encode      the value as stored
 //   storage     { update(key, decide) }: runs `decide(text)` on the stored
 //               text in one transaction and makes the writes it returns
 //   changed     called when another page's change has been taken up
@@ -23,7 +23,7 @@
 
 // The value in a stored text with its revision, 'later' for a later
 // version's record, or null.
-export function readRecord(text, { version, migrations, decode }) {
+function readRecord(text, { version, migrations, decode }) {
   let record;
   try {
     record = JSON.parse(text);
@@ -40,8 +40,8 @@ export function readRecord(text, { version, migrations, decode }) {
 // Whether `n` can stand for a count or a name: a whole number from 0.
 export const isCount = (n) => Number.isSafeInteger(n) && n >= 0;
 
-export function openRecord({ key, former, version, migrations, decode, empty, encode = (value) => value,
-  storage = indexedStorage(), now = Date.now, changed = () => {}, channel = new BroadcastChannel(key) }) {
+export function openRecord({ key, former, version, migrations, decode, empty, encode,
+  storage = indexedStorage(), changed = () => {}, channel = new BroadcastChannel(key) }) {
   const format = { version, migrations, decode };
   // The value as last read or stored, the text it was read from, and its revision.
   let stored = empty();
@@ -71,7 +71,7 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
     later = read === 'later';
     if (later) return false;
     if (!read) {
-      aside.push([`${key} illisible ${now()}`, text]);
+      aside.push([`${key} illisible ${Date.now()}`, text]);
       return true;
     }
     ({ value: stored, revision } = read);
@@ -150,7 +150,7 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
 }
 
 // IndexedDB, one database for the site's records, opened on first use.
-export function indexedStorage(name = 'quimbel') {
+function indexedStorage(name = 'quimbel') {
   let database;
   const open = () => {
     database ??= new Promise((resolve, reject) => {
@@ -188,13 +188,11 @@ export function indexedStorage(name = 'quimbel') {
 // A record kept for this tab alone (sessionStorage): through a reload, the
 // back-forward cache and an update. A tab has one page at a time, so it is
 // read once and written as it changes; one it cannot read starts empty.
-export function openTabRecord({ key, version, migrations = {}, decode, empty, encode = (value) => value,
-  storage = () => sessionStorage }) {
+export function openTabRecord({ key, version, decode, empty, encode, storage = () => sessionStorage }) {
   let value = empty();
-  let revision = 0;
   try {
-    const read = readRecord(storage().getItem(key), { version, migrations, decode });
-    if (read && read !== 'later') ({ value, revision } = read);
+    const read = readRecord(storage().getItem(key), { version, migrations: {}, decode });
+    if (read && read !== 'later') ({ value } = read);
   } catch {
     // No storage for the tab: the value holds for the visit.
   }
@@ -205,7 +203,7 @@ export function openTabRecord({ key, version, migrations = {}, decode, empty, en
     change(edit) {
       edit(value);
       try {
-        storage().setItem(key, JSON.stringify({ version, revision: ++revision, ...encode(value) }));
+        storage().setItem(key, JSON.stringify({ version, revision: 0, ...encode(value) }));
       } catch {
         // As above.
       }
