@@ -34,14 +34,24 @@ bool isShowable(const std::string& text) {
 
 // Up to 99 ints as a traveller's N-S scores: each pair of tables shares 2 MPs,
 // a better score earns more of everything and an equal one the same, and the
-// datum is a multiple of 10 at most 5 past the scores' ends. Counts and spans
-// scorePairs refuses are tst_match's.
+// datum is a multiple of 10 at most 5 past the scores' ends; each table is
+// ranked once, the best first. Counts rankPairs refuses are tst_match's.
 bool holdsForPairs(std::span<const int> scores) {
     const int results = int(scores.size());
     if (!quimbel::isPairsCount(results))
         return true;
+    static quimbel::PairsBoard board;
+    quimbel::rankPairs(scores, board);
     std::vector<quimbel::PairsFigures> figures(scores.size());
-    quimbel::scorePairs(scores, figures);
+    std::vector<bool> ranked(scores.size());
+    for (int place = 0; place < board.count; ++place) {
+        const auto& [table, score, figured] = board.ranked[place];
+        if (table < 0 || table >= results || ranked[table] || score != scores[table] ||
+            (place > 0 && board.ranked[place - 1].score < score))
+            return false;
+        ranked[table] = true;
+        figures[table] = figured;
+    }
     const auto within = [](std::int64_t low, std::int64_t value, std::int64_t high) {
         return value >= low && value <= high;
     };
@@ -65,12 +75,12 @@ bool holdsForPairs(std::span<const int> scores) {
             !within(10000, mine.percentNorthSouth + mine.percentEastWest, 10001))
             return false;
     }
-    const std::int64_t datum = quimbel::datum(scores);
+    const std::int64_t datum = board.datum;
     const auto [lowest, highest] = std::ranges::minmax(scores);
     const auto nearest = [](std::int64_t value) {
         return std::clamp<std::int64_t>(value, INT_MIN / 10 * 10, INT_MAX / 10 * 10);
     };
-    return matchpoints == results * (results - 1) && datum % 10 == 0 &&
+    return board.count == results && matchpoints == results * (results - 1) && datum % 10 == 0 &&
            within(nearest(lowest - 5LL), datum, nearest(highest + 5LL));
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "counts.h"
+
+#include <cstddef>
 #include <span>
 #include <type_traits>
 
 namespace quimbel {
 
-// Whether a board of a pairs event can be scored with that many results: 2 to 99.
+// Whether a board of a pairs event can be scored with that many results: 2 to largestCount.
 bool isPairsCount(int results);
 
 // The top on a board of that many results, on the international scale: 2 for
@@ -38,15 +41,31 @@ struct PairsFigures {
 
     friend bool operator==(const PairsFigures&, const PairsFigures&) = default;
 };
-// The web page reads figures from memory: seven int32, the tie a byte in the second.
-static_assert(std::is_standard_layout_v<PairsFigures> && sizeof(PairsFigures) == 7 * sizeof(int));
 
-// Scores one board of a pairs event: scores holds each table's N-S score,
-// signed from N-S's side as the traveller reads (0 for a board passed out),
-// and figures receives each table's figures in the same order. Any ints: a
-// difference past the IMP scale's top earns 24. Nothing is written unless the
-// two spans are the same size and isPairsCount accepts it; figures must not
-// share memory with scores.
-void scorePairs(std::span<const int> scores, std::span<PairsFigures> figures);
+// One board of a pairs event as the screens show it: its top and datum, and
+// each table's figures, the best N-S score first (ties in the tables' order),
+// each with its table's place among the scores given and its score.
+struct RankedPairs {
+    int table;
+    int score;
+    PairsFigures figures;
+};
+struct PairsBoard {
+    int top;
+    int datum;
+    // The tables ranked; 0 for a count isPairsCount refuses.
+    int count;
+    RankedPairs ranked[largestCount];
+};
+// The web page reads a board from memory as ints: three, then nine for each table.
+static_assert(std::is_standard_layout_v<PairsBoard> &&
+              offsetof(PairsBoard, ranked) == 3 * sizeof(int) &&
+              sizeof(RankedPairs) == 9 * sizeof(int));
+
+// Scores and ranks one board of a pairs event into `board`: scores holds each
+// table's N-S score, signed from N-S's side as the traveller reads (0 for a
+// board passed out). Any ints: a difference past the IMP scale's top earns
+// 24. A count isPairsCount refuses ranks no table.
+void rankPairs(std::span<const int> scores, PairsBoard& board);
 
 } // namespace quimbel

@@ -1,5 +1,7 @@
 #include "vp_scale.h"
 
+#include "counts.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,17 +12,15 @@ namespace quimbel {
 
 namespace {
 
-constexpr int maxBoards = 99;
-constexpr int highestBlitz = 150; // ⌈15·√99⌉
-
 // The least margin that wins 20 VPs, ⌈15·√boards⌉, in integers so that no
 // rounding moves it.
-int blitz(int boards) {
+constexpr int blitz(int boards) {
     int margin = 0;
     while (margin * margin < 225 * boards)
         ++margin;
     return margin;
 }
+constexpr int highestBlitz = blitz(largestCount);
 
 // τ^y for 0 < y ≤ 1, as exp(y·ln τ) by its series: |y·ln τ| < 1/2, so
 // twenty terms are exact to the last bit. The web page's module carries no
@@ -38,13 +38,13 @@ double powerOfTau(double y) {
 } // namespace
 
 bool isMatchLength(int boards) {
-    return boards >= 1 && boards <= maxBoards;
+    return boards >= 1 && boards <= largestCount;
 }
 
 // The winner's table up to the blitz is built afresh for every call: it costs
 // one power, and the page keeps no state.
 int victoryPoints(int boards, int margin) {
-    boards = std::clamp(boards, 1, maxBoards);
+    boards = std::clamp(boards, 1, largestCount);
     const int top = blitz(boards);
     const std::int64_t lead = std::abs(std::int64_t(margin));
     const auto forTeam = [margin](int winners) { return margin < 0 ? 2000 - winners : winners; };

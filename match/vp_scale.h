@@ -2,7 +2,7 @@
 
 namespace quimbel {
 
-// Whether a match of that many boards has a VP scale: 1 to 99 boards.
+// Whether a match of that many boards has a VP scale: 1 to largestCount boards.
 bool isMatchLength(int boards);
 
 // The team's Victory Points, in hundredths from 0 to 2000, for a match of

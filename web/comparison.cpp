@@ -1,7 +1,8 @@
 // The screens' side of what compares scores: the comparison library behind
 // the C interface that engine_interface.h declares, a module of its own that
 // the screens load when first opened, so that the calculator never waits
-// for it. Only ints cross; scores and figures through the module's memory.
+// for it. Only ints cross: scores and figures through the module's memory,
+// each answer whole from one call.
 #include "engine_interface.h"
 
 #include "board_cycle.h"
@@ -18,29 +19,19 @@ static_assert(int(Seat::north) == 0 && int(Seat::west) == 3);
 static_assert(int(Vulnerability::none) == 0 && int(Vulnerability::northSouth) == 1 &&
               int(Vulnerability::eastWest) == 2 && int(Vulnerability::both) == 3);
 
-namespace {
-
-// One board of a pairs event as the page writes its scores and reads its figures.
-int pairsScores[99];
-PairsFigures pairsFigures[99];
-// The scores the page wrote, where it may write that many.
-std::span<const int> scoresWritten(int count) {
-    return isPairsCount(count) ? std::span<const int>(pairsScores, std::size_t(count))
-                               : std::span<const int>();
-}
-
-} // namespace
-
 } // namespace quimbel
 
 extern "C" {
-int quimbelBoardImps(int own, int other) {
-    return quimbel::boardImps({own, other});
+int quimbelLargestCount() {
+    return quimbel::largestCount;
 }
 // Room for more boards than a player keys in years; the page is refused past it.
-quimbel::Board* quimbelBoards(int count) {
-    static quimbel::Board room[1 << 14];
+int* quimbelInts(int count) {
+    static int room[1 << 15];
     return count >= 0 && count <= int(std::size(room)) ? room : nullptr;
+}
+int quimbelBoardImps(int own, int other) {
+    return quimbel::boardImps({own, other});
 }
 int quimbelTotalImps(const quimbel::Board* boards, int count) {
     return quimbel::totalImps({boards, std::size_t(std::max(count, 0))});
@@ -54,21 +45,9 @@ int quimbelVulnerability(int board) {
 int quimbelVictoryPoints(int boards, int margin) {
     return quimbel::isMatchLength(boards) ? quimbel::victoryPoints(boards, margin) : -1;
 }
-
-int* quimbelPairsScores(int count) {
-    return quimbel::isPairsCount(count) ? quimbel::pairsScores : nullptr;
-}
-const quimbel::PairsFigures* quimbelScorePairs(int count) {
-    const std::span<const int> scores = quimbel::scoresWritten(count);
-    if (scores.empty())
-        return nullptr;
-    quimbel::scorePairs(scores, std::span(quimbel::pairsFigures, scores.size()));
-    return quimbel::pairsFigures;
-}
-int quimbelDatum(int count) {
-    return quimbel::datum(quimbel::scoresWritten(count));
-}
-int quimbelPairsTop(int count) {
-    return quimbel::pairsTop(count);
+const quimbel::PairsBoard* quimbelPairs(const int* scores, int count) {
+    static quimbel::PairsBoard board;
+    quimbel::rankPairs({scores, std::size_t(std::max(count, 0))}, board);
+    return &board;
 }
 }

@@ -46,20 +46,34 @@ export function startEngine(code, view) {
   };
 }
 
+// A board of a pairs event as pairs.h lays it out in the module's memory,
+// all ints: the board's own, then each ranked table's, the tie in its int's
+// low byte.
+export const pairsLayout = { board: ['top', 'datum', 'count'],
+  table: ['table', 'score', 'rank', 'tied', 'matchpoints', 'percentNorthSouth', 'percentEastWest', 'crossImps', 'butlerImps'] };
+
 export function startComparison(code) {
-  const { memory, _initialize, boardImps, boards, totalImps, dealer, vulnerability, victoryPoints, pairsScores, scorePairs, datum,
-    pairsTop } = new WebAssembly.Instance(new WebAssembly.Module(code), {}).exports;
+  const { memory, _initialize, largestCount, ints, boardImps, totalImps, dealer, vulnerability, victoryPoints, pairs } =
+    new WebAssembly.Instance(new WebAssembly.Module(code), {}).exports;
   _initialize();
+  // `values` where the module reads a call's input.
+  function written(values) {
+    const room = ints(values.length);
+    if (!room) throw new RangeError(`no room for ${values.length} ints`);
+    new Int32Array(memory.buffer, room, values.length).set(values);
+    return room;
+  }
+  // The ints at `pointer`, by the names of `fields`.
+  const read = (pointer, fields) => {
+    const values = new Int32Array(memory.buffer, pointer, fields.length);
+    return Object.fromEntries(fields.map((field, i) => [field, values[i]]));
+  };
   return {
+    largestCount: largestCount(),
     // Scores stored as the screens checked them: ints.
     boardImps,
     // The IMPs of boards given as [own, other] pairs.
-    totalImps(list) {
-      const room = boards(list.length);
-      if (!room && list.length) throw new RangeError(`no room for ${list.length} boards`);
-      new Int32Array(memory.buffer, room, 2 * list.length).set(list.flat());
-      return totalImps(room, list.length);
-    },
+    totalImps: (list) => totalImps(written(list.flat()), list.length),
     // A board's dealer and vulnerability, as the indexes engine_interface.h gives.
     dealt: (board) => [dealer(board), vulnerability(board)],
     // The team's VPs in hundredths, or null for a length of no match.
@@ -67,19 +81,15 @@ export function startComparison(code) {
       const points = victoryPoints(length, margin);
       return points < 0 ? null : points;
     },
-    // One board of a pairs event from its N-S scores: each one's figures in
-    // their order (seven ints, the tie a byte in the second), the datum and
-    // the top; null for a count of no such board.
+    // One board of a pairs event from its tables' N-S scores: its top, its
+    // datum and each table's figures, ranked; null for a count of no such board.
     pairs(scores) {
-      const room = pairsScores(scores.length);
-      if (!room) return null;
-      new Int32Array(memory.buffer, room, scores.length).set(scores);
-      const figures = scorePairs(scores.length);
-      const ints = new Int32Array(memory.buffer, figures, 7 * scores.length);
-      const tied = new Uint8Array(memory.buffer, figures, 28 * scores.length);
-      const rows = scores.map((score, i) => ({ score, rank: ints[7 * i], tied: tied[28 * i + 4] !== 0, matchpoints: ints[7 * i + 2],
-        percentNorthSouth: ints[7 * i + 3], percentEastWest: ints[7 * i + 4], crossImps: ints[7 * i + 5], butlerImps: ints[7 * i + 6] }));
-      return { rows, datum: datum(scores.length), top: pairsTop(scores.length) };
+      const board = pairs(written(scores), scores.length);
+      const { top, datum, count } = read(board, pairsLayout.board);
+      const [first, size] = [board + 4 * pairsLayout.board.length, 4 * pairsLayout.table.length];
+      const rows = Array.from({ length: count }, (_, i) => read(first + i * size, pairsLayout.table))
+        .map((row) => ({ ...row, tied: (row.tied & 0xff) !== 0 }));
+      return count ? { top, datum, rows } : null;
     },
   };
 }

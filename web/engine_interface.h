@@ -53,24 +53,25 @@ ENGINE_EXPORT(reset) void quimbelReset();
 // 1 for a score some deal gives, else 0: the screens' check of a typed score.
 ENGINE_EXPORT(isDealScore) int quimbelIsDealScore(int score);
 
-// The comparison module: what the screens compute.
+// The comparison module: what the screens compute, each answer whole from one call.
+// The largest board number, match length and count of tables the screens take.
+COMPARISON_EXPORT(largestCount) int quimbelLargestCount();
+// Room in the module's memory for `count` ints, where the page writes a
+// call's input; null where there is none.
+COMPARISON_EXPORT(ints) int* quimbelInts(int count);
 COMPARISON_EXPORT(boardImps) int quimbelBoardImps(int own, int other);
-// Room in the module's memory for `count` boards, each two ints (the team's
-// score at its own table, then at the other); null where there is none.
-COMPARISON_EXPORT(boards) quimbel::Board* quimbelBoards(int count);
+// The IMPs of `count` boards, each two ints (the team's score at its own
+// table, then at the other).
 COMPARISON_EXPORT(totalImps) int quimbelTotalImps(const quimbel::Board* boards, int count);
 // A board's dealer (Nord, Est, Sud, Ouest: 0 to 3) and vulnerability
 // (none, N-S, E-W, both: 0 to 3) from the 16-board cycle.
 COMPARISON_EXPORT(dealer) int quimbelDealer(int board);
 COMPARISON_EXPORT(vulnerability) int quimbelVulnerability(int board);
 // The team's Victory Points in hundredths for a match of that many boards
-// won by `margin` IMPs (lost if negative); -1 for a length of no match (1 to 99).
+// won by `margin` IMPs (lost if negative); -1 for a length of no match.
 COMPARISON_EXPORT(victoryPoints) int quimbelVictoryPoints(int boards, int margin);
-// Room for `count` N-S scores of one board of a pairs event; null for a count
-// of no such board (2 to 99). The board's figures, in the scores' order, once
-// they are in; its datum and its top.
-COMPARISON_EXPORT(pairsScores) int* quimbelPairsScores(int count);
-COMPARISON_EXPORT(scorePairs) const quimbel::PairsFigures* quimbelScorePairs(int count);
-COMPARISON_EXPORT(datum) int quimbelDatum(int count);
-COMPARISON_EXPORT(pairsTop) int quimbelPairsTop(int count);
+// One board of a pairs event from its tables' N-S scores: its top, datum and
+// ranked figures, laid out as pairs.h declares; a count of no such board
+// (2 to largestCount) gives none.
+COMPARISON_EXPORT(pairs) const quimbel::PairsBoard* quimbelPairs(const int* scores, int count);
 }

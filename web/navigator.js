@@ -25,6 +25,14 @@ const loadComparison = () => {
     });
   return comparison;
 };
+// What a module offers a screen, which may read nothing else: a name
+// misspelt stops the screen as it is built, never at a player's keystroke.
+const offering = (module, names) => new Proxy(names, {
+  get(offered, name) {
+    if (!(name in offered)) throw new ReferenceError(`${module} offers no ${String(name)}`);
+    return offered[name];
+  },
+});
 // The screen a history entry shows; `match` is how an earlier version named it.
 const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 
@@ -56,7 +64,8 @@ export function startNavigator(engine) {
     try {
       // Built once, and tried again at the next tap after a failure.
       built[name] ??= Promise.all([import(`./${module}`), loadComparison()])
-        .then(([{ build }, compare]) => build({ engine: { ...engine, ...compare }, result: shownResult, back, actOnce, presence }))
+        .then(([{ build }, compare]) => build({ engine: offering('engine', engine), comparison: offering('comparison', compare),
+          result: shownResult, back, actOnce, presence }))
         .catch((error) => {
           delete built[name];
           throw error;

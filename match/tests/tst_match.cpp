@@ -150,15 +150,20 @@ private slots:
             {{INT_MAX, INT_MIN, 0}, 0, {{INT_MIN, {3, false, 0, 0, 10000, -2400, -24}}}},
         };
         for (const auto& [scores, datum, expected] : boards) {
-            std::vector<quimbel::PairsFigures> figures(scores.size());
-            quimbel::scorePairs(scores, figures);
-            QCOMPARE(quimbel::datum(scores), datum);
-            for (const auto& [score, wanted] : expected) {
-                for (std::size_t i = 0; i < figures.size(); ++i) {
-                    const auto& [rank, tied, mp, ns, ew, cross, butler] = figures[i];
-                    if (scores[i] == score)
+            quimbel::PairsBoard board;
+            quimbel::rankPairs(scores, board);
+            QCOMPARE((std::pair{board.count, board.datum}), (std::pair{int(scores.size()), datum}));
+            for (int place = 0; place < board.count; ++place) {
+                const auto& [table, score, figures] = board.ranked[place];
+                const auto& [rank, tied, mp, ns, ew, cross, butler] = figures;
+                QCOMPARE(score, scores[table]);
+                // The best first, tied tables in their order.
+                const auto* before = place > 0 ? &board.ranked[place - 1] : nullptr;
+                QVERIFY(!before || before->score > score ||
+                        (before->score == score && before->table < table));
+                for (const auto& [scored, wanted] : expected)
+                    if (score == scored)
                         QCOMPARE(Figures(rank, tied, mp, ns, ew, cross, butler), wanted);
-                }
             }
         }
     }
@@ -177,16 +182,14 @@ private slots:
         const int means[][2] = {{374, 120}, {375, 130}, {-375, -120}, {-376, -130}};
         for (const auto& [third, datum] : means)
             QCOMPARE(quimbel::datum(std::vector{0, 0, third}), datum);
-        // Other counts have no datum and are not scored, nor are spans of different sizes.
-        std::vector<quimbel::PairsFigures> figures(100);
+        // Other counts have no datum and are not ranked.
         for (int results : {1, 100}) {
             QVERIFY(!quimbel::isPairsCount(results));
             QCOMPARE(quimbel::pairsTop(results), results == 1 ? 2 : 196);
-            QCOMPARE(quimbel::datum(std::vector<int>(results)), 0);
-            quimbel::scorePairs(std::vector<int>(results), std::span(figures).first(results));
+            quimbel::PairsBoard board;
+            quimbel::rankPairs(std::vector<int>(results, 10), board);
+            QCOMPARE((std::tuple{board.count, board.top, board.datum}), (std::tuple{0, 0, 0}));
         }
-        quimbel::scorePairs(std::vector{1, 2, 3}, std::span(figures).first(2));
-        QVERIFY(std::ranges::all_of(figures, [](auto f) { return f == quimbel::PairsFigures{}; }));
     }
 };
 

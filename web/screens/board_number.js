@@ -1,7 +1,9 @@
-// A board's number as the screens take it: from 1 to 99, and the dealer and
-// the vulnerability it gives, by the names the screens show.
+// A board's number as the screens take it: from 1 to the comparison
+// module's largest count, and the dealer and the vulnerability it gives, by
+// the names the screens show.
 
-export const isBoardNumber = (n) => Number.isInteger(n) && n >= 1 && n <= 99;
+// Whether a number is a board's, or a count of boards or tables, up to `largest`.
+export const countsUpTo = (largest) => (n) => Number.isInteger(n) && n >= 1 && n <= largest;
 
 // The engine's indexes, in its order.
 const dealers = ['Nord', 'Est', 'Sud', 'Ouest'];

@@ -2,6 +2,7 @@
 // number or a last entry that does not hold gives way on its own. The record store's own ways are checked with the match's.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { countsUpTo } from '../screens/board_number.js';
 import { openPairsStore } from '../screens/pairs/store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
@@ -18,7 +19,8 @@ async function read(fields, version = 2) {
   const storage = { async update(key, decide) {
     for (const [name, text] of decide(items.get(key) ?? null)) items.set(name, text);
   } };
-  const store = openPairsStore((score) => deal.has(score), { storage, channel: null });
+  const store = openPairsStore({ isDealScore: (score) => deal.has(score), isBoardNumber: countsUpTo(99), largestCount: 99 },
+    { storage, channel: null });
   await store.refresh();
   return [store.value, store.setAside];
 }

@@ -5,6 +5,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { countsUpTo } from '../screens/board_number.js';
 import { openMatchStore } from '../screens/match/store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
@@ -39,7 +40,7 @@ function webStorage(items = {}) {
   globalThis.localStorage = { map, getItem: (name) => map.get(name) ?? null, removeItem: (name) => map.delete(name) };
   return map;
 }
-const open = (store) => openMatchStore((score) => deal.has(score), { storage: store, channel: null });
+const open = (store) => openMatchStore({ isDealScore: (score) => deal.has(score), isBoardNumber: countsUpTo(99) }, { storage: store, channel: null });
 const opened = (items, refuse, store = memory(items, refuse)) => [store, open(store)];
 const stored = (store) => JSON.parse(store.map.get(key));
 

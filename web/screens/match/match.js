@@ -1,15 +1,14 @@
 // The match screen: the team's score at each table, board by board, turned
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
-import { dealtNames, isBoardNumber } from '../board_number.js';
+import { countsUpTo, dealtNames } from '../board_number.js';
+import { $, setError, showCarry } from '../fields.js';
 import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
 import { cut, emptyEntry, entryIn, openMatchStore } from './store.js';
 import { handOver, matchText, pointsText } from './summary.js';
-
-const $ = (id) => document.getElementById(id);
 
 const field = (id, label) => `<label for="${id}">${label}</label>
 <input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
@@ -21,7 +20,7 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
 <output id="VictoryPoints" aria-label="Points de victoire"></output></p>
-<form id="Entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p>
+<form id="Entry" class="entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p>
 <div class="head"><h2 id="EntryTitle"></h2><button id="Remove" type="button">Supprimer</button></div>
 ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
@@ -39,11 +38,13 @@ const labels = { ours: 'Notre table', theirs: 'Autre table' };
 const otherPart = (part) => (part === 'ours' ? 'theirs' : 'ours');
 
 // The screen, built once by the page's navigator, to show and hide.
-export async function build({ engine: { boardImps, totalImps, dealt, isDealScore, victoryPoints }, result, back, actOnce, presence }) {
+export async function build({ engine: { isDealScore }, comparison: { boardImps, totalImps, dealt, victoryPoints, largestCount }, result, back,
+  actOnce, presence }) {
+  const isBoardNumber = countsUpTo(largestCount);
   await linkStyle(new URL('./match.css', import.meta.url));
   // Another page's change, taken up, is shown once the screen is built.
   let refresh = () => {};
-  const store = openMatchStore(isDealScore, { changed: () => refresh() });
+  const store = openMatchStore({ isDealScore, isBoardNumber }, { changed: () => refresh() });
   await store.refresh();
   const typing = await openEntry({ name: 'quimbel.entry', entryIn, keep: cut, empty: emptyEntry, record: store, presence });
 
@@ -58,12 +59,6 @@ export async function build({ engine: { boardImps, totalImps, dealt, isDealScore
   // The board a removal may bring back, until the next change.
   let removed = null;
 
-  function setError(input, error = '') {
-    $(`${input.id}Error`).textContent = error;
-    if (error) input.setAttribute('aria-invalid', 'true');
-    else input.removeAttribute('aria-invalid');
-  }
-
   const changeEntry = (edit) => typing.change(edit);
   // The new board being typed, as it was before a board was looked at.
   const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
@@ -76,18 +71,14 @@ export async function build({ engine: { boardImps, totalImps, dealt, isDealScore
   function showNext() {
     const { next } = entry();
     fields.forEach((input) => input.classList.toggle('current', parts[input.id] === next));
-    const carried = result();
-    const carry = $('Carry');
-    carry.disabled = !/^-?\d+$/.test(carried);
-    carry.textContent = carry.disabled ? 'Reporter le résultat' : `Reporter ${carried}`;
-    carry.ariaLabel = carry.disabled ? null : `Reporter ${carried} dans ${labels[next]}`;
+    showCarry($('Carry'), result(), labels[next]);
   }
 
   // What the screen shows besides the fields, to tell whether a match stored
   // elsewhere changes it.
   const shownAs = () => JSON.stringify([store.value.boards, store.value.firstBoard, store.value.matchLength, entry().editing, store.later,
     store.kept, removed]);
-  // Each board as shown, and the match's total, length and VPs (null with no board, or past 99 boards unset).
+  // Each board as shown, and the match's total, length and VPs (null with no board, or past the largest count unset).
   function summed() {
     const { boards, matchLength } = store.value;
     const total = totalImps(boards.map(({ own, other }) => [own, other]));
@@ -176,7 +167,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   }
   // The first board's number, by which the boards are numbered, and the
   // match's length, which the VPs are scored on (until set, the boards
-  // entered): each 1 to 99. A number out of range is said at the field, and
+  // entered): each 1 to the largest count. A number out of range is said at the field, and
   // gives way to the stored one when the field is left; an empty length
   // goes back to the boards entered.
   const numberFields = {
@@ -193,7 +184,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     input.addEventListener('input', () => {
       const number = /^\d+$/.test(input.value) ? Number(input.value) : NaN;
       const unset = optional && input.value === '';
-      if (!unset && !isBoardNumber(number)) return setError(input, 'De 1 à 99.');
+      if (!unset && !isBoardNumber(number)) return setError(input, `De 1 à ${largestCount}.`);
       setError(input);
       changeMatch((match) => keep(match, unset ? null : number));
       render();

@@ -4,7 +4,6 @@
 // (the board being typed or corrected) for itself, and the record keeps the
 // last one typed, which a page opened later takes up when the page that
 // typed it is no longer open.
-import { isBoardNumber } from '../board_number.js';
 import { isCount, localRecord, openRecord } from '../record_store.js';
 
 // The longest text a score field keeps: far past any score, so that nothing
@@ -54,7 +53,7 @@ function boardsIn(boards, nextId, isDealScore) {
   return boards.map(({ id, own, other }) => ({ id, own, other }));
 }
 
-function decode({ boards, nextId, firstBoard, matchLength, lastEntry }, isDealScore) {
+function decode({ boards, nextId, firstBoard, matchLength, lastEntry }, { isDealScore, isBoardNumber }) {
   const named = boardsIn(boards, nextId, isDealScore);
   const last = entryIn(lastEntry?.entry);
   return named && { boards: named, nextId, firstBoard: isBoardNumber(firstBoard) ? firstBoard : 1,
@@ -68,13 +67,13 @@ export function cut(entry) {
   return entry;
 }
 
-// `isDealScore` tells a score some deal gives; `changed` is told of another page's change.
-export function openMatchStore(isDealScore, { storage, changed, channel } = {}) {
+// `rules` tell a score some deal gives and a board's number; `changed` is told of another page's change.
+export function openMatchStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.match ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage; before it had a folder of its own, it was the whole site's.
     key, former: localRecord([key, 'quimbel.match']), version: 5, migrations,
-    decode: (record) => decode(record, isDealScore), empty: emptyMatch, storage, changed, channel,
+    decode: (record) => decode(record, rules), empty: emptyMatch, storage, changed, channel,
     encode(match) {
       if (match.lastEntry) cut(match.lastEntry.entry);
       return match;

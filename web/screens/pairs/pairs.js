@@ -2,14 +2,13 @@
 // as the traveller reads, and what each one is worth, which the engine works
 // out anew at every change; kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
-import { dealtNames, isBoardNumber } from '../board_number.js';
+import { countsUpTo, dealtNames } from '../board_number.js';
+import { $, setError, showCarry } from '../fields.js';
 import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
-import { emptyEntry, entryIn, mostResults, openPairsStore } from './store.js';
-
-const $ = (id) => document.getElementById(id);
+import { emptyEntry, entryIn, openPairsStore } from './store.js';
 
 // The columns of figures after the score's, by their header cells' ids.
 const figureColumns = ['ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
@@ -17,7 +16,7 @@ const screenHtml = `<header><button id="PairsBack" type="button">‹ Calculatric
 <h1>Donne par paires</h1></header>
 <div id="PairsBoardLine"><label for="PairsBoard">Donne</label><input id="PairsBoard" inputmode="numeric" autocomplete="off"
 aria-describedby="PairsBoardError PairsDealt"><span id="PairsDealt"></span><p id="PairsBoardError" class="error" role="alert"></p></div>
-<form id="PairsEntry" novalidate><p id="PairsUnkept" class="error" role="alert"></p><h2 id="PairsEntryTitle"></h2>
+<form id="PairsEntry" class="entry" novalidate><p id="PairsUnkept" class="error" role="alert"></p><h2 id="PairsEntryTitle"></h2>
 <label for="PairsScore">Marque N-S</label><input id="PairsScore" inputmode="numeric" autocomplete="off" aria-describedby="PairsScoreError">
 <button id="PairsScoreSign" type="button" aria-label="Changer le signe : marque N-S">±</button>
 <p id="PairsScoreError" class="error" role="alert"></p>
@@ -39,11 +38,12 @@ const figuresOf = ({ rank, tied, matchpoints, percentNorthSouth, percentEastWest
     hundredths(signed(crossImps)), signed(butlerImps)];
 
 // The screen, built once by the page's navigator, to show and hide.
-export async function build({ engine: { pairs, dealt, isDealScore }, result, back, actOnce, presence }) {
+export async function build({ engine: { isDealScore }, comparison: { pairs, dealt, largestCount }, result, back, actOnce, presence }) {
+  const isBoardNumber = countsUpTo(largestCount);
   await linkStyle(new URL('./pairs.css', import.meta.url));
   // Another page's change, taken up, is shown once the screen is built.
   let refresh = () => {};
-  const store = openPairsStore(isDealScore, { changed: () => refresh() });
+  const store = openPairsStore({ isDealScore, isBoardNumber, largestCount }, { changed: () => refresh() });
   await store.refresh();
   const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn, keep: entryIn, empty: emptyEntry, record: store, presence });
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
@@ -53,19 +53,8 @@ export async function build({ engine: { pairs, dealt, isDealScore }, result, bac
   // The result being corrected, if it is still there.
   const edited = () => store.value.results.find(({ id }) => id === typing.value.editing);
 
-  function setError(input, error = '') {
-    $(`${input.id}Error`).textContent = error;
-    if (error) input.setAttribute('aria-invalid', 'true');
-    else input.removeAttribute('aria-invalid');
-  }
   const changeEntry = (edit) => typing.change(edit);
 
-  function showCarry() {
-    const carried = result();
-    const carry = $('PairsCarry');
-    carry.disabled = !/^-?\d+$/.test(carried);
-    carry.textContent = carry.disabled ? 'Reporter le résultat' : `Reporter ${carried}`;
-  }
   function showBoard() {
     boardField.value = store.value.board;
     setError(boardField);
@@ -87,8 +76,9 @@ export async function build({ engine: { pairs, dealt, isDealScore }, result, bac
     $('PairsSummary').textContent = scored ? `Top ${scored.top} · Datum ${scored.datum}` : 'Ajoutez au moins deux résultats.';
     const editing = edited();
     // Scores are integers, checked as they were stored; the best for N-S first.
-    $('PairsRows').innerHTML = results.map(({ id, score }, i) => ({ id, score, figures: scored ? figuresOf(scored.rows[i]) : [] }))
-      .sort((a, b) => b.score - a.score)
+    const rows = scored ? scored.rows.map((row) => ({ id: results[row.table].id, score: row.score, figures: figuresOf(row) }))
+      : results.map(({ id, score }) => ({ id, score, figures: [] }));
+    $('PairsRows').innerHTML = rows
       .map(({ id, score, figures }) => `<tr${id === editing?.id ? ' class="editing"' : ''}><td headers="ColScore"><button type="button"
 value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColumns.map((column, i) =>
         `<td headers="${column}">${figures[i] ?? ''}</td>`).join('')}</tr>`).join('');
@@ -96,7 +86,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     $('PairsAdd').textContent = editing ? 'Valider' : 'Ajouter';
     $('PairsRemove').hidden = $('PairsCancel').hidden = !editing;
     if (field.value !== entry.score) field.value = entry.score;
-    showCarry();
+    showCarry($('PairsCarry'), result());
   }
 
   // Back to a new result, with the score that was being typed before a
@@ -139,7 +129,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   boardField.addEventListener('blur', showBoard);
   boardField.addEventListener('input', () => {
     const number = /^\d+$/.test(boardField.value.trim()) ? Number(boardField.value) : NaN;
-    if (!isBoardNumber(number)) return setError(boardField, 'De 1 à 99.');
+    if (!isBoardNumber(number)) return setError(boardField, `De 1 à ${largestCount}.`);
     setError(boardField);
     store.change((pairsBoard) => {
       pairsBoard.board = number;
@@ -188,8 +178,8 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     setError(field);
     const typed = structuredClone(typing.value);
     const { score, error } = parseScore(field.value, isDealScore);
-    const refusal = error ?? (typed.editing === null && store.value.results.length >= mostResults
-      ? `Une donne compte au plus ${mostResults} résultats.` : '');
+    const refusal = error ?? (typed.editing === null && store.value.results.length >= largestCount
+      ? `Une donne compte au plus ${largestCount} résultats.` : '');
     if (refusal) {
       requestAnimationFrame(() => setError(field, refusal));
       return field.focus();
@@ -238,7 +228,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     confirm.close();
     // The next board follows, as travellers are scored one after another.
     store.change((board) => {
-      Object.assign(board, { board: board.board % 99 + 1, results: [] });
+      Object.assign(board, { board: board.board % largestCount + 1, results: [] });
     });
     note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
     changeEntry((entry) => Object.assign(entry, emptyEntry()));
@@ -250,9 +240,9 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   refresh = () => {
     holdToRemovedResult();
     if (shownAs() === shown) return;
-    const typing = document.activeElement === field ? field.value : null;
+    const typed = document.activeElement === field ? field.value : null;
     render();
-    if (typing !== null) field.value = typing;
+    if (typed !== null) field.value = typed;
   };
   return screenFrame({ root, backKey: $('PairsBack'), box: confirm, store, back, actOnce, beforeShow: () => {
     holdToRemovedResult();

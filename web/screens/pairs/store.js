@@ -4,15 +4,11 @@
 // on its own. Each page keeps its own entry (the score being typed or
 // corrected) for itself, and the record keeps the last one typed, which a
 // page opened later takes up when the page that typed it is no longer open.
-import { isBoardNumber } from '../board_number.js';
 import { isCount, localRecord, openRecord } from '../record_store.js';
 
 // The longest text the score field keeps: far past any score, so that
 // nothing a player could mean is ever cut.
 const keptLength = 64;
-// The most tables a board of a pairs event is scored over.
-export const mostResults = 99;
-
 // The score being typed; the result it corrects, by name, and its score
 // when opened; and `kept`, the new score that was being typed before a
 // result was looked at.
@@ -26,9 +22,10 @@ export const entryIn = (entry) => {
     kept: text(entry?.kept) };
 };
 
-// Each result with a name of its own, below the next one to give, and a deal score.
-function resultsIn(results, nextId, isDealScore) {
-  if (!isCount(nextId) || !Array.isArray(results) || results.length > mostResults) return null;
+// Each result with a name of its own, below the next one to give, and a
+// deal score; no more than the tables a board is scored over.
+function resultsIn(results, nextId, { isDealScore, largestCount }) {
+  if (!isCount(nextId) || !Array.isArray(results) || results.length > largestCount) return null;
   const named = new Set();
   for (const result of results) {
     if (!isCount(result?.id) || result.id >= nextId || named.has(result.id) || !isDealScore(result.score)) return null;
@@ -37,8 +34,9 @@ function resultsIn(results, nextId, isDealScore) {
   return results.map(({ id, score }) => ({ id, score }));
 }
 
-function decode({ board, results, nextId, lastEntry }, isDealScore) {
-  const named = resultsIn(results, nextId, isDealScore);
+function decode({ board, results, nextId, lastEntry }, rules) {
+  const named = resultsIn(results, nextId, rules);
+  const { isBoardNumber } = rules;
   return named && { board: isBoardNumber(board) ? board : 1, results: named, nextId,
     lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry) } : null };
 }
@@ -48,13 +46,14 @@ const migrations = {
   2: ({ entry, ...record }) => ({ ...record, lastEntry: { page: '', entry } }),
 };
 
-// `isDealScore` tells a score some deal gives; `changed` is told of another page's change.
-export function openPairsStore(isDealScore, { storage, changed, channel } = {}) {
+// `rules` tell a score some deal gives, a board's number and the most
+// tables a board is scored over; `changed` is told of another page's change.
+export function openPairsStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.pairs ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage.
     key, former: localRecord([key]), version: 2, migrations,
-    decode: (record) => decode(record, isDealScore), empty: emptyBoard, storage, changed, channel,
+    decode: (record) => decode(record, rules), empty: emptyBoard, storage, changed, channel,
     encode(pairs) {
       if (pairs.lastEntry) pairs.lastEntry.entry = entryIn(pairs.lastEntry.entry);
       return pairs;
