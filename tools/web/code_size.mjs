@@ -7,7 +7,7 @@ import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-export const budget = { firstTap: 17_000, screen: 7_000, all: 32_000 };
+export const budget = { firstTap: 17_000, screen: 7_000, all: 33_000 };
 
 export async function codeSize(site) {
   const code = (await readdir(site, { recursive: true })).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
