@@ -31,6 +31,10 @@ export function parseScore(text, isDealScore) {
 // IMPs, and totals, with their sign: "+5", "-3", "0".
 export const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
 
+// A number of hundredths as the screens write it, the comma put among its
+// digits, whatever sign it carries: 6250 as "62,50", "-25" as "-0,25".
+export const hundredths = (n) => String(n).replace(/\d+/, (digits) => digits.padStart(3, '0').replace(/(?=\d\d$)/, ','));
+
 // A tap on a score field leaves the caret after the digits, where the next
 // one goes: the digits stand to the right, and a tap on the field's empty
 // left would put it before them ("50", a tap, "0" read "050").

@@ -2,8 +2,7 @@
 // and the whole match as plain lines a captain reads in a message, handed to
 // the phone's share sheet where the browser offers one, else to the clipboard.
 
-// Hundredths as "15,42".
-const hundredths = (n) => `${Math.trunc(n / 100)},${String(n % 100).padStart(2, '0')}`;
+import { hundredths } from '../score_text.js';
 
 // The team's VPs and then the opponents': "15,42 – 4,58 PV".
 export const pointsText = (points) => `${hundredths(points)} – ${hundredths(2000 - points)} PV`;

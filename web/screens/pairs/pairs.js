@@ -4,7 +4,7 @@
 // first use, so the calculator never waits for it.
 import { countsUpTo, dealtNames } from '../board_number.js';
 import { $, setError, showCarry } from '../fields.js';
-import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../score_text.js';
+import { caretAfterDigits, hundredths, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
@@ -30,11 +30,8 @@ aria-describedby="PairsBoardError PairsDealt"><span id="PairsDealt"></span><p id
 <dialog id="PairsConfirm" aria-labelledby="PairsConfirmText"><p id="PairsConfirmText">Effacer cette donne et en commencer une nouvelle ?</p>
 <button id="PairsConfirmYes" type="button">Effacer</button> <button id="PairsConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
-// A number of the engine's hundredths as the screen writes it, the comma
-// put among its digits: "6250" as "62,50", "-25" as "-0,25".
-const hundredths = (text) => text.replace(/\d+/, (digits) => digits.padStart(3, '0').replace(/(?=\d\d$)/, ','));
 const figuresOf = ({ rank, tied, matchpoints, percentNorthSouth, percentEastWest, crossImps, butlerImps }) =>
-  [`${rank}${tied ? '=' : ''}`, matchpoints, `${hundredths(String(percentNorthSouth))} %`, `${hundredths(String(percentEastWest))} %`,
+  [`${rank}${tied ? '=' : ''}`, matchpoints, `${hundredths(percentNorthSouth)} %`, `${hundredths(percentEastWest)} %`,
     hundredths(signed(crossImps)), signed(butlerImps)];
 
 // The screen, built once by the page's navigator, to show and hide.
