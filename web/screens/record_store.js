@@ -50,7 +50,7 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
   // The changes not yet stored, in order, and the value with them.
   let pending = [];
   let value = empty();
-  let kept = true;
+  let saved = true;
   let setAside = false;
   // Whether a later version of the page stored the record: it is left to it.
   let later = false;
@@ -97,10 +97,10 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
         written = { text: JSON.stringify({ version, revision: revision + 1, ...encode(next) }), value: next, aside: aside.length > 0 };
         return [...aside, [key, written.text]];
       });
-      kept = true;
+      saved = true;
     } catch {
       written = null;
-      kept = false;
+      saved = false;
       // Storage out of reach: what an earlier version kept is still read.
       if (known === null && former) takeUp(former.read(), []);
     }
@@ -126,9 +126,9 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
     get value() {
       return value;
     },
-    // Whether what is changed here is stored: not while a later version's record stands.
-    get kept() {
-      return kept && !later;
+    // Whether what is changed here is stored on this device: not while a later version's record stands.
+    get saved() {
+      return saved && !later;
     },
     // Whether an unreadable record was set aside.
     get setAside() {

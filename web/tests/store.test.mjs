@@ -80,7 +80,7 @@ test('a record whose boards do not hold is set aside whole and a new match store
     await match.change((m) => m.boards.push({ id: 7, own: 0, other: 0 }));
     const [, aside, ...more] = store.map.keys();
     assert.match(aside, /^quimbel\.match \/q\/ illisible \d+$/, text);
-    assert.deepEqual([match.setAside, match.kept, more, store.map.get(aside), stored(store)],
+    assert.deepEqual([match.setAside, match.saved, more, store.map.get(aside), stored(store)],
       [true, true, [], text, record({ revision: 1, boards: [{ id: 7, own: 0, other: 0 }], nextId: 1 })], text);
   }
 });
@@ -90,12 +90,12 @@ test('a record not to be read is left as it is: a later version\'s, or an unread
   for (const [text, refuse, later] of [[JSON.stringify({ version: 6, revision: 9, games: [] }), 0, true], ['{', 1, false]]) {
     const [store, match] = opened({ [key]: text }, refuse);
     await match.change((m) => m.boards.push(named([[620, -650]])[0]));
-    assert.deepEqual([match.later, match.setAside, match.kept, match.value.boards, [...store.map]],
+    assert.deepEqual([match.later, match.setAside, match.saved, match.value.boards, [...store.map]],
       [later, false, false, named([[620, -650]]), [[key, text]]], text);
     // Once that record is gone, the match is stored again.
     store.map.delete(key);
     await match.change(() => {});
-    assert.deepEqual([match.later, match.kept, stored(store).boards], [false, true, named([[620, -650]])], text);
+    assert.deepEqual([match.later, match.saved, stored(store).boards], [false, true, named([[620, -650]])], text);
   }
 });
 
@@ -143,10 +143,10 @@ test('where storage is blocked or full, the change holds for the visit and what 
     store[refusal] = refused;
     await match.change((m) => m.boards.push({ id: 1, own: 0, other: 0 }));
     const boards = [...named([[620, -650]]), { id: 1, own: 0, other: 0 }];
-    assert.deepEqual([match.kept, match.value.boards, [...store.map]], [false, boards, [[key, v5({})]]], refusal);
+    assert.deepEqual([match.saved, match.value.boards, [...store.map]], [false, boards, [[key, v5({})]]], refusal);
     store[refusal] = allowed;
     await match.change(() => {});
-    assert.deepEqual([match.kept, stored(store)], [true, record({ revision: 3, boards })], refusal);
+    assert.deepEqual([match.saved, stored(store)], [true, record({ revision: 3, boards })], refusal);
   }
 });
 
@@ -155,8 +155,8 @@ test('the record kept in Web Storage is read where it is while it cannot be move
   const local = webStorage({ [siteKey]: text });
   const [store, match] = opened({}, Infinity);
   await match.refresh();
-  assert.deepEqual([match.kept, match.value.boards, [...local], store.map.size], [false, named([[620, -650]]), [[siteKey, text]], 0]);
+  assert.deepEqual([match.saved, match.value.boards, [...local], store.map.size], [false, named([[620, -650]]), [[siteKey, text]], 0]);
   store.refuse = 0;
   await match.change(() => {});
-  assert.deepEqual([match.kept, local.size, stored(store)], [true, 0, record({ revision: 1, lastEntry: last(entry('', '')) })]);
+  assert.deepEqual([match.saved, local.size, stored(store)], [true, 0, record({ revision: 1, lastEntry: last(entry('', '')) })]);
 });

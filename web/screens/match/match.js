@@ -77,7 +77,7 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   // What the screen shows besides the fields, to tell whether a match stored
   // elsewhere changes it.
   const shownAs = () => JSON.stringify([store.value.boards, store.value.firstBoard, store.value.matchLength, entry().editing, store.later,
-    store.kept, removed]);
+    store.saved, removed]);
   // Each board as shown, and the match's total, length and VPs (null with no board, or past the largest count unset).
   function summed() {
     const { boards, matchLength } = store.value;
@@ -97,7 +97,7 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     const { boards, total, points } = summed();
     // Written only when it changes, so that a screen reader hears it once.
     const unkept = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
-      : store.kept ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
+      : store.saved ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
     if ($('MatchUnkept').textContent !== unkept) $('MatchUnkept').textContent = unkept;
     shown = shownAs();
     $('Total').textContent = total;

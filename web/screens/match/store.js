@@ -8,7 +8,7 @@ import { isCount, localRecord, openRecord } from '../record_store.js';
 
 // The longest text a score field keeps: far past any score, so that nothing
 // a player could mean is ever cut.
-const keptLength = 64;
+const longestTyped = 64;
 const fields = ['ours', 'theirs'];
 
 // `kept` is the new board being typed, put by while a board is looked at;
@@ -19,7 +19,7 @@ const emptyMatch = () => ({ boards: [], nextId: 1, firstBoard: 1, matchLength: n
 // An entry as stored, or null where it does not hold: a half-typed entry is
 // started again on its own, never costing the boards.
 export function entryIn(stored) {
-  const typed = (part) => typeof part === 'string' && part.length <= keptLength;
+  const typed = (part) => typeof part === 'string' && part.length <= longestTyped;
   const holds = (entry) => fields.every((field) => typed(entry?.[field])) && fields.includes(entry.next);
   if (!holds(stored) || !(stored.editing === null || isCount(stored.editing))) return null;
   const kept = stored.kept === null || !holds(stored.kept) ? null
@@ -63,7 +63,7 @@ function decode({ boards, nextId, firstBoard, matchLength, lastEntry }, { isDeal
 
 // Each field cut, here and as stored, to what a field keeps.
 export function cut(entry) {
-  for (const field of fields) entry[field] = entry[field].slice(0, keptLength);
+  for (const field of fields) entry[field] = entry[field].slice(0, longestTyped);
   return entry;
 }
 

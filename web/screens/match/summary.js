@@ -15,7 +15,7 @@ export function matchText({ boards, total, points, length }) {
     ...(points === null ? [] : [`${pointsText(points)} sur ${length} donne${length > 1 ? 's' : ''}`])].join('\n');
 }
 
-// 'shared', 'copied', 'kept' where the player cancelled the share sheet, or
+// 'shared', 'copied', 'cancelled' where the player cancelled the share sheet, or
 // 'failed' where neither way is open.
 export async function handOver(text) {
   if (navigator.share) {
@@ -23,7 +23,7 @@ export async function handOver(text) {
       await navigator.share({ title: 'Match par quatre', text });
       return 'shared';
     } catch (error) {
-      if (error.name === 'AbortError') return 'kept';
+      if (error.name === 'AbortError') return 'cancelled';
     }
   }
   try {

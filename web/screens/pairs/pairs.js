@@ -59,14 +59,14 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, deal
 
   // What the screen shows besides the field, to tell whether a board stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.value.board, store.value.results, edited()?.id, store.later, store.kept]);
+  const shownAs = () => JSON.stringify([store.value.board, store.value.results, edited()?.id, store.later, store.saved]);
   let shown;
   function render() {
     const { board, results } = store.value;
     const entry = typing.value;
     shown = shownAs();
     $('PairsUnkept').textContent = store.later ? 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.'
-      : store.kept ? '' : 'Attention : cette donne ne sera pas conservée sur cet appareil.';
+      : store.saved ? '' : 'Attention : cette donne ne sera pas conservée sur cet appareil.';
     $('PairsDealt').textContent = dealtNames(dealt, board).join(' · ');
     if (boardField !== document.activeElement) showBoard();
     const scored = pairs(results.map(({ score }) => score));
@@ -142,7 +142,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
       board.results.push({ id, score });
       return { id };
     }
-    const stored = board.results.find((kept) => kept.id === editing);
+    const stored = board.results.find((result) => result.id === editing);
     if (!stored) return { gone: true };
     // An entry kept from before it held the score opened is not checked.
     if (was !== null && stored.score !== was) return { changed: stored.score };
@@ -195,7 +195,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
 
   $('PairsRows').addEventListener('click', (event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
-    const chosen = store.value.results.find((kept) => kept.id === id);
+    const chosen = store.value.results.find((result) => result.id === id);
     if (!chosen) return;
     setError(field);
     changeEntry((entry) => {

@@ -8,14 +8,14 @@ import { isCount, localRecord, openRecord } from '../record_store.js';
 
 // The longest text the score field keeps: far past any score, so that
 // nothing a player could mean is ever cut.
-const keptLength = 64;
+const longestTyped = 64;
 // The score being typed; the result it corrects, by name, and its score
 // when opened; and `kept`, the new score that was being typed before a
 // result was looked at.
 export const emptyEntry = () => ({ score: '', editing: null, was: null, kept: '' });
 const emptyBoard = () => ({ board: 1, results: [], nextId: 1, lastEntry: null });
 
-const text = (typed) => (typeof typed === 'string' ? typed.slice(0, keptLength) : '');
+const text = (typed) => (typeof typed === 'string' ? typed.slice(0, longestTyped) : '');
 export const entryIn = (entry) => {
   const editing = isCount(entry?.editing) ? entry.editing : null;
   return { score: text(entry?.score), editing, was: editing !== null && Number.isSafeInteger(entry.was) ? entry.was : null,
