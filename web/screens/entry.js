@@ -2,15 +2,16 @@
 // (through a reload, the back-forward cache and an update), and as the last
 // one typed in the screen's record, which a page opened anew takes up unless
 // the page that typed it is still open and keeps it.
-//   name     the tab's key, before the page's folder
+//   name     the tab's key, before the page's folder, and its record's
+//            version and migrations
 //   entryIn  an entry as stored, or null where it does not hold
 //   keep     an entry as stored: its texts cut to what a field keeps
 //   record   the screen's record, whose value holds `lastEntry`
 import { openTabRecord } from './record_store.js';
 
-export async function openEntry({ name, entryIn, keep, empty, record, presence, storage }) {
+export async function openEntry({ name, version = 1, migrations, entryIn, keep, empty, record, presence, storage }) {
   const tab = openTabRecord({
-    key: `${name} ${new URL('.', location.href).pathname}`, version: 1, storage,
+    key: `${name} ${new URL('.', location.href).pathname}`, version, migrations, storage,
     // Null until the page has an entry.
     decode: ({ entry }) => ({ entry: entry && entryIn(entry) }),
     empty: () => ({ entry: null }),

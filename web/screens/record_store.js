@@ -188,10 +188,10 @@ function indexedStorage(name = 'quimbel') {
 // A record kept for this tab alone (sessionStorage): through a reload, the
 // back-forward cache and an update. A tab has one page at a time, so it is
 // read once and written as it changes; one it cannot read starts empty.
-export function openTabRecord({ key, version, decode, empty, encode, storage = () => sessionStorage }) {
+export function openTabRecord({ key, version, migrations = {}, decode, empty, encode, storage = () => sessionStorage }) {
   let value = empty();
   try {
-    const read = readRecord(storage().getItem(key), { version, migrations: {}, decode });
+    const read = readRecord(storage().getItem(key), { version, migrations, decode });
     if (read && read !== 'later') ({ value } = read);
   } catch {
     // No storage for the tab: the value holds for the visit.

@@ -67,7 +67,7 @@ async function storeAndOpen(browser, text, prepare = () => {}) {
   await browser.evaluate(prepare);
   await openMatch(browser);
 }
-const match = (boards) => JSON.stringify({ version: 5, revision: 1, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
+const match = (boards) => JSON.stringify({ version: 6, revision: 1, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
   nextId: boards.length + 1, firstBoard: 1, matchLength: null, lastEntry: null });
 
 export const matchChecks = {
@@ -190,7 +190,7 @@ export const matchChecks = {
     };
     for (const [record, prepare, said] of [
       ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
-      [match([[620, -650]]).replace('"version":5', '"version":6'), undefined,
+      [match([[620, -650]]).replace('"version":6', '"version":7'), undefined,
         ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
       [match([[620, -650]]), blocked, ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
       await storeAndOpen(browser, record, prepare);

@@ -6,7 +6,8 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { countsUpTo } from '../screens/board_number.js';
-import { openMatchStore } from '../screens/match/store.js';
+import { entryIn, entryMigrations, openMatchStore } from '../screens/match/store.js';
+import { openTabRecord } from '../screens/record_store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const key = 'quimbel.match /q/';
@@ -15,11 +16,11 @@ const deal = new Set([0, 50, 110, 420, 620, -50, -100, -200, -650, 1430]);
 const empty = { boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null };
 // Boards named 1, 2… in their order, as a record of today's version holds them.
 const named = (boards) => boards.map(([own, other], i) => ({ id: i + 1, own, other }));
-const entry = (ours, theirs, editing = null) => ({ ours, theirs, editing, next: 'ours', kept: null, was: null });
+const entry = (own, other, editing = null) => ({ own, other, editing, next: 'own', kept: null, was: null });
 const last = (typed) => ({ page: '', entry: typed });
 const draft = (Own, Other, editing = null) => ({ Own, Other, editing });
-const record = (fields) => ({ version: 5, revision: 2, ...empty, boards: named([[620, -650]]), nextId: 2, ...fields });
-const v5 = (fields) => JSON.stringify(record(fields));
+const record = (fields) => ({ version: 6, revision: 2, ...empty, boards: named([[620, -650]]), nextId: 2, ...fields });
+const today = (fields) => JSON.stringify(record(fields));
 
 // A transactional store in memory: each update reads and writes as one step, all its writes or none; the next `refuse`
 // updates that write are refused as a full storage refuses them, and every one is while `blocked`.
@@ -44,7 +45,7 @@ const open = (store) => openMatchStore({ isDealScore: (score) => deal.has(score)
 const opened = (items, refuse, store = memory(items, refuse)) => [store, open(store)];
 const stored = (store) => JSON.parse(store.map.get(key));
 
-test('each earlier version\'s record, in Web Storage, is read whole, moved, stored at version 5, revision one more', async () => {
+test('each earlier version\'s record, in Web Storage, is read whole, moved, stored at version 6, revision one more', async () => {
   const landed = (name) => readFileSync(new URL(`records/landed-v3-${name}.json`, import.meta.url), 'utf8');
   for (const [where, text, revision, value] of [
     [siteKey, JSON.stringify({ version: 1, boards: [[620, -650]], draft: draft('14', '') }), 0,
@@ -54,27 +55,30 @@ test('each earlier version\'s record, in Web Storage, is read whole, moved, stor
     [key, landed('typing'), 5, { boards: [[620, -650], [110, -100], [-200, 1430]], lastEntry: last(entry('14', '')), firstBoard: 17 }],
     [key, landed('correcting'), 4, { boards: [[420, 0], [50, -100]], lastEntry: last(entry('-50', '-100', 2)) }],
     [key, JSON.stringify({ version: 4, revision: 1, boards: [], entry: null, firstBoard: 9 }), 1, { boards: [], firstBoard: 9 }],
-    [key, v5({ revision: 7 }), 7, { boards: [[620, -650]] }],
+    [key, today({ version: 5, revision: 7, lastEntry: { page: 'a', entry: { ours: '14', theirs: '', editing: null, next: 'theirs',
+      kept: { ours: '1', theirs: '-5', next: 'ours' }, was: null } } }), 7,
+    { boards: [[620, -650]], lastEntry: { page: 'a', entry: { ...entry('14', ''), next: 'other', kept: { own: '1', other: '-5', next: 'own' } } } }],
+    [key, today({ revision: 7 }), 7, { boards: [[620, -650]] }],
   ]) {
     const local = webStorage({ [where]: text });
     const [store, match] = opened({});
     await match.refresh();
     const read = { ...empty, ...value, boards: named(value.boards), nextId: value.boards.length + 1 };
     assert.deepEqual([match.value, [...store.map.keys()], stored(store), local.size],
-      [read, [key], { version: 5, revision: revision + 1, ...read }, 0], text);
+      [read, [key], { version: 6, revision: revision + 1, ...read }, 0], text);
   }
   // Once moved, what Web Storage may hold is an older copy.
-  webStorage({ [key]: v5({ boards: [] }) });
-  const [, match] = opened({ [key]: v5({}) });
+  webStorage({ [key]: today({ boards: [] }) });
+  const [, match] = opened({ [key]: today({}) });
   await match.refresh();
   assert.deepEqual(match.value.boards, named([[620, -650]]));
 });
 
 test('a record whose boards do not hold is set aside whole and a new match stored', async () => {
   webStorage();
-  for (const text of ['{', 'null', '[]', v5({ version: 0 }), v5({ version: '5' }), v5({ revision: -1 }), v5({ revision: 1.5 }),
-    v5({ revision: undefined }), v5({ boards: {} }), v5({ boards: [[620, -650]] }), v5({ boards: named([[620, 621]]) }),
-    v5({ boards: named([[620, '-650']]) }), v5({ nextId: 1 }), v5({ boards: named([[0, 0], [0, 0]]).map((board) => ({ ...board, id: 1 })) }),
+  for (const text of ['{', 'null', '[]', today({ version: 0 }), today({ version: '6' }), today({ revision: -1 }), today({ revision: 1.5 }),
+    today({ revision: undefined }), today({ boards: {} }), today({ boards: [[620, -650]] }), today({ boards: named([[620, 621]]) }),
+    today({ boards: named([[620, '-650']]) }), today({ nextId: 1 }), today({ boards: named([[0, 0], [0, 0]]).map((board) => ({ ...board, id: 1 })) }),
     JSON.stringify({ version: 1, boards: [[620, 6.5]], draft: draft('', '') })]) {
     const [store, match] = opened({ [key]: text });
     await match.change((m) => m.boards.push({ id: 7, own: 0, other: 0 }));
@@ -87,7 +91,7 @@ test('a record whose boards do not hold is set aside whole and a new match store
 
 test('a record not to be read is left as it is: a later version\'s, or an unreadable one with no room to set it aside', async () => {
   webStorage();
-  for (const [text, refuse, later] of [[JSON.stringify({ version: 6, revision: 9, games: [] }), 0, true], ['{', 1, false]]) {
+  for (const [text, refuse, later] of [[JSON.stringify({ version: 7, revision: 9, games: [] }), 0, true], ['{', 1, false]]) {
     const [store, match] = opened({ [key]: text }, refuse);
     await match.change((m) => m.boards.push(named([[620, -650]])[0]));
     assert.deepEqual([match.later, match.setAside, match.saved, match.value.boards, [...store.map]],
@@ -105,14 +109,14 @@ test('a last entry, a first board or a match length that does not hold is starte
     matchLength: 16 };
   const typed = entry('-1', '14', 2);
   const wrong = [entry('1'.repeat(65), '14'), entry('-1', 14), { ...typed, editing: -1 }, { ...typed, editing: 0.5 },
-    { ...typed, next: 'Own' }].map(last).concat([{ page: 5, entry: typed }, 7]);
+    { ...typed, next: 'ours' }].map(last).concat([{ page: 5, entry: typed }, 7]);
   for (const [field, bad, read = empty[field]] of [['firstBoard', 99, 99], ...wrong.map((lastEntry) => ['lastEntry', lastEntry]),
     // The new board put by while a board is looked at goes alone, and so does the board a correction was opened on.
     ['lastEntry', last({ ...typed, kept: { ours: '', theirs: 5, next: 'ours' } }), last(typed)],
     ['lastEntry', last({ ...typed, was: { own: 620, other: '-650' } }), last(typed)],
     ['lastEntry', last({ ...typed, was: { own: 620, other: -650 } }), last({ ...typed, was: { own: 620, other: -650 } })],
     ...[0, 100, 1.5, '17'].map((number) => ['firstBoard', number]), ...[0, 100, '16'].map((length) => ['matchLength', length])]) {
-    const [, match] = opened({ [key]: v5({ ...held, [field]: bad }) });
+    const [, match] = opened({ [key]: today({ ...held, [field]: bad }) });
     await match.refresh();
     assert.deepEqual([match.setAside, match.value], [false, { ...held, [field]: read }], JSON.stringify([field, bad]));
   }
@@ -138,12 +142,12 @@ test('a change is stored over whatever another page stored meanwhile, never over
 test('where storage is blocked or full, the change holds for the visit and what was stored stays, till it can be stored', async () => {
   webStorage();
   for (const [refusal, refused, allowed] of [['blocked', true, false], ['refuse', Infinity, 0]]) {
-    const [store, match] = opened({ [key]: v5({}) });
+    const [store, match] = opened({ [key]: today({}) });
     await match.refresh();
     store[refusal] = refused;
     await match.change((m) => m.boards.push({ id: 1, own: 0, other: 0 }));
     const boards = [...named([[620, -650]]), { id: 1, own: 0, other: 0 }];
-    assert.deepEqual([match.saved, match.value.boards, [...store.map]], [false, boards, [[key, v5({})]]], refusal);
+    assert.deepEqual([match.saved, match.value.boards, [...store.map]], [false, boards, [[key, today({})]]], refusal);
     store[refusal] = allowed;
     await match.change(() => {});
     assert.deepEqual([match.saved, stored(store)], [true, record({ revision: 3, boards })], refusal);
@@ -159,4 +163,11 @@ test('the record kept in Web Storage is read where it is while it cannot be move
   store.refuse = 0;
   await match.change(() => {});
   assert.deepEqual([match.saved, local.size, stored(store)], [true, 0, record({ revision: 1, lastEntry: last(entry('', '')) })]);
+});
+
+test('a tab\'s own entry, kept by the version before, is read with its tables renamed', () => {
+  const v1 = { ours: '14', theirs: '-5', editing: 2, next: 'theirs', kept: { ours: '6', theirs: '', next: 'ours' }, was: null };
+  const tab = openTabRecord({ key: 'entry', version: 2, migrations: entryMigrations, decode: ({ entry: typed }) => ({ entry: entryIn(typed) }),
+    empty: () => ({ entry: null }), storage: () => ({ getItem: () => JSON.stringify({ version: 1, revision: 0, entry: v1 }) }) });
+  assert.deepEqual(tab.value.entry, { ...entry('14', '-5', 2), next: 'other', kept: { own: '6', other: '', next: 'own' } });
 });

@@ -7,7 +7,7 @@ import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../s
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
-import { cut, emptyEntry, entryIn, openMatchStore } from './store.js';
+import { cut, emptyEntry, entryIn, entryMigrations, openMatchStore } from './store.js';
 import { handOver, matchText, pointsText } from './summary.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
@@ -33,9 +33,9 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
 // Each score field's part of the entry, and its label.
-const parts = { Own: 'ours', Other: 'theirs' };
-const labels = { ours: 'Notre table', theirs: 'Autre table' };
-const otherPart = (part) => (part === 'ours' ? 'theirs' : 'ours');
+const parts = { Own: 'own', Other: 'other' };
+const labels = { own: 'Notre table', other: 'Autre table' };
+const otherPart = (part) => (part === 'own' ? 'other' : 'own');
 
 // The screen, built once by the page's navigator, to show and hide.
 export async function build({ engine: { isDealScore }, comparison: { boardImps, totalImps, dealt, victoryPoints, largestCount }, result, back,
@@ -46,7 +46,8 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   let refresh = () => {};
   const store = openMatchStore({ isDealScore, isBoardNumber }, { changed: () => refresh() });
   await store.refresh();
-  const typing = await openEntry({ name: 'quimbel.entry', entryIn, keep: cut, empty: emptyEntry, record: store, presence });
+  const typing = await openEntry({ name: 'quimbel.entry', version: 2, migrations: entryMigrations, entryIn, keep: cut, empty: emptyEntry,
+    record: store, presence });
 
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
@@ -219,12 +220,12 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   // A board saved where the entry says, unless another page removed it or
   // corrected it since it was opened here: what became of it.
-  function saveBoard(match, { editing, was }, [ours, theirs]) {
+  function saveBoard(match, { editing, was }, [own, other]) {
     const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
     if (index < 0) return { gone: true };
     const stored = match.boards[index];
     if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { index, changed: stored };
-    const board = { id: editing ?? match.nextId++, own: ours, other: theirs };
+    const board = { id: editing ?? match.nextId++, own, other };
     match.boards[index] = board;
     return { index, board };
   }
@@ -273,8 +274,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     if (!board) return;
     // The new board being typed is put by, to come back after, as its fields show it.
     const typed = entry();
-    const kept = typed.editing === null ? { ours: fields[0].value, theirs: fields[1].value, next: typed.next } : typed.kept;
-    startOver({ ours: String(board.own), theirs: String(board.other), editing: id, next: 'ours', kept, was: { own: board.own, other: board.other } });
+    const kept = typed.editing === null ? { own: fields[0].value, other: fields[1].value, next: typed.next } : typed.kept;
+    startOver({ own: String(board.own), other: String(board.other), editing: id, next: 'own', kept, was: { own: board.own, other: board.other } });
   }));
   $('Remove').addEventListener('click', actOnce(() => {
     // The board as stored now, which another page may have moved.

@@ -9,11 +9,12 @@ import { isCount, localRecord, openRecord } from '../record_store.js';
 // The longest text a score field keeps: far past any score, so that nothing
 // a player could mean is ever cut.
 const longestTyped = 64;
-const fields = ['ours', 'theirs'];
+// The two tables, by the names a board gives them.
+const fields = ['own', 'other'];
 
 // `kept` is the new board being typed, put by while a board is looked at;
 // `was`, the board being corrected as it was when opened.
-export const emptyEntry = () => ({ ours: '', theirs: '', editing: null, next: 'ours', kept: null, was: null });
+export const emptyEntry = () => ({ own: '', other: '', editing: null, next: 'own', kept: null, was: null });
 const emptyMatch = () => ({ boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null });
 
 // An entry as stored, or null where it does not hold: a half-typed entry is
@@ -23,12 +24,22 @@ export function entryIn(stored) {
   const holds = (entry) => fields.every((field) => typed(entry?.[field])) && fields.includes(entry.next);
   if (!holds(stored) || !(stored.editing === null || isCount(stored.editing))) return null;
   const kept = stored.kept === null || !holds(stored.kept) ? null
-    : { ours: stored.kept.ours, theirs: stored.kept.theirs, next: stored.kept.next };
+    : { own: stored.kept.own, other: stored.kept.other, next: stored.kept.next };
   // Where it does not hold, the correction is checked no more, as before it was kept.
   const was = Number.isSafeInteger(stored.was?.own) && Number.isSafeInteger(stored.was.other)
     ? { own: stored.was.own, other: stored.was.other } : null;
-  return { ours: stored.ours, theirs: stored.theirs, editing: stored.editing, next: stored.next, kept, was };
+  return { own: stored.own, other: stored.other, editing: stored.editing, next: stored.next, kept, was };
 }
+
+// An entry whose tables were named 'ours' and 'theirs', named as a board names them.
+const tablesRenamed = (entry) => {
+  if (!entry || typeof entry !== 'object') return entry;
+  const { ours, theirs, next, kept, ...rest } = entry;
+  const renamed = { ...rest, own: ours, other: theirs, next: { ours: 'own', theirs: 'other' }[next] };
+  return kept === undefined ? renamed : { ...renamed, kept: tablesRenamed(kept) };
+};
+// The tab's own entry record, by the version each produces.
+export const entryMigrations = { 2: ({ entry, ...record }) => ({ ...record, entry: tablesRenamed(entry) }) };
 
 const migrations = {
   2: (record) => ({ ...record, revision: 0 }),
@@ -40,6 +51,8 @@ const migrations = {
   5: ({ boards, entry, ...record }) => ({ ...record, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
     nextId: boards.length + 1, matchLength: null,
     lastEntry: entry && { page: '', entry: { ...entry, editing: isCount(entry.editing) ? entry.editing + 1 : null, next: 'ours', kept: null } } }),
+  // The entry's tables named as a board names them.
+  6: ({ lastEntry, ...record }) => ({ ...record, lastEntry: lastEntry && { ...lastEntry, entry: tablesRenamed(lastEntry.entry) } }),
 };
 
 // Every board with a name of its own, below the next one to give, and two deal scores.
@@ -72,7 +85,7 @@ export function openMatchStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.match ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage; before it had a folder of its own, it was the whole site's.
-    key, former: localRecord([key, 'quimbel.match']), version: 5, migrations,
+    key, former: localRecord([key, 'quimbel.match']), version: 6, migrations,
     decode: (record) => decode(record, rules), empty: emptyMatch, storage, changed, channel,
     encode(match) {
       if (match.lastEntry) cut(match.lastEntry.entry);
