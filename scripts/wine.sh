@@ -25,7 +25,11 @@ trap finish EXIT
 if [ "$command" != show ]; then
   Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  # However long a loaded machine takes to start it, until it says its display or stops.
+  until [ -s "$work/display" ]; do
+    kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+    sleep 0.1
+  done
   export DISPLAY=":$(cat "$work/display")"
 fi
 
