@@ -26,11 +26,14 @@ export async function startWebKit() {
     if (!response.ok) throw new Error(`${method} ${path}: ${value.error}: ${value.message}`);
     return value;
   }
-  for (let tries = 0; ; ++tries) {
+  // However long a loaded machine takes to start it, until it is ready or stops.
+  let stopped = null;
+  driver.on('exit', (code) => { stopped = new Error(`WebKitWebDriver stopped (${code})`); });
+  for (;;) {
     try {
       if ((await call('GET', '/status')).ready) break;
     } catch (error) {
-      if (tries > 100) throw error;
+      if (stopped) throw stopped;
     }
     await new Promise((resolve) => setTimeout(resolve, 100));
   }
