@@ -1,4 +1,5 @@
-// Writes the site's page and the files its screens load later. The page's
+// Writes the site's page and the files its screens load later. Each screen
+// the screens' table lists has its opener written into the page. The page's
 // script (the entry with the modules it imports) and the engine, in
 // hexadecimal, go into the page, so that the calculator starts from this one
 // file; its script and style go in compacted. Each screen's module comes
@@ -91,6 +92,9 @@ async function seal(file, root, site, sealed) {
   return name;
 }
 
+// A text of the screens' table as the page's HTML.
+const escaped = (text) => text.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
+
 // Writes `bytes` to the site as NAME.DIGEST.TYPE; returns that name.
 async function writeSealed(site, name, bytes) {
   const type = extname(name);
@@ -104,10 +108,13 @@ export async function writePage({ page, entry, engine, comparison, site, screens
   sources.set(libraryFile(root), await library(root));
   const sealed = new Map();
   sealed.set(comparison, await writeSealed(site, 'comparison.wasm', await readFile(comparison)));
+  const listed = JSON.parse(await readFile(screens, 'utf8'));
+  // The navigator's table; the labels are written into the page, as its openers.
   const table = [];
-  for (const screen of JSON.parse(await readFile(screens, 'utf8'))) {
+  for (const { label, ...screen } of listed) {
     table.push({ ...screen, module: await seal(resolve(root, screen.module), root, site, sealed) });
   }
+  const openers = listed.map(({ opener, label }) => `<button id="${escaped(opener)}" type="button">${escaped(label)}</button>\n`);
   // An earlier build's sealed files go.
   const written = new Set(sealed.values());
   const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css|wasm)$/.test(name) && !written.has(name));
@@ -120,7 +127,7 @@ export async function writePage({ page, entry, engine, comparison, site, screens
   const hex = (await readFile(engine)).toString('hex');
   // Functions as replacements, so that no "$" in the script is read as a pattern.
   const html = (await readFile(page, 'utf8')).replace(/(?<=<style>)[^]*?(?=<\/style>)/, compactStyle)
-    .replace('@SCRIPT@', () => `\n${code}`).replace('@ENGINE@', () => hex);
+    .replace('@OPENERS@', () => openers.join('')).replace('@SCRIPT@', () => `\n${code}`).replace('@ENGINE@', () => hex);
   await writeFile(join(site, 'index.html'), html);
 }
 
