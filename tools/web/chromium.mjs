@@ -2,6 +2,7 @@
 // preset (QUIMBEL_SITE), served from 127.0.0.1: for the page's tests, its
 // benchmark and its pictures. Nothing here downloads a browser or reaches
 // past this machine.
+import { readFileSync } from 'node:fs';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -58,6 +59,18 @@ export async function openCalculator(context, url, beside) {
   await page.goto(url);
   await page.locator('#Form1').waitFor();
   return page;
+}
+
+// The screens' table, and each screen it lists opened in turn from the
+// calculator, then left by Escape, the Back every screen takes.
+export const listedScreens = JSON.parse(readFileSync(new URL('../../web/screens/screens.json', import.meta.url), 'utf8'));
+export async function openEveryScreen(page) {
+  for (const { opener } of listedScreens) {
+    await page.click(`#${opener}`);
+    await page.locator('#Form1').waitFor({ state: 'hidden' });
+    await page.keyboard.press('Escape');
+    await page.locator('#Form1').waitFor();
+  }
 }
 
 // Time stands still in the pages `context` opens after this: between two

@@ -8,7 +8,8 @@ import { readFile } from 'node:fs/promises';
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
-import { checkedBrowser, launch, openCalculator, phone, serveSite, site, stopClock } from '../../tools/web/chromium.mjs';
+import { checkedBrowser, launch, listedScreens, openCalculator, openEveryScreen, phone, serveSite, site, stopClock }
+  from '../../tools/web/chromium.mjs';
 import { audit } from '../../tools/web/lighthouse.mjs';
 import { linesShow, press } from './calculator_checks.mjs';
 import { everyCheck } from './in_browser.mjs';
@@ -69,21 +70,26 @@ const screens = [
   { width: 1280, height: 800, key: [72, 64], largest: 165 },
 ];
 
-test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, nothing scrolls', async () => {
+test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, each screen\'s opener thumb-sized and clear, nothing scrolls; no id used twice with every screen built', async () => {
+  // Every screen in the page beside the calculator, each id in one place.
+  await openEveryScreen(page);
+  const ids = await page.$$eval('[id]', (elements) => elements.map((e) => e.id));
+  assert.deepEqual(ids.filter((id, i) => ids.indexOf(id) !== i), [], 'ids used twice');
   // The longest texts each line shows: 7NTXX-13 and -7600.
   await keyPress('INI 7 NT X X - 1 3 V');
   await linesShow(checkedBrowser(page), ['7NTΧΧ-13', '-7600', 'rgb(192, 0, 0)'], '7NTXX-13 V');
   for (const screen of screens) {
     await page.setViewportSize(screen);
-    const { keys, lines, labels, scrolls, cut } = await page.evaluate(() => {
+    const { keys, lines, labels, scrolls, cut } = await page.evaluate((openerIds) => {
+      const openers = openerIds.map((id) => document.getElementById(id));
       const box = (e) => e.getBoundingClientRect().toJSON();
       const { scrollWidth, scrollHeight } = document.documentElement;
       return { keys: [...document.querySelectorAll('#Keypad button')].map((e) => ({ text: e.textContent, ...box(e) })),
         lines: [Text1, Text2].map((e) => ({ ...box(e), fontSize: parseFloat(getComputedStyle(e).fontSize),
           cut: e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight })),
-        labels: [Label3, Label4, Match, Pairs].map(box), scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight,
-        cut: [Match, Pairs].filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id) };
-    });
+        labels: [Label3, Label4, ...openers].map(box), scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight,
+        cut: openers.filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id) };
+    }, listedScreens.map(({ opener }) => opener));
     const at = `${screen.width}×${screen.height}`;
     const sorted = (values) => [...new Set(values.map(Math.round))].sort((a, b) => a - b);
     const grid = sorted(keys.map((k) => k.top)).map((top) => sorted(keys.map((k) => k.left)).map((left) =>
@@ -107,10 +113,11 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, n
         line.bottom <= grid[0][0].top, `${at}: line ${JSON.stringify(line)}, keys from ${left} to ${right}`);
     }
     assert.ok(labels.every((l) => l.top >= 0 && l.bottom <= screen.height && l.height > 0), `${at}: labels`);
-    // The screens' openers, side by side, thumb-sized and whole.
+    // The screens' openers, thumb-sized and whole, clear of one another and of the rest.
+    const clear = (a, b) => a === b || a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
     const openers = labels.slice(2);
-    assert.ok(openers.every((o) => o.height >= 44 && o.width >= 44 && o.top === openers[0].top) && !cut.length,
-      `${at}: openers ${JSON.stringify(openers)}, cut ${cut}`);
+    assert.ok(openers.every((o) => o.height >= 44 && o.width >= 44 && [...labels, ...keys, ...lines].every((e) => clear(o, e)))
+      && !cut.length, `${at}: openers ${JSON.stringify(openers)}, cut ${cut}`);
     assert.equal(scrolls, false, `${at}: scrolls`);
   }
   await page.setViewportSize(phone);

@@ -12,7 +12,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
-import { keyTypicalRequest, launch, persistentContext, site } from '../../tools/web/chromium.mjs';
+import { keyTypicalRequest, launch, listedScreens, openEveryScreen, persistentContext, site } from '../../tools/web/chromium.mjs';
 import { serve } from '../../tools/web/serve.mjs';
 import { writePage } from '../inline_page.mjs';
 import { keyBoard } from './match_checks.mjs';
@@ -39,9 +39,15 @@ async function secondVersion(folder, sources) {
   execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, version]);
 }
 
-// Which version the page, its script and its match screen came from.
-const versions = (page) => page.evaluate(() => [document.querySelector('meta[name=build]')?.content ?? 'A',
-  document.documentElement.dataset.build ?? 'A', document.documentElement.dataset.matchBuild ?? 'A']);
+// Which version the page, its script and each screen, opened from the calculator, came from.
+const parts = ['page', 'script', ...listedScreens.map(({ name }) => name)];
+const whole = (version) => Object.fromEntries(parts.map((part) => [part, version]));
+async function versions(page) {
+  await openEveryScreen(page);
+  const marks = await page.evaluate((keys) => [document.querySelector('meta[name=build]')?.content,
+    ...keys.map((key) => document.documentElement.dataset[key])], ['build', ...parts.slice(2).map((name) => `${name}Build`)]);
+  return Object.fromEntries(parts.map((part, i) => [part, marks[i] ?? 'A']));
+}
 const openMatch = async (page) => {
   await page.click('#Match');
   await page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
@@ -89,26 +95,24 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     await cp(join(b, 'sw.js'), join(published, 'sw.js'));
     const page = await start();
     await checkForUpdate(page);
-    assert.deepEqual(await versions(page), ['A', 'A', 'A'], 'half published');
+    assert.deepEqual(await versions(page), whole('A'), 'half published');
     assert.deepEqual(await cacheNames(page), [cacheA, 'another-site'], 'half published');
 
     await cp(b, published, { recursive: true });
-    // Without a worker, A's page from the HTTP cache opens A's match screen.
+    // Without a worker, A's page from the HTTP cache opens A's screens.
     const cached = await uncontrolled.newPage();
     await cached.goto(server.url);
-    await cached.click('#Match');
-    await cached.locator('#MatchForm').waitFor();
-    assert.deepEqual(await versions(cached), ['A', 'A', 'A'], 'without a worker');
+    assert.deepEqual(await versions(cached), whole('A'), 'without a worker');
 
     await checkForUpdate(page);
     // A page opened beside it is A's too, and the first stays A whole.
     const beside = await context.newPage();
     await beside.goto(server.url);
     await beside.locator('#Form1').waitFor();
-    assert.deepEqual(await versions(beside), ['A', 'A', 'A'], 'a page opened beside');
+    assert.deepEqual(await versions(beside), whole('A'), 'a page opened beside');
     await beside.close();
+    assert.deepEqual(await versions(page), whole('A'), 'beside a page opened');
     await openMatch(page);
-    assert.deepEqual(await versions(page), ['A', 'A', 'A'], 'beside a page opened');
     await installed.close();
     await page.fill('#Own', '14');
     // A tab kept open on the match screen and only reloaded: it comes again
@@ -118,14 +122,14 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
     assert.equal(await page.inputValue('#Own'), '14');
-    assert.deepEqual(await versions(page), ['B', 'B', 'B'], 'a reload');
-    assert.deepEqual(await cacheNames(page), ['another-site', cacheB], 'a reload');
     await page.click('#MatchBack');
+    assert.deepEqual(await versions(page), whole('B'), 'a reload');
+    assert.deepEqual(await cacheNames(page), ['another-site', cacheB], 'a reload');
     await server.close();
     await page.reload();
     await openMatch(page);
-    assert.deepEqual(await versions(page), ['B', 'B', 'B'], 'offline');
     await page.click('#MatchBack');
+    assert.deepEqual(await versions(page), whole('B'), 'offline');
     await keyTypicalRequest(page);
   } finally {
     await Promise.all([close(), plain.close(), server.close()]);
