@@ -63,7 +63,7 @@ export async function openCalculator(context, url, beside) {
 
 // The screens' table, and each screen it lists opened in turn from the
 // calculator, then left by Escape, the Back every screen takes.
-export const listedScreens = JSON.parse(readFileSync(new URL('../../web/screens/screens.json', import.meta.url), 'utf8'));
+export const listedScreens = JSON.parse(readFileSync(new URL('../../web/page/screens/screens.json', import.meta.url), 'utf8'));
 export async function openEveryScreen(page) {
   for (const { opener } of listedScreens) {
     await page.click(`#${opener}`);

@@ -5,8 +5,8 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { declaredBoundary } from '../boundary.mjs';
-import { pairsLayout, startComparison, startEngine } from '../engine.js';
+import { declaredBoundary } from '../build/boundary.mjs';
+import { pairsLayout, startComparison, startEngine } from '../page/engine.js';
 
 const sorted = (names) => [...names].sort();
 
@@ -28,7 +28,7 @@ function seen(start) {
 }
 
 test('the built modules and engine.js keep to the boundary engine_interface.h declares', async () => {
-  const declared = declaredBoundary(await readFile(new URL('../engine_interface.h', import.meta.url), 'utf8'));
+  const declared = declaredBoundary(await readFile(new URL('../wasm/engine_interface.h', import.meta.url), 'utf8'));
   const built = join(process.env.QUIMBEL_SITE, '..');
   const wrappers = {};
   for (const [name, start] of [['engine', (code) => startEngine(code, new Proxy({}, { get: () => () => '' }))],

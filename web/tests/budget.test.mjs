@@ -7,7 +7,7 @@ import { budget, codeSize } from '../../tools/web/code_size.mjs';
 
 test('the calculator\'s first visit, each screen and all the code within their gzipped budgets', async () => {
   const { firstTap, screens, all } = await codeSize(process.env.QUIMBEL_SITE);
-  const listed = JSON.parse(await readFile(new URL('../screens/screens.json', import.meta.url), 'utf8')).map(({ name }) => name);
+  const listed = JSON.parse(await readFile(new URL('../page/screens/screens.json', import.meta.url), 'utf8')).map(({ name }) => name);
   // A screen whose files were not found under its name would go unmeasured.
   assert.deepEqual(Object.keys(screens).sort(), listed.sort());
   const over = Object.entries(screens).filter(([, size]) => size > budget.screen);

@@ -2,8 +2,8 @@
 // number or a last entry that does not hold gives way on its own. The record store's own ways are checked with the match's.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { countsUpTo } from '../screens/board_number.js';
-import { openPairsStore } from '../screens/pairs/store.js';
+import { countsUpTo } from '../page/screens/board_number.js';
+import { openPairsStore } from '../page/screens/pairs/store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const deal = new Set([0, 420, -50]);

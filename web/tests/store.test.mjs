@@ -5,9 +5,9 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { countsUpTo } from '../screens/board_number.js';
-import { entryIn, entryMigrations, openMatchStore } from '../screens/match/store.js';
-import { openTabRecord } from '../screens/record_store.js';
+import { countsUpTo } from '../page/screens/board_number.js';
+import { entryIn, entryMigrations, openMatchStore } from '../page/screens/match/store.js';
+import { openTabRecord } from '../page/screens/record_store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const key = 'quimbel.match /q/';

@@ -14,17 +14,19 @@ import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
 import { keyTypicalRequest, launch, listedScreens, openEveryScreen, persistentContext, site } from '../../tools/web/chromium.mjs';
 import { serve } from '../../tools/web/serve.mjs';
-import { writePage } from '../inline_page.mjs';
+import { writePage } from '../build/inline_page.mjs';
 import { keyBoard } from './match_checks.mjs';
 
 const web = fileURLToPath(new URL('..', import.meta.url));
+// What the page runs, its sources.
+const pageSources = join(web, 'page');
 const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE\s*=\s*`(\S+)/)[1];
 
 // Version B: the sources with a mark in the page, its script and each
 // screen's module, built and sealed by the build's own steps.
 async function secondVersion(folder, sources) {
   await cp(site, folder, { recursive: true });
-  await cp(web, sources, { recursive: true, filter: (path) => !path.startsWith(join(web, 'tests')) });
+  await cp(pageSources, sources, { recursive: true });
   const mark = async (file, text) => writeFile(file, `${text}${await readFile(file, 'utf8')}`);
   await writeFile(join(sources, 'index.html'), (await readFile(join(site, '..', 'index.html'), 'utf8'))
     .replace('<head>', '<head>\n<meta name="build" content="B">'));
@@ -36,7 +38,7 @@ async function secondVersion(folder, sources) {
   await writePage({ page: join(sources, 'index.html'), entry: join(sources, 'main.js'), engine: join(site, '..', 'engine.wasm'),
     comparison: join(site, '..', 'comparison.wasm'), site: folder, screens });
   const version = (await cacheName(site)).split('-')[1];
-  execFileSync(process.execPath, [join(web, 'digest_site.mjs'), join(web, 'sw.js.in'), folder, version]);
+  execFileSync(process.execPath, [join(web, 'build', 'digest_site.mjs'), join(pageSources, 'sw.js.in'), folder, version]);
 }
 
 // Which version the page, its script and each screen, opened from the calculator, came from.
