@@ -10,7 +10,8 @@ const read = (text) => parseScore(text, (score) => deal.has(score));
 
 test('every dash a minus, spaces and zeros settled, whether typed or pasted; the sign changed in one tap', () => {
   const dashes = [...'\u2010\u2011\u2012\u2013\u2014\u2015\u2212\uFE58\uFE63\uFF0D-'].map((dash) => [`${dash}650`, -650, '-650', '650']);
-  for (const [typed, score, pasted, changed] of [...dashes, ['1 430', 1430, '1430', '-1430'], ['-1\u202f430', -1430, '-1430', '1430'], [' +0620 ', 620, '620', '-620'], ['00000000620', 620, '620', '-620']]) {
+  for (const [typed, score, pasted, changed] of [...dashes, ['1 430', 1430, '1430', '-1430'], ['-1\u202f430', -1430, '-1430', '1430'],
+    ['- 140', -140, '-140', '140'], ['\u2013 1 100', -1100, '-1100', '1100'], [' +0620 ', 620, '620', '-620'], ['00000000620', 620, '620', '-620']]) {
     assert.deepEqual([read(typed), settled(typed), signChanged(typed)], [{ score }, pasted, changed], typed);
   }
 });

@@ -2,9 +2,9 @@
 // phone or a paste gives as a minus, signed in one tap, or refused with the
 // reason, in French.
 
-// A field's text with every dash read as "-", and no grouping space between
-// its digits ("1 430").
-const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=\d)\s(?=\d)/g, '');
+// A field's text with every dash read as "-", and no space between its sign
+// and its digits ("- 140") nor between its digits ("1 430").
+const plain = (text) => text.trim().replace(/^[\u2010-\u2015\u2212\uFE58\uFE63\uFF0D]/, '-').replace(/(?<=^[+-]|\d)\s+(?=\d)/g, '');
 
 // A pasted text as a score reads: its dashes, grouping spaces, plus sign
 // and leading zeros settled ("00000000620" is "620", "–1 430" is "-1430").
