@@ -35,12 +35,15 @@ function memory(items = {}, refuse = 0) {
     } };
   return store;
 }
-// Web Storage, where the record was kept before.
+// Web Storage, where the record was kept before; once moved, a record there
+// that any version of the page reads as a later version's, so that a page of
+// an earlier version still open writes nothing there.
 function webStorage(items = {}) {
   const map = new Map(Object.entries(items));
-  globalThis.localStorage = { map, getItem: (name) => map.get(name) ?? null, removeItem: (name) => map.delete(name) };
+  globalThis.localStorage = { map, getItem: (name) => map.get(name) ?? null, setItem: (name, text) => map.set(name, text) };
   return map;
 }
+const movedFrom = (name) => [[name, JSON.stringify({ version: Number.MAX_SAFE_INTEGER })]];
 const open = (store) => openMatchStore({ isDealScore: (score) => deal.has(score), isBoardNumber: countsUpTo(99) }, { storage: store, channel: null });
 const opened = (items, refuse, store = memory(items, refuse)) => [store, open(store)];
 const stored = (store) => JSON.parse(store.map.get(key));
@@ -64,8 +67,8 @@ test('each earlier version\'s record, in Web Storage, is read whole, moved, stor
     const [store, match] = opened({});
     await match.refresh();
     const read = { ...empty, ...value, boards: named(value.boards), nextId: value.boards.length + 1 };
-    assert.deepEqual([match.value, [...store.map.keys()], stored(store), local.size],
-      [read, [key], { version: 6, revision: revision + 1, ...read }, 0], text);
+    assert.deepEqual([match.value, [...store.map.keys()], stored(store), [...local]],
+      [read, [key], { version: 6, revision: revision + 1, ...read }, movedFrom(where)], text);
   }
   // Once moved, what Web Storage may hold is an older copy.
   webStorage({ [key]: today({ boards: [] }) });
@@ -162,7 +165,7 @@ test('the record kept in Web Storage is read where it is while it cannot be move
   assert.deepEqual([match.saved, match.value.boards, [...local], store.map.size], [false, named([[620, -650]]), [[siteKey, text]], 0]);
   store.refuse = 0;
   await match.change(() => {});
-  assert.deepEqual([match.saved, local.size, stored(store)], [true, 0, record({ revision: 1, lastEntry: last(entry('', '')) })]);
+  assert.deepEqual([match.saved, [...local], stored(store)], [true, movedFrom(siteKey), record({ revision: 1, lastEntry: last(entry('', '')) })]);
 });
 
 test('a tab\'s own entry, kept by the version before, is read with its tables renamed', () => {

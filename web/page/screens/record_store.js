@@ -116,8 +116,9 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
     withPending();
     if (JSON.stringify(value) !== shown) changed();
   }
+  // One store at a time; one that fails leaves the next to try again.
   const queued = () => {
-    queue = queue.then(store);
+    queue = queue.then(store).catch(() => {});
     return queue;
   };
   channel?.addEventListener('message', queued);
@@ -149,25 +150,51 @@ export function openRecord({ key, former, version, migrations, decode, empty, en
   };
 }
 
-// IndexedDB, one database for the site's records, opened on first use.
-function indexedStorage(name = 'quimbel') {
+// IndexedDB, one database for the site's records, opened on first use, and
+// again after the browser closed it (the site's data cleared, or a phone's
+// app long in the background). An open that neither succeeds nor fails
+// (blocked by another page's, or a browser's hang) is given up on after
+// `patience` ms, so that the screen says what is not kept rather than wait.
+function indexedStorage(name = 'quimbel', patience = 2000) {
   let database;
+  const forget = () => {
+    database = undefined;
+  };
   const open = () => {
     database ??= new Promise((resolve, reject) => {
       const request = indexedDB.open(name, 1);
       request.onupgradeneeded = () => request.result.createObjectStore('records');
-      request.onsuccess = () => resolve(request.result);
+      request.onsuccess = () => {
+        const opened = request.result;
+        opened.onclose = forget;
+        // Another version of the database wants it: let it have it.
+        opened.onversionchange = () => {
+          opened.close();
+          forget();
+        };
+        resolve(opened);
+      };
       request.onerror = () => reject(request.error);
+      request.onblocked = () => reject(new Error('database blocked'));
+      setTimeout(() => reject(new Error('database not opened')), patience);
     });
     // Tried again at the next change after a failure.
-    database.catch(() => {
-      database = undefined;
-    });
+    database.catch(forget);
     return database;
+  };
+  const begin = async () => {
+    try {
+      return (await open()).transaction('records', 'readwrite');
+    } catch (error) {
+      // A connection closed under this page: one more try on a new one.
+      if (error.name !== 'InvalidStateError') throw error;
+      forget();
+      return (await open()).transaction('records', 'readwrite');
+    }
   };
   return {
     async update(key, decide) {
-      const transaction = (await open()).transaction('records', 'readwrite');
+      const transaction = await begin();
       const records = transaction.objectStore('records');
       return new Promise((resolve, reject) => {
         records.get(key).onsuccess = ({ target }) => {
@@ -211,12 +238,17 @@ export function openTabRecord({ key, version, migrations = {}, decode, empty, en
   };
 }
 
+// Left where a record was moved from: a page of an earlier version, still
+// open, reads it as a later version's record, asks for a reload and writes
+// nothing there that no page would read again.
+const moved = JSON.stringify({ version: Number.MAX_SAFE_INTEGER });
+
 // A record an earlier version kept in Web Storage, under the first of `keys`
-// that holds one; nothing where storage is blocked.
+// that holds one; nothing where storage is blocked, or once it is moved.
 export function localRecord(keys, storage = () => localStorage) {
   const found = () => {
     try {
-      return keys.map((name) => [name, storage().getItem(name)]).find(([, text]) => text !== null) ?? [];
+      return keys.map((name) => [name, storage().getItem(name)]).find(([, text]) => text !== null && text !== moved) ?? [];
     } catch {
       return [];
     }
@@ -225,7 +257,7 @@ export function localRecord(keys, storage = () => localStorage) {
     read: () => found()[1] ?? null,
     remove() {
       const [name] = found();
-      if (name) storage().removeItem(name);
+      if (name) storage().setItem(name, moved);
     },
   };
 }
