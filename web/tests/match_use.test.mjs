@@ -17,9 +17,11 @@ after(() => Promise.all([browser?.close(), server?.close()]));
 // Time stands still but for what a test lets pass: any two taps come within
 // a double tap's quiet time, unless `later` passes between them.
 const later = (page) => page.clock.runFor(1000);
-async function tabs(count, run) {
+// `prepare` runs on the phone before any page opens.
+async function tabs(count, run, prepare = () => {}) {
   const context = await browser.newContext({ viewport: phone, hasTouch: true, permissions: ['clipboard-read', 'clipboard-write'] });
   await stopClock(context);
+  await prepare(context);
   try {
     const pages = [];
     for (let i = 0; i < count; ++i) {
@@ -184,7 +186,11 @@ test('one tap, one action: a quick second tap on Reporter, Valider, the opener o
   await settles(checkedBrowser(page), () => [Form1.hidden, MsgBox.open, Confirm.open], [false, false, false], 'Back');
 }));
 
-test('a removal, by touch, names the board as it was and can be undone; Supprimer is away from Valider', () => tabs(1, async (page) => {
+const noDatabase = (context) => context.addInitScript(() =>
+  Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } }));
+
+test('a removal, by touch, names the board as it was and can be undone, even where nothing is stored; Supprimer is away from Valider', () =>
+  tabs(1, async (page) => {
   await addBoards(page, fiveBoards.slice(0, 3));
   await page.tap('#Boards li:nth-child(2) button');
   await page.locator('#Remove').waitFor();
@@ -196,8 +202,35 @@ test('a removal, by touch, names the board as it was and can be undone; Supprime
   await page.tap('#Remove');
   await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '420 -420'], said: ['Donne 2 (-100 / 140) supprimée.'] }, 'removed');
   await page.tap('#Undo');
-  await shows(page, { entry: ['Donne 4', '', ''], boards: fiveBoards.slice(0, 3), said: ['Donne 2 rétablie.'] }, 'undone');
-}));
+  // What the removal said is not said again as the changes wait to be stored.
+  await page.type('#Own', '5');
+  await shows(page, { entry: ['Donne 4', '5', ''], boards: fiveBoards.slice(0, 3), said: ['Donne 2 rétablie.'] }, 'undone');
+  assert.equal(await page.isHidden('#Undo'), true);
+}, noDatabase));
+
+test('storage: a database the browser closes is opened anew, the match stored whole; one that never opens is given up on', async () => {
+  await tabs(1, async (page) => {
+    await addBoards(page, fiveBoards.slice(0, 1));
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('Storage.clearDataForOrigin', { origin: new URL(server.url).origin, storageTypes: 'indexeddb' });
+    await addBoards(page, fiveBoards.slice(1, 2));
+    await page.reload();
+    await shows(page, { entry: ['Donne 3', '', ''], boards: fiveBoards.slice(0, 2) }, 'after the database was closed');
+  });
+  await tabs(0, async () => {}, async (context) => {
+    await context.addInitScript(() => {
+      IDBFactory.prototype.open = () => {
+        window.opening = true;
+        return {};
+      };
+    });
+    const page = await openCalculator(context, server.url);
+    await page.click('#Match');
+    await settles(checkedBrowser(page), () => window.opening, true, 'opening');
+    await page.clock.runFor(2000);
+    await page.locator('#MatchUnkept', { hasText: 'ne sera pas conservé' }).waitFor();
+  });
+});
 
 test('a tap on a score field puts the caret after its digits, where the next one goes, on both screens', () => tabs(1, async (page) => {
   for (const [field, elsewhere, opener] of [['#Own', '#Other'], ['#PairsScore', '#PairsBoard', '#Pairs']]) {

@@ -279,14 +279,17 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   }));
   $('Remove').addEventListener('click', actOnce(() => {
     // The board as stored now, which another page may have moved.
+    // The change may run again on another page's record: it only says what it removed.
     const { editing } = entry();
+    let taken = null;
     changeMatch((match) => {
       const index = match.boards.findIndex(({ id }) => id === editing);
-      if (index < 0) return;
-      const [board] = match.boards.splice(index, 1);
-      removed = { board, index };
-      note.textContent = `Donne ${boardNumber(index)} (${board.own} / ${board.other}) supprimée.`;
+      taken = index < 0 ? null : { board: match.boards.splice(index, 1)[0], index };
     });
+    if (taken) {
+      removed = taken;
+      note.textContent = `Donne ${boardNumber(taken.index)} (${taken.board.own} / ${taken.board.other}) supprimée.`;
+    }
     startOver();
   }));
   $('Undo').addEventListener('click', actOnce(() => {
@@ -317,6 +320,8 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   // Another page's change taken up: the match as stored.
   refresh = () => {
+    // Rétablir would bring a board back into a match another page changed.
+    removed = null;
     holdToRemovedBoard();
     if (shownAs() === shown) return;
     // A board or a key the new match no longer shows hands focus to the entry.

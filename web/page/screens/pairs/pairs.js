@@ -137,6 +137,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   // A result saved where the entry says, unless another page removed it or
   // corrected it since it was opened here: what became of it.
   function saveResult(board, { editing, was }, score) {
+    if (editing === null && board.results.length >= largestCount) return { full: true };
     if (editing === null) {
       const id = board.nextId++;
       board.results.push({ id, score });
@@ -152,16 +153,27 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   }
   // What became of the result saved, said; a correction not made is kept in
   // the field. `again`, the result was saved already, as shown first.
-  function showSaved({ id, was, gone, changed }, typed, score, again = false) {
+  function showSaved({ id, was, gone, changed, full }, typed, score, again = false) {
     if (id !== undefined) {
       note.textContent = was === undefined ? `Résultat ${score} ajouté.` : `Résultat ${was} corrigé : ${score}.`;
       if (!again) startOver();
       return scrollTo(id);
     }
+    if (full) {
+      changeEntry((entry) => Object.assign(entry, typed));
+      render();
+      refuse(`Une donne compte au plus ${largestCount} résultats.`);
+      return;
+    }
     changeEntry((entry) => Object.assign(entry, typed, gone ? { editing: null, was: null } : { was: changed }));
     note.textContent = gone ? 'Le résultat que vous corrigiez a été supprimé sur une autre page ; votre marque est gardée.'
       : `Résultat ${typed.was} corrigé sur une autre page : ${changed}. Validez à nouveau pour le remplacer.`;
     render();
+  }
+  // A refusal said at the field once it is cleared, so that one said again is heard again.
+  function refuse(error) {
+    requestAnimationFrame(() => setError(field, error));
+    field.focus();
   }
   // A result another page removed while this one corrected it: the score
   // typed stays, as a new result.
@@ -175,12 +187,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     setError(field);
     const typed = structuredClone(typing.value);
     const { score, error } = parseScore(field.value, isDealScore);
-    const refusal = error ?? (typed.editing === null && store.value.results.length >= largestCount
-      ? `Une donne compte au plus ${largestCount} résultats.` : '');
-    if (refusal) {
-      requestAnimationFrame(() => setError(field, refusal));
-      return field.focus();
-    }
+    if (error) return refuse(error);
     let outcome;
     const stored = store.change((board) => {
       outcome = saveResult(board, typed, score);
@@ -223,9 +230,11 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   $('PairsConfirmNo').addEventListener('click', () => confirm.close());
   $('PairsConfirmYes').addEventListener('click', () => {
     confirm.close();
-    // The next board follows, as travellers are scored one after another.
+    // The next board follows, as travellers are scored one after another;
+    // unless another page moved on from this board first.
+    const shownBoard = store.value.board;
     store.change((board) => {
-      Object.assign(board, { board: board.board % largestCount + 1, results: [] });
+      if (board.board === shownBoard) Object.assign(board, { board: shownBoard % largestCount + 1, results: [] });
     });
     note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
     changeEntry((entry) => Object.assign(entry, emptyEntry()));
