@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <functional>
 #include <process.h>
+#include <utility>
 #include <vector>
 
 using namespace quimbel::win32;
@@ -33,67 +34,54 @@ int failures = 0;
 #define CHECK(ok)                                                                                  \
     ((ok) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #ok), ++failures, void()))
 // Prints what was found beside what was expected.
-#define CHECK_EQ(found, expected) checkEqual<decltype(found)>((found), (expected), #found, __LINE__)
+#define CHECK_EQ(found, expected) checkEqual((found), (expected), #found, __LINE__)
 
-std::string shown(const std::wstring& text) {
-    std::string utf8(text.size() * 3, '\0');
-    utf8.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()),
-                                                utf8.data(), int(utf8.size()), nullptr, nullptr)));
-    return '"' + utf8 + '"';
-}
-std::string shown(unsigned long number) {
-    return std::to_string(number);
-}
-
-template <typename Found>
-void checkEqual(const Found& found, const Found& expected, const char* what, int line) {
+void checkEqual(const std::wstring& found, const std::wstring& expected, const char* what,
+                int line) {
+    const auto utf8 = [](const std::wstring& text) {
+        std::string bytes(text.size() * 3, '\0');
+        bytes.resize(
+            std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(),
+                                            int(bytes.size()), nullptr, nullptr)));
+        return bytes;
+    };
     if (found != expected && ++failures)
-        std::printf("FAIL line %d: %s is %s, expected %s\n", line, what, shown(found).c_str(),
-                    shown(expected).c_str());
+        std::printf("FAIL line %d: %s is \"%s\", expected \"%s\"\n", line, what,
+                    utf8(found).c_str(), utf8(expected).c_str());
 }
 
 HWND form;
+const auto control = [](int id) { return GetDlgItem(form, id); };
+const auto text = [](int id) { return windowText(control(id)); };
 
-HWND control(int id) {
-    return GetDlgItem(form, id);
-}
-
-std::wstring text(int id) {
-    return windowText(control(id));
-}
-
-// Keys by their captions, run together: "4♥XX+2V".
-void press(std::string_view keys) {
-    const std::vector<int> numbers = keyNumbers(line(keys));
-    CHECK(!numbers.empty());
-    for (const int number : numbers)
+// Keys by their captions, run together ("4♥XX+2V"), then typed text.
+void press(std::string_view keys, const std::wstring& typed = {}) {
+    for (const int number : keyNumbers(line(keys)))
         SendMessageW(control(commandId(number)), BM_CLICK, 0, 0);
-}
-
-void type(const std::wstring& typed) {
-    for (wchar_t c : typed)
+    for (const wchar_t c : typed)
         SendMessageW(control(text1Id), WM_CHAR, c, 0);
 }
 
-// Twips at the system's DPI.
-int pixels(int twips) {
-    return quimbel::toPixels(twips, int(GetDpiForSystem()));
+// A place in twips, at the system's DPI.
+RECT pixels(const quimbel::Twips& t) {
+    const auto at = [](int twips) { return quimbel::toPixels(twips, int(GetDpiForSystem())); };
+    return {at(t.left), at(t.top), at(t.left) + at(t.width), at(t.top) + at(t.height)};
 }
 
-std::wstring edges(int left, int top, int right, int bottom) {
-    return std::to_wstring(left) + L" " + std::to_wstring(top) + L" " + std::to_wstring(right) +
-           L" " + std::to_wstring(bottom);
+std::wstring edges(const RECT& r) {
+    return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+           std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom);
 }
 
-// A control's edges in Form1's client area.
-std::wstring placeOf(int id) {
+// A window's edges in `in`'s client area, or on the screen; or its client area's.
+std::wstring placeOf(HWND window, HWND in = nullptr, bool client = false) {
     RECT place;
-    GetWindowRect(control(id), &place);
-    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&place), 2);
-    return edges(place.left, place.top, place.right, place.bottom);
+    client ? GetClientRect(window, &place) : GetWindowRect(window, &place);
+    MapWindowPoints(client ? window : nullptr, in, reinterpret_cast<POINT*>(&place), 2);
+    return edges(place);
 }
 
-// Face, character set, weight and height of a control's font.
+// Face, character set, weight and height at 96 dpi of a control's font.
 std::wstring font(int id) {
     LOGFONTW f{};
     GetObjectW(HFONT(SendMessageW(control(id), WM_GETFONT, 0, 0)), sizeof f, &f);
@@ -127,10 +115,22 @@ Picture painted(HWND control, const std::function<void(HDC)>& paint = {}) {
     return picture;
 }
 
-// A control's colour at a point given in pixels at 96 dpi, 15 twips each.
-COLORREF pixel(int id, int left, int top) {
-    const Picture shown = painted(control(id));
-    return shown.pixels[std::size_t(pixels(top * 15) * shown.width + pixels(left * 15))];
+// Whether the top-left `size` of `part` stands somewhere in `whole`, pixel for pixel.
+bool contains(const Picture& whole, const Picture& part, SIZE size) {
+    const auto at = [](const Picture& p, int x, int y) {
+        return p.pixels.begin() + y * p.width + x;
+    };
+    const int height = int(whole.pixels.size()) / whole.width;
+    for (int top = 0; top + size.cy <= height; ++top)
+        for (int left = 0; left + size.cx <= whole.width; ++left) {
+            int y = 0;
+            while (y < size.cy &&
+                   std::equal(at(part, 0, y), at(part, size.cx, y), at(whole, left, top + y)))
+                ++y;
+            if (y == size.cy)
+                return true;
+        }
+    return false;
 }
 
 // Each modal window this thread opens goes to `inspect`, on every tick until
@@ -156,16 +156,11 @@ void CALLBACK watchModal(HWND, UINT, UINT_PTR, DWORD) {
 // Each control in the design's place and font at the system's DPI: the keys
 // bold, the suits in "Symbol", the rest in the design face.
 void layout() {
-    RECT client, outer;
-    GetClientRect(form, &client);
-    GetWindowRect(form, &outer);
-    CHECK_EQ(edges(0, 0, client.right, client.bottom),
-             edges(0, 0, pixels(quimbel::form1Width), pixels(quimbel::form1Height)));
-    CHECK_EQ(edges(0, 0, outer.right - outer.left, outer.bottom - outer.top),
-             edges(0, 0, client.right, client.bottom));
+    // No frame: the window is its client area.
+    const std::wstring size = edges(pixels({0, 0, quimbel::form1Width, quimbel::form1Height}));
+    CHECK_EQ(placeOf(form, form) + L"|" + placeOf(form, form, true), size + L"|" + size);
     const auto designed = [](int id, const quimbel::Twips& t, bool suit, quimbel::FontSpec f) {
-        CHECK_EQ(placeOf(id), edges(pixels(t.left), pixels(t.top), pixels(t.left) + pixels(t.width),
-                                    pixels(t.top) + pixels(t.height)));
+        CHECK_EQ(placeOf(control(id), form), edges(pixels(t)));
         CHECK_EQ(font(id), (suit ? L"Symbol 2 " : L"MS Sans Serif 1 ") +
                                std::to_wstring(f.bold ? 700 : 400) + L" " +
                                std::to_wstring(std::lround(f.pointSize * 96 / 72)));
@@ -190,46 +185,12 @@ void layout() {
     CHECK_EQ(text(labelId(3)), widen(quimbel::title));
 }
 
-// What a screen reader hears for a control, as it asks from any process.
-std::wstring accessibleName(HWND window) {
-    IAccessible* object = nullptr;
-    VARIANT self{}; // CHILDID_SELF
-    self.vt = VT_I4;
-    BSTR name = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), IID_IAccessible,
-                                             reinterpret_cast<void**>(&object)))) {
-        object->get_accName(self, &name);
-        object->Release();
-    }
-    const std::wstring heard = name ? name : L"(none)";
-    SysFreeString(name);
-    return heard;
-}
-
-// Whether the top-left `size` of `part` stands somewhere in `whole`, pixel for pixel.
-bool contains(const Picture& whole, const Picture& part, SIZE size) {
-    const auto at = [](const Picture& p, int x, int y) {
-        return p.pixels.begin() + y * p.width + x;
-    };
-    const int height = int(whole.pixels.size()) / whole.width;
-    for (int top = 0; top + size.cy <= height; ++top)
-        for (int left = 0; left + size.cx <= whole.width; ++left) {
-            int y = 0;
-            while (y < size.cy &&
-                   std::equal(at(part, 0, y), at(part, size.cx, y), at(whole, left, top + y)))
-                ++y;
-            if (y == size.cy)
-                return true;
-        }
-    return false;
-}
-
-// What a screen reader hears is checked on the real exe, from another process.
+// What a sighted user sees (a screen reader's names are checked on the real
+// exe). With themed common controls, each key but V and NV is the very picture
+// of a push button showing its caption; with classic ones, and for V and NV,
+// the key shows its caption in its font (the suits in "Symbol") on its face
+// colour.
 void faces() {
-    // What a sighted user sees. With themed common controls, each key but V
-    // and NV is the very picture of a push button showing its caption; with
-    // classic ones, and for V and NV, the key shows its caption in its font
-    // (the suits in "Symbol") on its face colour.
     std::wstring hidden; // the keys that do not show their caption
     for (const quimbel::KeyDescription& key : quimbel::keypad) {
         HWND drawn = control(commandId(key.number));
@@ -253,10 +214,8 @@ void faces() {
                 SelectObject(dc, font);
                 DrawTextW(dc, caption.c_str(), -1, &line,
                           DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-                SetDCBrushColor(dc, rgb ? RGB(rgb->red, rgb->green, rgb->blue)
-                                        : GetSysColor(COLOR_BTNFACE));
-                FillRect(dc, &line, HBRUSH(GetStockObject(DC_BRUSH)));
-                SetBkMode(dc, TRANSPARENT);
+                SetBkColor(dc,
+                           rgb ? RGB(rgb->red, rgb->green, rgb->blue) : GetSysColor(COLOR_BTNFACE));
                 SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
                 DrawTextW(dc, caption.c_str(), -1, &line, DT_SINGLELINE | DT_NOPREFIX);
             });
@@ -269,95 +228,106 @@ void faces() {
 }
 
 // What V and NV show: the lines, the input line's face, the result's colour
-// (the keys' own colours are their faces'); typed text as the window holds it.
+// right of its text (the keys' own colours are their faces'); typed text as
+// the window holds it.
 void keys() {
     press("4♥XX+2V");
-    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"4\u00A9CC+2|1880");
-    CHECK_EQ(font(text1Id), L"symbol 2 700 18");
-    CHECK_EQ(pixel(text2Id, 130, 5), RGB(192, 0, 0));
-    press("NV");
-    CHECK_EQ(pixel(text2Id, 130, 5), RGB(0, 192, 0));
-    press("INI");
-    CHECK_EQ(pixel(text2Id, 130, 5), GetSysColor(COLOR_WINDOW));
-    // Held in Windows-1252, one "?" for what it lacks, and guarded as the keys
-    // are; suit signs from elsewhere (typed or pasted, both change the line
-    // the same way) read as the keys' own.
-    type(L"44\u00A7\u65E5\u20AC");
-    CHECK_EQ(text(text1Id), L"44\u00A7?\u20AC");
-    type(L"5678");
+    CHECK_EQ(text(text1Id) + L"|" + text(text2Id) + L"|" + font(text1Id),
+             L"4\u00A9CC+2|1880|symbol 2 700 18");
+    for (const auto& [keys, colour] : {std::pair{"V", RGB(192, 0, 0)},
+                                       {"NV", RGB(0, 192, 0)},
+                                       {"INI", COLORREF(GetSysColor(COLOR_WINDOW))}}) {
+        press(keys);
+        const Picture result = painted(control(text2Id));
+        const RECT at = pixels({1950, 75, 0, 0});
+        CHECK_EQ(std::to_wstring(result.pixels[std::size_t(at.top * result.width + at.left)]),
+                 std::to_wstring(colour));
+    }
+    // Typed or pasted after a key, at the end; held in Windows-1252, the caret
+    // kept where it was: a suit sign read as the key's own, one "?" for what
+    // the code page lacks; and guarded as the keys are.
+    press("4", L"\u2665\u65E5=");
+    CHECK_EQ(text(text1Id), L"4\u00A9?=");
+    press("", L"12345");
     CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"|erreur");
-    type(L"4\u2665=");
-    press("V");
-    CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"4\u00A9=|620");
 }
 
+// The boxes the labels open, as the user meets them: help once, then About
+// twice, the user moving it away each time: loaded anew, it is centred on the
+// screen again, frame included, an odd pixel going to the right and the
+// bottom. Enter and Escape close nothing; each box holds the calculator
+// disabled until OK, and About is gone once closed. The engine asks for each
+// box; here, that the window shows it.
 void boxes() {
-    // The engine asks for each box; here, that the window shows one, its title
-    // and text, while the click waits.
-    std::wstring box;
-    inspect = [&](HWND window) {
-        box = windowText(window) + L"|" + windowText(GetDlgItem(window, 0xFFFF));
+    std::wstring seen;
+    bool moved = false;
+    inspect = [&](HWND box) {
+        RECT at;
+        GetWindowRect(box, &at);
+        if (GetDlgItem(box, cmdOKId) && !std::exchange(moved, true)) {
+            OffsetRect(&at, (GetSystemMetrics(SM_CXSCREEN) - (at.right - at.left)) / 2 - at.left,
+                       (GetSystemMetrics(SM_CYSCREEN) - (at.bottom - at.top)) / 2 - at.top);
+            seen += (placeOf(box) == edges(at) ? L"centred " : L"off centre ") +
+                    placeOf(box, box, true) + L" ";
+            for (const WPARAM key : {VK_RETURN, VK_ESCAPE})
+                PostMessageW(GetDlgItem(box, cmdOKId), WM_KEYDOWN, key, 0);
+            SetWindowPos(box, nullptr, 3, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            return false;
+        }
+        moved = false;
+        seen += windowText(box) + (IsWindowEnabled(form) ? L" beside" : L" over") + L" Form1";
+        for (const int id : {0xFFFF, lblHeadingId, lblApplicationId, lblCopyrightId})
+            if (HWND label = GetDlgItem(box, id))
+                seen += L"|" + windowText(label);
+        seen += L"\n";
         return true;
     };
-    SendMessageW(control(labelId(3)), WM_LBUTTONDOWN, 0, 0);
-    CHECK_EQ(box, L"Mode d'emploi de QUIMBEL|" + widen(quimbel::helpText));
-
-    // Twice from Label4, the user moving it away each time: loaded anew, it is
-    // centred again. Enter and Escape close nothing.
-    std::vector<RECT> shownAt;
-    std::wstring texts;
-    for (std::size_t opening = 0; opening < 2; ++opening) {
-        inspect = [&](HWND about) {
-            if (shownAt.size() == opening) {
-                GetWindowRect(about, &shownAt.emplace_back());
-                PostMessageW(GetDlgItem(about, cmdOKId), WM_KEYDOWN, VK_RETURN, 0);
-                PostMessageW(GetDlgItem(about, cmdOKId), WM_KEYDOWN, VK_ESCAPE, 0);
-                SetWindowPos(about, nullptr, 3, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-                return false;
-            }
-            RECT client;
-            GetClientRect(about, &client);
-            CHECK_EQ(edges(0, 0, client.right, client.bottom),
-                     edges(0, 0, pixels(quimbel::aboutWidth), pixels(quimbel::aboutHeight)));
-            CHECK_EQ(windowText(about), L"À propos");
-            CHECK(!IsWindowEnabled(form));
-            for (int id : {lblHeadingId, lblApplicationId, lblCopyrightId})
-                texts += windowText(GetDlgItem(about, id)) + L"|";
-            return true;
-        };
-        SendMessageW(control(labelId(4)), WM_LBUTTONDOWN, 0, 0);
-        CHECK(!FindWindowW(L"About", nullptr));
-        CHECK(IsWindowEnabled(form));
-    }
+    for (const int label : {3, 4, 4})
+        SendMessageW(control(labelId(label)), WM_LBUTTONDOWN, 0, 0);
     inspect = nullptr;
-    const std::wstring shown =
-        L"QUIMBEL|CALCULATRICE de SCORES|Copyright © 2026 QUIMBEL. Tous droits réservés.|";
-    CHECK_EQ(texts, shown + shown);
-    // Centred on the screen, frame included: half the room left on each side,
-    // an odd pixel going to the right and the bottom.
-    for (const RECT& at : shownAt) {
-        CHECK_EQ(at.left, (GetSystemMetrics(SM_CXSCREEN) - (at.right - at.left)) / 2);
-        CHECK_EQ(at.top, (GetSystemMetrics(SM_CYSCREEN) - (at.bottom - at.top)) / 2);
-    }
+    const std::wstring about = L"centred " +
+                               edges(pixels({0, 0, quimbel::aboutWidth, quimbel::aboutHeight})) +
+                               L" À propos over Form1|QUIMBEL|CALCULATRICE de SCORES|"
+                               L"Copyright © 2026 QUIMBEL. Tous droits réservés.\n";
+    CHECK_EQ(seen, L"Mode d'emploi de QUIMBEL over Form1|" + widen(quimbel::helpText) + L"\n" +
+                       about + about);
+    CHECK(!FindWindowW(L"About", nullptr) && IsWindowEnabled(form));
 }
 
 // The real exe, driven from outside: it starts, a screen reader hears from
 // this other process each key's and line's name as the engine gives it, and
-// OFF ends it with status 0.
+// OFF ends it with status 0. Waits for each as long as ctest lets it.
 void exe(const wchar_t* path) {
     const auto process = HANDLE(_wspawnl(_P_NOWAIT, path, L"quimbel.exe", nullptr));
-    for (int i = 0; i < 200 && !IsWindowVisible(FindWindowW(L"Form1", nullptr)); ++i)
-        Sleep(50);
-    form = FindWindowW(L"Form1", nullptr);
+    if (process == INVALID_HANDLE_VALUE)
+        return CHECK(!"the exe starts");
+    // Until the window shows, or the exe ends without one.
+    while (!IsWindowVisible(form = FindWindowW(L"Form1", nullptr)) &&
+           WaitForSingleObject(process, 10) == WAIT_TIMEOUT) {
+    }
+    const auto heard = [](int id) {
+        IAccessible* object = nullptr;
+        VARIANT self{}; // CHILDID_SELF
+        self.vt = VT_I4;
+        BSTR name = nullptr;
+        if (SUCCEEDED(AccessibleObjectFromWindow(control(id), DWORD(OBJID_CLIENT), IID_IAccessible,
+                                                 reinterpret_cast<void**>(&object)))) {
+            object->get_accName(self, &name);
+            object->Release();
+        }
+        const std::wstring heard = name ? name : L"(none)";
+        SysFreeString(name);
+        return heard;
+    };
     for (const quimbel::KeyDescription& key : quimbel::keypad)
-        CHECK_EQ(accessibleName(control(commandId(key.number))), widen(quimbel::spokenName(key)));
-    CHECK_EQ(accessibleName(control(text1Id)), widen(quimbel::text1Name));
-    CHECK_EQ(accessibleName(control(text2Id)), widen(quimbel::text2Name));
+        CHECK_EQ(heard(commandId(key.number)), widen(quimbel::spokenName(key)));
+    CHECK_EQ(heard(text1Id) + L"|" + heard(text2Id),
+             widen(quimbel::text1Name) + L"|" + widen(quimbel::text2Name));
     PostMessageW(control(commandId(1)), BM_CLICK, 0, 0); // OFF
     DWORD status = 1;
-    CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0 &&
-          GetExitCodeProcess(process, &status));
-    CHECK_EQ(status, DWORD(0));
+    WaitForSingleObject(process, INFINITE);
+    GetExitCodeProcess(process, &status);
+    CHECK_EQ(std::to_wstring(status), L"0");
 }
 
 } // namespace
