@@ -72,6 +72,8 @@ export function startNavigator(engine) {
         });
       const screen = await built[name];
       if (screenOf(history.state) !== name) return;
+      // Another screen may have come first, while this one was still coming.
+      if (shown?.screen !== screen) shown?.screen.hide();
       screen.show();
       $('Form1').hidden = true;
       shown = { screen, opener };

@@ -20,11 +20,12 @@ async function openMatch(browser) {
   await shown(browser, 'MatchForm', true);
 }
 const focusIs = (browser, id, message) => settles(browser, () => document.activeElement.id, id, message);
-// Both tables' scores filled in, then Valider.
-export async function keyBoard(browser, own, other) {
+// Both tables' scores filled in, then Valider; once `saved`, the fields are emptied.
+export async function keyBoard(browser, own, other, saved = true) {
   await browser.fill('#Own', own);
   await browser.fill('#Other', other);
   await browser.click('#Save');
+  if (saved) await settles(browser, () => Own.value, '', `${own} / ${other} saved`);
 }
 // A field's text set as a paste would, which every driver can do alike.
 const paste = (browser, id, text) => browser.evaluate(([field, value]) => {
@@ -94,12 +95,12 @@ export const matchChecks = {
     await browser.type('#Other', '0200');
     await browser.click('#Save');
     await matchShows(browser, ['+2 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 -100 200 +3 IMP'], 'board 2');
-    await keyBoard(browser, '6200', '625');
+    await keyBoard(browser, '6200', '625', false);
     await fieldsRead(browser, [['6200', 'Aucune donne ne marque 6200.'],
       ['625', 'Une marque de donne se termine toujours par 0.']], 'refused');
     await settles(browser, () => Own.getAttribute('aria-invalid'), 'true', 'refused');
     await focusIs(browser, 'Own', 'refused');
-    await keyBoard(browser, '', '');
+    await keyBoard(browser, '', '', false);
     await matchShows(browser, ['+2 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 -100 200 +3 IMP'], 'nothing counted');
 
     // Board 1 corrected, board 2 removed.

@@ -34,11 +34,13 @@ async function tabs(count, run, prepare = () => {}) {
     await context.close();
   }
 }
+// Each board typed and saved, as a player goes on once the fields are emptied.
 async function addBoards(page, boards) {
   for (const board of boards) {
     await page.fill('#Own', board.split(' ')[0]);
     await page.fill('#Other', board.split(' ')[1]);
     await page.click('#Save');
+    await settles(checkedBrowser(page), () => Own.value, '', `${board} stored`);
   }
 }
 // The entry's title and fields, each board's scores, the errors and the note, once they read so.
@@ -119,10 +121,17 @@ test('pairs, two tabs: each its own entry, and a result corrected in one while t
 test('two pages saving a board at the same moment, 200 times over: none lost', () => tabs(2, async (a, b) => {
   // A's boards at 620, B's at -620, each submitted in the same instant as one of the other's.
   const tries = 200;
-  const save = (page, own) => page.evaluate((score) => {
-    [Own.value, Other.value] = [score, '0'];
-    Entry.requestSubmit();
-  }, own);
+  const save = async (page, own) => {
+    await page.evaluate((score) => {
+      for (const [field, typed] of [[Own, score], [Other, '0']]) {
+        field.value = typed;
+        field.dispatchEvent(new Event('input'));
+      }
+      Entry.requestSubmit();
+    }, own);
+    // The fields are emptied once the board is stored.
+    await settles(checkedBrowser(page), () => Own.value, '', 'stored');
+  };
   for (let i = 0; i < tries; ++i) await Promise.all([save(a, '620'), save(b, '-620')]);
   const saved = () => ['620', '-620'].map((own) =>
     [...Boards.querySelectorAll('.board span:nth-child(2)')].filter((cell) => cell.textContent === own).length);
@@ -147,7 +156,10 @@ test('a board half typed is never taken from its tab while it is open, even relo
       await page.locator('#MatchForm').waitFor();
       return page;
     };
-    await shows(await opened(), { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');
+    const beside = await opened();
+    await shows(beside, { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');
+    // A page with nothing typed, its field only tapped, takes no half-typed board's place.
+    await beside.tap('#Other');
     await a.close();
     await shows(await opened(), { entry: ['Donne 1', '620', '-650'], boards: [] }, 'once it is closed');
   }));
@@ -184,6 +196,37 @@ test('one tap, one action: a quick second tap on Reporter, Valider, the opener o
   await shows(page, { entry: ['Donne 2', '', ''], boards: ['620 620'], said: ['Donne 1 : +15 IMP.'] }, 'Valider');
   await page.dblclick('#MatchBack');
   await settles(checkedBrowser(page), () => [Form1.hidden, MsgBox.open, Confirm.open], [false, false, false], 'Back');
+  // On the pairs screen too: ± and a row of the table.
+  await page.click('#Pairs');
+  for (const score of ['620', '420']) {
+    await page.fill('#PairsScore', score);
+    await page.click('#PairsAdd');
+    await settles(checkedBrowser(page), () => PairsScore.value, '', score);
+  }
+  await page.fill('#PairsScore', '-50');
+  await page.dblclick('#PairsScoreSign');
+  await settles(checkedBrowser(page), () => PairsScore.value, '50', '±');
+  await page.dblclick('#PairsRows [aria-label="Corriger 420"]');
+  await settles(checkedBrowser(page), () => [PairsEntryTitle.textContent, PairsScore.value], ['Corriger 420', '420'], 'a row');
+  assert.equal(await page.evaluate(() => history.state.screen), 'pairs');
+}));
+
+test('a screen tapped while another is still coming is the one shown; Back shows the other alone', () => tabs(1, async (page) => {
+  await page.click('#MatchBack');
+  // The match screen's module held back until the pairs screen shows.
+  await page.reload();
+  let release;
+  await page.route(/match\.[0-9a-f]+\.js$/, async (route) => {
+    await new Promise((resolve) => { release = resolve; });
+    await route.continue();
+  });
+  await page.click('#Match');
+  await page.click('#Pairs');
+  await page.locator('#PairsForm').waitFor();
+  release();
+  await page.goBack();
+  await page.locator('#MatchForm').waitFor();
+  assert.deepEqual(await page.evaluate(() => [PairsForm.hidden, Form1.hidden]), [true, true]);
 }));
 
 const noDatabase = (context) => context.addInitScript(() =>
@@ -214,6 +257,7 @@ test('storage: a database the browser closes is opened anew, the match stored wh
     const cdp = await page.context().newCDPSession(page);
     await cdp.send('Storage.clearDataForOrigin', { origin: new URL(server.url).origin, storageTypes: 'indexeddb' });
     await addBoards(page, fiveBoards.slice(1, 2));
+    await shows(page, { entry: ['Donne 3', '', ''], boards: fiveBoards.slice(0, 2), said: ['Donne 2 : +1 IMP.'] }, 'stored');
     await page.reload();
     await shows(page, { entry: ['Donne 3', '', ''], boards: fiveBoards.slice(0, 2) }, 'after the database was closed');
   });

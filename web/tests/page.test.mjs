@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import { checkedBrowser, launch, listedScreens, openCalculator, openEveryScreen, phone, serveSite, site, stopClock }
   from '../../tools/web/chromium.mjs';
 import { audit } from '../../tools/web/lighthouse.mjs';
-import { linesShow, press } from './calculator_checks.mjs';
+import { linesShow, press, settles } from './calculator_checks.mjs';
 import { everyCheck } from './in_browser.mjs';
 import { keyBoard } from './match_checks.mjs';
 
@@ -140,14 +140,15 @@ const crowded = [
   { name: 'match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean',
     opener: 'Match', root: 'MatchForm', title: 'EntryTitle', error: 'OwnError', back: 'MatchBack',
     entries: Array.from({ length: 12 }, (_, board) => ['620', `-${board * 10 + 500}`]), refused: ['625', ''],
-    enter: ([own, other]) => keyBoard(checkedBrowser(page), own, other), row: '#Boards li:nth-child(12) button',
+    enter: ([own, other], saved) => keyBoard(checkedBrowser(page), own, other, saved), row: '#Boards li:nth-child(12) button',
     inView: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], scroller: 'Boards', sizes: screens },
   { name: 'pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table with nothing sideways; axe clean',
     opener: 'Pairs', root: 'PairsForm', title: 'PairsEntryTitle', error: 'PairsScoreError', back: 'PairsBack',
     entries: ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620'], refused: '625',
-    enter: async (score) => {
+    enter: async (score, saved = true) => {
       await page.fill('#PairsScore', score);
       await page.click('#PairsAdd');
+      if (saved) await settles(checkedBrowser(page), () => PairsScore.value, '', `${score} saved`);
     },
     row: '#PairsRows tr:nth-child(12) button', inView: ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry',
       'PairsAdd', 'PairsRemove', 'PairsCancel', 'PairsSummary', 'PairsNew'], scroller: 'PairsTable',
@@ -177,7 +178,7 @@ for (const { name, opener, root, title, error, back, entries, refused, enter, ro
     assert.deepEqual(found, { small: [], cut: [], hidden: [], sideways: false }, `${root} ${size.width}×${size.height}`);
   }
   await page.setViewportSize(phone);
-  await enter(refused);
+  await enter(refused, false);
   // Said a frame after the tap.
   await page.locator(`#${error}:not(:empty)`).waitFor();
   await axeClean({ 'a refused score': async () => {} });

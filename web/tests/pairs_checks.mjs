@@ -27,9 +27,11 @@ const pasteBoard = (browser, text) => browser.evaluate((value) => {
 }, text);
 // The board's own storage key, in the page.
 const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
-async function add(browser, score) {
-  await browser.type('#PairsScore', score);
+// A result typed and added; once saved, the field is emptied.
+async function add(browser, score, typed = () => browser.type('#PairsScore', score)) {
+  await typed();
   await browser.click('#PairsAdd');
+  await settles(browser, () => PairsScore.value, '', `${score} saved`);
 }
 
 // Three tables, the best first: 430, 400, 400; the top is 2 × 2 = 4. 430
@@ -67,8 +69,7 @@ export const pairsChecks = {
     await add(browser, '1430');
     await browser.click('#PairsRows [aria-label="Corriger -400"]');
     await fieldReads(browser, ['-400', '', null, 'Valider', 'PairsScore'], 'correcting -400');
-    await browser.click('#PairsScoreSign');
-    await browser.click('#PairsAdd');
+    await add(browser, '400', () => browser.click('#PairsScoreSign'));
     await browser.click('#PairsRows [aria-label="Corriger 1430"]');
     await browser.click('#PairsRemove');
     await pairsShow(browser, board, 'three results');

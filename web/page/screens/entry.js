@@ -6,10 +6,11 @@
 //            version and migrations
 //   entryIn  an entry as stored, or null where it does not hold
 //   keep     an entry as stored: its texts cut to what a field keeps
+//   isBlank  whether an entry holds nothing typed
 //   record   the screen's record, whose value holds `lastEntry`
 import { openTabRecord } from './record_store.js';
 
-export async function openEntry({ name, version = 1, migrations, entryIn, keep, empty, record, presence, storage }) {
+export async function openEntry({ name, version = 1, migrations, entryIn, keep, empty, isBlank, record, presence, storage }) {
   const tab = openTabRecord({
     key: `${name} ${new URL('.', location.href).pathname}`, version, migrations, storage,
     // Null until the page has an entry.
@@ -30,8 +31,12 @@ export async function openEntry({ name, version = 1, migrations, entryIn, keep, 
     },
     change(edit) {
       tab.change((mine) => edit(mine.entry));
+      const entry = structuredClone(tab.value.entry);
       record.change((stored) => {
-        stored.lastEntry = { page: presence.name, entry: structuredClone(tab.value.entry) };
+        // A page with nothing typed never takes the place of another's half-typed entry.
+        const last = stored.lastEntry;
+        if (isBlank(entry) && last && last.page !== presence.name && !isBlank(last.entry)) return;
+        stored.lastEntry = { page: presence.name, entry };
       });
     },
   };

@@ -47,7 +47,7 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   const store = openMatchStore({ isDealScore, isBoardNumber }, { changed: () => refresh() });
   await store.refresh();
   const typing = await openEntry({ name: 'quimbel.entry', version: 2, migrations: entryMigrations, entryIn, keep: cut, empty: emptyEntry,
-    record: store, presence });
+    isBlank: ({ own, other, editing }) => !own && !other && editing === null, record: store, presence });
 
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
@@ -230,11 +230,11 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     return { index, board };
   }
   // What became of the board saved, said; a correction not made is kept in
-  // the fields. `again`, the board was saved already, as shown first.
-  function showSaved({ gone, index, changed, board }, typed, again = false) {
+  // the fields. The fields are left to whatever the player went on to meanwhile.
+  function showSaved({ gone, index, changed, board }, typed) {
     if (board) {
       note.textContent = `Donne ${boardNumber(index)} : ${signed(boardImps(board.own, board.other))} IMP.`;
-      if (!again) startOver();
+      if (JSON.stringify(entry()) === JSON.stringify(typed)) startOver();
       return scrollTo(board.id);
     }
     changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : { was: changed }));
@@ -243,8 +243,14 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     render();
   }
 
-  $('Entry').addEventListener('submit', async (event) => {
+  // Each Valider in its turn, once the board before is stored, and read as
+  // the fields then are.
+  let saving = Promise.resolve();
+  $('Entry').addEventListener('submit', (event) => {
     event.preventDefault();
+    saving = saving.then(saveEntry);
+  });
+  async function saveEntry() {
     const parsed = fields.map((input) => parseScore(input.value, isDealScore));
     // Cleared first, so that a refusal said again is heard again.
     fields.forEach((input) => setError(input));
@@ -259,12 +265,12 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const stored = changeMatch((match) => {
       outcome = saveBoard(match, typed, scores);
     });
-    const shownFirst = outcome;
-    showSaved(outcome, typed);
-    // Stored over another page's change made meanwhile: what became of it there, if other.
+    // The screen shows the board, and empties the fields, once it is stored,
+    // so that a reload meanwhile keeps the scores; what became of it is said
+    // as stored, over any other page's change made meanwhile.
     await stored;
-    if (JSON.stringify(outcome) !== JSON.stringify(shownFirst)) showSaved(outcome, typed, Boolean(shownFirst.board));
-  });
+    showSaved(outcome, typed);
+  }
   $('Save').addEventListener('click', actOnce(() => {}));
 
   // A board opened shows more keys above the list: a second tap is not taken.

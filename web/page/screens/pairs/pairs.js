@@ -42,7 +42,8 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, deal
   let refresh = () => {};
   const store = openPairsStore({ isDealScore, isBoardNumber, largestCount }, { changed: () => refresh() });
   await store.refresh();
-  const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn, keep: entryIn, empty: emptyEntry, record: store, presence });
+  const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn, keep: entryIn, empty: emptyEntry,
+    isBlank: ({ score, editing }) => !score && editing === null, record: store, presence });
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const [field, boardField, note] = [$('PairsScore'), $('PairsBoard'), $('PairsNote')];
@@ -106,13 +107,13 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     });
     if (shownAs() !== shown) render();
   });
-  $('PairsScoreSign').addEventListener('click', () => {
+  $('PairsScoreSign').addEventListener('click', actOnce(() => {
     setError(field);
     changeEntry((entry) => {
       entry.score = signChanged(entry.score);
     });
     render();
-  });
+  }));
   $('PairsCarry').addEventListener('click', actOnce(() => {
     setError(field);
     changeEntry((entry) => {
@@ -152,11 +153,11 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     return { id: editing, was: before };
   }
   // What became of the result saved, said; a correction not made is kept in
-  // the field. `again`, the result was saved already, as shown first.
-  function showSaved({ id, was, gone, changed, full }, typed, score, again = false) {
+  // the field. The field is left to whatever the player went on to meanwhile.
+  function showSaved({ id, was, gone, changed, full }, typed, score) {
     if (id !== undefined) {
       note.textContent = was === undefined ? `Résultat ${score} ajouté.` : `Résultat ${was} corrigé : ${score}.`;
-      if (!again) startOver();
+      if (JSON.stringify(typing.value) === JSON.stringify(typed)) startOver();
       return scrollTo(id);
     }
     if (full) {
@@ -181,8 +182,14 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     if (typing.value.editing !== null && !edited()) showSaved({ gone: true }, structuredClone(typing.value));
   }
 
-  $('PairsEntry').addEventListener('submit', async (event) => {
+  // Each Ajouter in its turn, once the result before is stored, and read as
+  // the field then is.
+  let saving = Promise.resolve();
+  $('PairsEntry').addEventListener('submit', (event) => {
     event.preventDefault();
+    saving = saving.then(saveEntry);
+  });
+  async function saveEntry() {
     // Cleared first, so that a refusal said again is heard again.
     setError(field);
     const typed = structuredClone(typing.value);
@@ -192,15 +199,16 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     const stored = store.change((board) => {
       outcome = saveResult(board, typed, score);
     });
-    const shownFirst = outcome;
-    showSaved(outcome, typed, score);
-    // Stored over another page's change made meanwhile: what became of it there, if other.
+    // The screen shows the result, and empties the field, once it is stored,
+    // so that a reload meanwhile keeps the score; what became of it is said
+    // as stored, over any other page's change made meanwhile.
     await stored;
-    if (JSON.stringify(outcome) !== JSON.stringify(shownFirst)) showSaved(outcome, typed, score, shownFirst.id !== undefined);
-  });
+    showSaved(outcome, typed, score);
+  }
   $('PairsAdd').addEventListener('click', actOnce(() => {}));
 
-  $('PairsRows').addEventListener('click', (event) => {
+  // A result opened shows more keys above the table: a second tap is not taken.
+  $('PairsRows').addEventListener('click', actOnce((event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
     const chosen = store.value.results.find((result) => result.id === id);
     if (!chosen) return;
@@ -212,7 +220,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     });
     render();
     field.focus();
-  });
+  }));
   $('PairsRemove').addEventListener('click', actOnce(() => {
     const removed = edited();
     if (removed) {
@@ -223,12 +231,12 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     }
     startOver();
   }));
-  $('PairsCancel').addEventListener('click', () => startOver());
+  $('PairsCancel').addEventListener('click', actOnce(() => startOver()));
 
   const confirm = $('PairsConfirm');
-  $('PairsNew').addEventListener('click', () => confirm.showModal());
-  $('PairsConfirmNo').addEventListener('click', () => confirm.close());
-  $('PairsConfirmYes').addEventListener('click', () => {
+  $('PairsNew').addEventListener('click', actOnce(() => confirm.showModal()));
+  $('PairsConfirmNo').addEventListener('click', actOnce(() => confirm.close()));
+  $('PairsConfirmYes').addEventListener('click', actOnce(() => {
     confirm.close();
     // The next board follows, as travellers are scored one after another;
     // unless another page moved on from this board first.
@@ -239,7 +247,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
     changeEntry((entry) => Object.assign(entry, emptyEntry()));
     startOver();
-  });
+  }));
 
   // Another page's change taken up: the board as stored, the score being
   // typed left as it is.
