@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <span>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -40,6 +41,12 @@ bool holdsForPairs(std::span<const int> scores) {
     const int results = int(scores.size());
     if (!quimbel::isPairsCount(results))
         return true;
+    const auto same = [](const quimbel::PairsFigures& a, const quimbel::PairsFigures& b) {
+        return std::tie(a.rank, a.tied, a.matchpoints, a.percentNorthSouth, a.percentEastWest,
+                        a.crossImps, a.butlerImps) ==
+               std::tie(b.rank, b.tied, b.matchpoints, b.percentNorthSouth, b.percentEastWest,
+                        b.crossImps, b.butlerImps);
+    };
     static quimbel::PairsBoard board;
     quimbel::rankPairs(scores, board);
     std::vector<quimbel::PairsFigures> figures(scores.size());
@@ -63,7 +70,7 @@ bool holdsForPairs(std::span<const int> scores) {
             const quimbel::PairsFigures& other = figures[j];
             equal += scores[j] == scores[i];
             if (scores[i] == scores[j]
-                    ? !(mine == other)
+                    ? !same(mine, other)
                     : scores[i] > scores[j] &&
                           (mine.rank >= other.rank || mine.matchpoints <= other.matchpoints ||
                            mine.crossImps < other.crossImps || mine.butlerImps < other.butlerImps))

@@ -38,8 +38,6 @@ struct PairsFigures {
     int crossImps;
     // Against the datum; E-W's are the opposite.
     int butlerImps;
-
-    friend bool operator==(const PairsFigures&, const PairsFigures&) = default;
 };
 
 // One board of a pairs event as the screens show it: its top and datum, and

@@ -182,13 +182,17 @@ private slots:
         const int means[][2] = {{374, 120}, {375, 130}, {-375, -120}, {-376, -130}};
         for (const auto& [third, datum] : means)
             QCOMPARE(quimbel::datum(std::vector{0, 0, third}), datum);
-        // Other counts have no datum and are not ranked.
-        for (int results : {1, 100}) {
-            QVERIFY(!quimbel::isPairsCount(results));
-            QCOMPARE(quimbel::pairsTop(results), results == 1 ? 2 : 196);
+        // A board is ranked over 2 to 99 tables; other counts have no top nor datum, and
+        // pairsTop counts them as the nearest it accepts.
+        const int counts[][5] = {
+            {1, 0, 0, 0, 2}, {2, 2, 2, 10, 2}, {99, 99, 196, 10, 196}, {100, 0, 0, 0, 196}};
+        for (const auto& [results, count, top, datum, nearestTop] : counts) {
+            QCOMPARE(quimbel::isPairsCount(results), count > 0);
+            QCOMPARE(quimbel::pairsTop(results), nearestTop);
             quimbel::PairsBoard board;
             quimbel::rankPairs(std::vector<int>(results, 10), board);
-            QCOMPARE((std::tuple{board.count, board.top, board.datum}), (std::tuple{0, 0, 0}));
+            QCOMPARE((std::tuple{board.count, board.top, board.datum}),
+                     (std::tuple{count, top, datum}));
         }
     }
 };
