@@ -251,16 +251,7 @@ test('a removal, by touch, names the board as it was and can be undone, even whe
   assert.equal(await page.isHidden('#Undo'), true);
 }, noDatabase));
 
-test('storage: a database the browser closes is opened anew, the match stored whole; one that never opens is given up on', async () => {
-  await tabs(1, async (page) => {
-    await addBoards(page, fiveBoards.slice(0, 1));
-    const cdp = await page.context().newCDPSession(page);
-    await cdp.send('Storage.clearDataForOrigin', { origin: new URL(server.url).origin, storageTypes: 'indexeddb' });
-    await addBoards(page, fiveBoards.slice(1, 2));
-    await shows(page, { entry: ['Donne 3', '', ''], boards: fiveBoards.slice(0, 2), said: ['Donne 2 : +1 IMP.'] }, 'stored');
-    await page.reload();
-    await shows(page, { entry: ['Donne 3', '', ''], boards: fiveBoards.slice(0, 2) }, 'after the database was closed');
-  });
+test('storage: a database that never opens is given up on, the screen saying what is not kept', async () => {
   await tabs(0, async () => {}, async (context) => {
     await context.addInitScript(() => {
       IDBFactory.prototype.open = () => {
