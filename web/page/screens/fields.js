@@ -16,3 +16,15 @@ export function showCarry(key, carried, into) {
   key.textContent = key.disabled ? 'Reporter le résultat' : `Reporter ${carried}`;
   key.ariaLabel = key.disabled || !into ? null : `Reporter ${carried} dans ${into}`;
 }
+
+// A box that asks before erasing: `opener` opens it, `no` closes it, `yes`
+// closes it and erases; one action a tap. Returns the box.
+export function askBeforeErasing({ box, opener, no, yes, actOnce, erase }) {
+  opener.addEventListener('click', actOnce(() => box.showModal()));
+  no.addEventListener('click', actOnce(() => box.close()));
+  yes.addEventListener('click', actOnce(() => {
+    box.close();
+    erase();
+  }));
+  return box;
+}

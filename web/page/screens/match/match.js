@@ -2,7 +2,7 @@
 // into IMPs by the engine, and kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
 import { countsUpTo, dealtNames } from '../board_number.js';
-import { $, setError, showCarry } from '../fields.js';
+import { $, askBeforeErasing, setError, showCarry } from '../fields.js';
 import { caretAfterDigits, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
@@ -310,19 +310,17 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   }));
   $('Cancel').addEventListener('click', actOnce(() => startOver()));
 
-  const confirm = $('Confirm');
-  $('NewMatch').addEventListener('click', actOnce(() => confirm.showModal()));
-  $('ConfirmNo').addEventListener('click', actOnce(() => confirm.close()));
-  $('ConfirmYes').addEventListener('click', actOnce(() => {
-    confirm.close();
-    note.textContent = 'Nouveau match.';
-    changeMatch((match) => {
-      match.boards = [];
-      match.firstBoard = 1;
-      match.matchLength = null;
-    });
-    startOver(emptyEntry());
-  }));
+  const confirm = askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
+    erase() {
+      note.textContent = 'Nouveau match.';
+      changeMatch((match) => {
+        match.boards = [];
+        match.firstBoard = 1;
+        match.matchLength = null;
+      });
+      startOver(emptyEntry());
+    },
+  });
 
   // Another page's change taken up: the match as stored.
   refresh = () => {

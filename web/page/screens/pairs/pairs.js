@@ -3,7 +3,7 @@
 // out anew at every change; kept on the phone as it is typed. Loaded on
 // first use, so the calculator never waits for it.
 import { countsUpTo, dealtNames } from '../board_number.js';
-import { $, setError, showCarry } from '../fields.js';
+import { $, askBeforeErasing, setError, showCarry } from '../fields.js';
 import { caretAfterDigits, hundredths, parseScore, settled, signChanged, signed } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
@@ -233,21 +233,19 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   }));
   $('PairsCancel').addEventListener('click', actOnce(() => startOver()));
 
-  const confirm = $('PairsConfirm');
-  $('PairsNew').addEventListener('click', actOnce(() => confirm.showModal()));
-  $('PairsConfirmNo').addEventListener('click', actOnce(() => confirm.close()));
-  $('PairsConfirmYes').addEventListener('click', actOnce(() => {
-    confirm.close();
-    // The next board follows, as travellers are scored one after another;
-    // unless another page moved on from this board first.
-    const shownBoard = store.value.board;
-    store.change((board) => {
-      if (board.board === shownBoard) Object.assign(board, { board: shownBoard % largestCount + 1, results: [] });
-    });
-    note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
-    changeEntry((entry) => Object.assign(entry, emptyEntry()));
-    startOver();
-  }));
+  const confirm = askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
+    actOnce, erase() {
+      // The next board follows, as travellers are scored one after another;
+      // unless another page moved on from this board first.
+      const shownBoard = store.value.board;
+      store.change((board) => {
+        if (board.board === shownBoard) Object.assign(board, { board: shownBoard % largestCount + 1, results: [] });
+      });
+      note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
+      changeEntry((entry) => Object.assign(entry, emptyEntry()));
+      startOver();
+    },
+  });
 
   // Another page's change taken up: the board as stored, the score being
   // typed left as it is.
