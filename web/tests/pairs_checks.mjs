@@ -1,21 +1,26 @@
 // The pairs screen as a player uses it, checked the same way in every
 // browser: a board's results carried, typed, refused, corrected and removed,
-// their figures read off the table column by column, kept over a reload.
-// The arithmetic itself is the engine's, tested in the core; one board's
-// figures, worked by hand, check how the page writes them.
+// their figures read off the table column by column, kept over a reload; a
+// Howell typed as a director would, its ranking read off its table. The
+// arithmetic itself is the engine's, tested in the core; one board's
+// figures and one session's, worked by hand, check how the page writes them.
 import { linesShow, press, settles } from './calculator_checks.mjs';
 import { storeRecord } from './match_checks.mjs';
 
 const green = 'rgb(0, 192, 0)';
-const columns = ['ColScore', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
+const columns = ['ColScore', 'ColNS', 'ColEW', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
+const rankingColumns = ['ColPair', 'ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent'];
 
-// The line above the table, then each row's cells by the header cell each
-// names ("?" for a column whose header is not a <th>), empty cells left out.
-const readPairs = (ids) => [document.getElementById('PairsSummary').textContent,
-  ...[...document.querySelectorAll('#PairsResults tbody tr')].map((row) => ids.map((id) =>
-    (document.getElementById(id)?.localName === 'th' ? row.querySelector(`td[headers="${id}"]`)?.textContent ?? '?' : '?'))
-    .filter(Boolean).join(' '))];
-const pairsShow = (browser, expected, message) => settles(browser, readPairs, expected, message, columns);
+// The line above `table`, then each row's cells by the header cell each
+// names ("?" for a column whose header is not a <th>), empty cells left
+// out; each row's first cell its header.
+const readTable = ([table, line, ids]) => [document.getElementById(line).textContent,
+  ...[...document.querySelectorAll(`#${table} tbody tr`)].map((row) => ids.map((id, i) =>
+    (document.getElementById(id)?.localName === 'th' && (i > 0 || row.cells[0].matches('th[scope="row"]'))
+      ? row.querySelector(`[headers="${id}"]`)?.textContent ?? '?' : '?')).filter(Boolean).join(' '))];
+const pairsShow = (browser, expected, message) => settles(browser, readTable, expected, message, ['PairsResults', 'PairsSummary', columns]);
+const rankingShows = (browser, expected, message) => settles(browser, readTable, expected, message,
+  ['PairsRanking', 'PairsRankingNote', rankingColumns]);
 // The score field, what it says, the button's name, and where the focus is.
 const fieldReads = (browser, expected, message) => settles(browser, () => [PairsScore.value, PairsScoreError.textContent,
   PairsScore.getAttribute('aria-invalid'), PairsAdd.textContent, document.activeElement.id], expected, message);
@@ -32,6 +37,22 @@ async function add(browser, score, typed = () => browser.type('#PairsScore', sco
   await typed();
   await browser.click('#PairsAdd');
   await settles(browser, () => PairsScore.value, '', `${score} saved`);
+}
+// A select's option chosen, as a tap on the list does.
+const choose = (browser, id, value) => browser.evaluate(([select, option]) => {
+  document.getElementById(select).value = option;
+  document.getElementById(select).dispatchEvent(new Event('change'));
+}, [id, value]);
+// A result's pairs and score typed, or `adjusted`'s code chosen, and
+// added; or the E-W pair refused with `refusal`, the fields kept.
+async function addResult(browser, [ns, ew, score, adjusted, refusal = '']) {
+  await browser.fill('#PairsNS', ns);
+  await browser.fill('#PairsEW', ew);
+  if (adjusted) await choose(browser, 'PairsAdjusted', adjusted);
+  else await browser.fill('#PairsScore', score);
+  await browser.click('#PairsAdd');
+  await settles(browser, () => [PairsEWError.textContent, document.activeElement.id, PairsNS.value],
+    [refusal, refusal ? 'PairsEW' : 'PairsNS', refusal ? ns : ''], `${ns} v ${ew}: ${score}`);
 }
 
 // Three tables, the best first: 430, 400, 400; the top is 2 × 2 = 4. 430
@@ -56,7 +77,7 @@ export const pairsChecks = {
       ['', 'Sud · Tous', 'Reporter 400'], 'board 7');
     await browser.click('#PairsCarry');
     await browser.click('#PairsAdd');
-    await pairsShow(browser, ['Ajoutez au moins deux résultats.', '400'], 'one result');
+    await pairsShow(browser, ['Ajoutez au moins deux marques.', '400'], 'one result');
     await browser.click('#PairsBack');
     await shown(browser, 'Form1');
     await linesShow(browser, ['3NT=', '400', green], 'back from the pairs');
@@ -86,22 +107,78 @@ export const pairsChecks = {
     await settles(browser, () => [PairsBoard.value, PairsScore.value], ['7', '14'], 'after a reload');
 
     // Ninety-nine results stored: a hundredth is refused.
-    await storeRecord(browser, await browser.evaluate(pairsKey), JSON.stringify({ version: 2,
-      revision: 1, board: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, score: 0 })), nextId: 99, lastEntry: null }));
+    await storeRecord(browser, await browser.evaluate(pairsKey), JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 7,
+      boards: [{ number: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, ns: null, ew: null, score: 0 })) }], nextId: 99, lastEntry: null }));
     await browser.reload();
     await shown(browser, 'PairsForm');
     await browser.fill('#PairsScore', '0');
     await browser.click('#PairsAdd');
     await fieldReads(browser, ['0', 'Une donne compte au plus 99 résultats.', 'true', 'Ajouter', 'PairsScore'], 'a hundredth');
 
-    // A new board only once confirmed: the next one; Escape goes back.
+    // The next board, its traveller kept; a new session only once confirmed. Escape goes back.
+    await browser.click('#PairsNext');
+    await pairsShow(browser, ['Ajoutez au moins deux marques.'], 'the next board');
+    await settles(browser, () => [PairsBoard.value, PairsDealt.textContent], ['8', 'Ouest · Personne'], 'the next board');
+    await pasteBoard(browser, '7');
+    await settles(browser, () => PairsRows.rows.length, 99, 'board 7 kept');
     await browser.click('#PairsNew');
     await browser.click('#PairsConfirmNo');
     await settles(browser, () => PairsRows.rows.length, 99, 'not confirmed');
     await browser.click('#PairsNew');
     await browser.click('#PairsConfirmYes');
-    await pairsShow(browser, ['Ajoutez au moins deux résultats.'], 'a new board');
-    await settles(browser, () => [PairsBoard.value, PairsDealt.textContent], ['8', 'Ouest · Personne'], 'a new board');
+    await pairsShow(browser, ['Ajoutez au moins deux marques.'], 'a new session');
+    await settles(browser, () => PairsBoard.value, '1', 'a new session');
+    await browser.key('Escape');
+    await shown(browser, 'Form1');
+  },
+
+  async 'pairs: a Howell of two tables typed as a director would, its ranking by its columns, kept over a reload, shared'(browser) {
+    await browser.click('#Pairs');
+    await shown(browser, 'PairsForm');
+    // Board 1: 1 v 2 makes 420, 3 v 4 400. Board 2: 1 v 3 and 2 v 4 both
+    // -100, 3 refused at the second table, having played the board. Board 3:
+    // 1 v 4 given 60 / 40; 2 v 3's 140 typed 110, then corrected.
+    for (const [board, ...results] of [['1', ['1', '2', '420'], ['3', '4', '400']],
+      ['2', ['1', '3', '-100'], ['2', '3', '-100', '', 'La paire 3 a déjà joué cette donne.'], ['2', '4', '-100']],
+      ['3', ['1', '4', '', '1'], ['2', '3', '110']]]) {
+      await pasteBoard(browser, board);
+      for (const result of results) await addResult(browser, result);
+    }
+    await browser.click('#PairsRows [aria-label="Corriger 110"]');
+    await browser.fill('#PairsScore', '140');
+    await browser.click('#PairsAdd');
+    await settles(browser, () => PairsNote.textContent, 'Résultat 2 contre 3, 110 corrigé : 2 contre 3, 140.', 'corrected');
+    await pairsShow(browser, ['Ajoutez au moins deux marques.', '140 2 3', '60 / 40 1 4'], 'board 3');
+    // N is 2, each board's top 2. Board 3's one score is worth 1 to each side
+    // by Neuberg: (0 + 1) × 2 / 1 - 1. Pair 1 scored 2 + 1 of 4, 75 %, above
+    // 60 %: its 60 is 1,5; pair 4 scored 75 % too, above 40 %: its 40 is
+    // 0,8. Pair 1: 2 + 1 + 1,5 = 4,5 of 6; pair 4: 2 + 1 + 0,8 = 3,8, 63,33 %;
+    // pairs 2 and 3: 0 + 1 + 1 = 2, 33,33 %.
+    const howell = ['', '1 1 3 4,5 75,00 %', '4 2 3 3,8 63,33 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'];
+    await rankingShows(browser, howell, 'a Howell');
+    // The adjusted score removed: pairs 1 and 4, 3 of 4 on two boards, tie; then brought back.
+    await browser.click('#PairsRows [aria-label="Corriger 60 / 40"]');
+    await browser.evaluate(() => PairsRemove.focus());
+    await browser.key('Enter');
+    await rankingShows(browser, ['', '1 1= 2 3,0 75,00 %', '4 1= 2 3,0 75,00 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'], 'removed');
+    await browser.click('#PairsUndo');
+    await rankingShows(browser, howell, 'brought back');
+
+    await browser.reload();
+    await shown(browser, 'PairsForm');
+    await rankingShows(browser, howell, 'after a reload');
+    await browser.evaluate(() => {
+      navigator.share = async ({ text }) => {
+        window.shared = text;
+      };
+    });
+    await browser.click('#PairsShare');
+    await settles(browser, () => window.shared, ['Tournoi par paires', '1. Paire 1 — 75,00 %', '2. Paire 4 — 63,33 %',
+      '3= Paire 2 — 33,33 %', '3= Paire 3 — 33,33 %'].join('\n'), 'shared');
+    // In a Mitchell, each direction on its own: N-S 2 has 1 + 1 of 4, E-O 2 0 of 2.
+    await choose(browser, 'PairsMovement', 'mitchell');
+    await rankingShows(browser, ['', 'N-S 1 1 3 4,5 75,00 %', 'N-S 2 2 2 2,0 50,00 %', 'N-S 3 3 1 0,0 0,00 %',
+      'E-O 4 1 3 3,8 63,33 %', 'E-O 3 2 2 2,0 50,00 %', 'E-O 2 3 1 0,0 0,00 %'], 'a Mitchell');
     await browser.key('Escape');
     await shown(browser, 'Form1');
   },
@@ -110,12 +187,12 @@ export const pairsChecks = {
     const blocked = () => {
       Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
     };
-    const stored = JSON.stringify({ version: 2, revision: 1, board: 1, results: [], nextId: 1, lastEntry: null });
+    const stored = JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null });
     for (const [record, prepare, said] of [
-      ['{', () => {}, ["La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.", '']],
-      [stored.replace('"version":2', '"version":3'), () => {},
-        ['', 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.']],
-      [stored, blocked, ['', 'Attention : cette donne ne sera pas conservée sur cet appareil.']]]) {
+      ['{', () => {}, ["Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
+      [stored.replace('"version":3', '"version":4'), () => {},
+        ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
+      [stored, blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.']]]) {
       // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.
       await browser.evaluate(() => history.replaceState(null, ''));
       await storeRecord(browser, await browser.evaluate(pairsKey), record);

@@ -1,5 +1,6 @@
-// One board of a pairs event as this device keeps it: its results read whole or the record set aside whole; a board
-// number or a last entry that does not hold gives way on its own. The record store's own ways are checked with the match's.
+// A pairs session as this device keeps it: its travellers read whole or the record set aside whole; a movement, a board
+// number or a last entry that does not hold gives way on its own; the one-board records of earlier versions read as the
+// session's first board. The record store's own ways are checked with the match's.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { countsUpTo } from '../page/screens/board_number.js';
@@ -7,15 +8,17 @@ import { openPairsStore } from '../page/screens/pairs/store.js';
 
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const deal = new Set([0, 420, -50]);
-const results = [{ id: 0, score: 420 }, { id: 2, score: -50 }];
-const entry = { score: '14', editing: 2, was: -50, kept: '-5' };
+const results = [{ id: 0, ns: 3, ew: 5, score: 420 }, { id: 2, ns: null, ew: null, adjusted: 4 }];
+const typed = { ns: '3', ew: '', adjusted: 0, score: '14' };
+const entry = { ...typed, editing: 2, was: { id: 2, ns: null, ew: null, adjusted: 4 }, kept: { ...typed, score: '-5' } };
 const lastEntry = { page: 'a', entry };
-const board = { board: 7, results, nextId: 3, lastEntry };
-const zeros = (count) => Array.from({ length: count }, (_, id) => ({ id, score: 0 }));
+const session = { movement: 'mitchell', board: 7, boards: [{ number: 7, results }, { number: 2, results: [] }], nextId: 3, lastEntry };
+const zeros = (count, from = 0) => Array.from({ length: count }, (_, i) => ({ id: from + i, ns: null, ew: null, score: 0 }));
+const empty = { movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null };
 
 // The value read from `fields` stored over a whole record, and whether it was set aside.
-async function read(fields, version = 2) {
-  const items = new Map([['quimbel.pairs /q/', JSON.stringify({ version, revision: 1, ...board, ...fields })]]);
+async function read(fields, version = 3) {
+  const items = new Map([['quimbel.pairs /q/', JSON.stringify({ version, revision: 1, ...session, ...fields })]]);
   const storage = { async update(key, decide) {
     for (const [name, text] of decide(items.get(key) ?? null)) items.set(name, text);
   } };
@@ -25,30 +28,46 @@ async function read(fields, version = 2) {
   return [store.value, store.setAside];
 }
 
-test('a board number or a last entry that does not hold gives way alone; a typed text is kept cut', async () => {
-  const empty = { score: '', editing: null, was: null, kept: '' };
-  const withEntry = (typed) => ({ ...board, lastEntry: { page: 'a', entry: typed } });
-  for (const [fields, value, version] of [
-    [{}, board],
-    [{ board: 100 }, { ...board, board: 1 }],
-    [{ board: '7' }, { ...board, board: 1 }],
-    [{ lastEntry: { page: 'a', entry: { score: 14, editing: -1, was: 5, kept: null } } }, withEntry(empty)],
-    [{ lastEntry: { page: 'a', entry: { ...entry, score: '1'.repeat(80), was: '-50' } } },
-      withEntry({ ...entry, score: '1'.repeat(64), was: null })],
-    [{ lastEntry: { page: 5, entry } }, { ...board, lastEntry: null }],
-    [{ results: zeros(99), nextId: 99 }, { ...board, results: zeros(99), nextId: 99 }],
-    // The first version's entry, the board's own, is the last one typed.
-    [{ lastEntry: undefined, entry: { score: '14', editing: 2, kept: '-5' } }, { ...board, lastEntry: { page: '', entry: { ...entry, was: null } } }, 1],
+test('a movement, a board number or a last entry that does not hold gives way alone; a typed text is kept cut', async () => {
+  const withEntry = (kept) => ({ ...session, lastEntry: { page: 'a', entry: kept } });
+  const blank = { ns: '', ew: '', adjusted: 0, score: '' };
+  for (const [fields, value] of [
+    [{}, session],
+    [{ movement: 'swiss', board: 100 }, { ...session, movement: 'howell', board: 1 }],
+    [{ board: '7' }, { ...session, board: 1 }],
+    [{ lastEntry: { page: 'a', entry: { score: 14, adjusted: 6, editing: -1, was: 5, kept: null } } }, withEntry({ ...blank, editing: null, was: null, kept: blank })],
+    [{ lastEntry: { page: 'a', entry: { ...entry, ns: '1'.repeat(80), was: { ns: 3, score: 420 } } } },
+      withEntry({ ...entry, ns: '1'.repeat(64), was: null })],
+    [{ lastEntry: { page: 5, entry } }, { ...session, lastEntry: null }],
+    [{ boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 },
+      { ...session, boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 }],
   ]) {
-    assert.deepEqual(await read(fields, version), [value, false], JSON.stringify(fields));
+    assert.deepEqual(await read(fields), [value, false], JSON.stringify(fields));
   }
 });
 
-test('results that do not hold set the record aside whole', async () => {
-  for (const fields of [{ results: zeros(100), nextId: 100 }, { results: [...results, { id: 3, score: 425 }], nextId: 4 },
-    { results: [{ id: 0, score: '420' }] }, { results: [{ id: 0, score: 420 }, { id: 0, score: -50 }] }, { nextId: 2 },
-    { results: {} }]) {
-    assert.deepEqual(await read(fields), [{ board: 1, results: [], nextId: 1, lastEntry: null }, true],
-      JSON.stringify(fields));
+test('a traveller that does not hold sets the record aside whole', async () => {
+  const board = (...list) => ({ boards: [{ number: 7, results: list }], nextId: 9 });
+  for (const fields of [board(...zeros(100)), board({ id: 9, ns: 1, ew: 2, score: 0 }), board({ id: 1, ns: 1, ew: null, score: 0 }),
+    board({ id: 1, ns: 0, ew: 2, score: 0 }), board({ id: 1, ns: 1, ew: 100, score: 0 }), board({ id: 1, ns: 1, ew: 2, score: 425 }),
+    board({ id: 1, ns: 1, ew: 2, score: '420' }), board({ id: 1, ns: 1, ew: 2, adjusted: 6 }), board(...zeros(1), ...zeros(1)),
+    { boards: [{ number: 7, results: zeros(1) }, { number: 8, results: zeros(1) }] }, { boards: [{ number: 7, results: [] }, { number: 7, results: [] }] },
+    { boards: [{ number: 0, results: [] }] }, { boards: {} }, { nextId: 2 }]) {
+    assert.deepEqual(await read(fields), [empty, true], JSON.stringify(fields));
   }
+});
+
+test('the one board of the first two versions becomes the session\'s first, its results with no pairs, its entry the last one typed', async () => {
+  const v2 = { movement: undefined, boards: undefined, board: 7, results: [{ id: 0, score: 420 }, { id: 2, score: -50 }] };
+  const asSession = (board) => ({ movement: 'howell', board, boards: [{ number: board, results: [{ id: 0, ns: null, ew: null, score: 420 },
+    { id: 2, ns: null, ew: null, score: -50 }] }], nextId: 3 });
+  const oldEntry = { score: '14', editing: 2, was: -50, kept: '-5' };
+  const newEntry = { ns: '', ew: '', adjusted: 0, score: '14', editing: 2, was: null, kept: { ns: '', ew: '', adjusted: 0, score: '-5' } };
+  for (const [fields, version, value] of [
+    [{ ...v2, lastEntry: { page: 'a', entry: oldEntry } }, 2, { ...asSession(7), lastEntry: { page: 'a', entry: newEntry } }],
+    [{ ...v2, board: 100, lastEntry: undefined, entry: oldEntry }, 1, { ...asSession(1), lastEntry: { page: '', entry: newEntry } }],
+  ]) {
+    assert.deepEqual(await read(fields, version), [value, false], version);
+  }
+  assert.deepEqual(await read({ ...v2, results: [null] }, 2), [empty, true]);
 });

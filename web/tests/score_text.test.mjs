@@ -3,7 +3,7 @@
 // settled, and what is no deal's score is refused with the reason.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { hundredths, parseScore, settled, signChanged } from '../page/screens/score_text.js';
+import { hundredths, parseScore, settled, signChanged, tenths } from '../page/screens/score_text.js';
 
 const deal = new Set([0, 620, -650, 1430, -1430, -1100, -140]);
 const read = (text) => parseScore(text, (score) => deal.has(score));
@@ -25,6 +25,7 @@ test('what no deal scores is refused with the reason', () => {
   }
 });
 
-test('hundredths written with their comma, whatever their sign', () => {
+test('hundredths and tenths written with their comma, whatever their sign', () => {
   assert.deepEqual([6250, 0, 5, '-25', '+1050', 2000].map(hundredths), ['62,50', '0,00', '0,05', '-0,25', '+10,50', '20,00']);
+  assert.deepEqual([375, 120, 5, 0, '-25'].map(tenths), ['37,5', '12,0', '0,5', '0,0', '-2,5']);
 });

@@ -33,7 +33,11 @@ export const signed = (n) => (n > 0 ? `+${n}` : `${n}`);
 
 // A number of hundredths as the screens write it, the comma put among its
 // digits, whatever sign it carries: 6250 as "62,50", "-25" as "-0,25".
-export const hundredths = (n) => String(n).replace(/\d+/, (digits) => digits.padStart(3, '0').replace(/(?=\d\d$)/, ','));
+const withDecimals = (places) => (n) => String(n).replace(/\d+/, (digits) =>
+  digits.padStart(places + 1, '0').replace(new RegExp(`(?=\\d{${places}}$)`), ','));
+export const hundredths = withDecimals(2);
+// Tenths alike: 375 as "37,5", 120 as "12,0".
+export const tenths = withDecimals(1);
 
 // A tap on a score field leaves the caret after the digits, where the next
 // one goes: the digits stand to the right, and a tap on the field's empty

@@ -8,7 +8,8 @@ import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
 import { cut, emptyEntry, entryIn, entryMigrations, openMatchStore } from './store.js';
-import { handOver, matchText, pointsText } from './summary.js';
+import { matchText, pointsText } from './summary.js';
+import { handOver } from '../share.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
 <input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
@@ -194,7 +195,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   $('ShareMatch').addEventListener('click', actOnce(async () => {
     const said = { copied: 'Match copié dans le presse-papiers.', failed: "Le match n'a pu être ni partagé ni copié." };
-    const outcome = await handOver(matchText(summed()));
+    const outcome = await handOver('Match par quatre', matchText(summed()));
     if (said[outcome]) note.textContent = said[outcome];
   }));
 

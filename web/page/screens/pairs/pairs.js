@@ -1,41 +1,67 @@
-// One board of a pairs event: each table's score from North-South's side,
-// as the traveller reads, and what each one is worth, which the engine works
-// out anew at every change; kept on the phone as it is typed. Loaded on
-// first use, so the calculator never waits for it.
+// A pairs session: each board's traveller, each table's result with its two
+// pairs and its score from North-South's side (or an adjusted score), what
+// each result is worth on its board, and the session's ranking, which the
+// engine works out anew at every change; kept on the phone as it is typed.
+// Loaded on first use, so the calculator never waits for it.
 import { countsUpTo, dealtNames } from '../board_number.js';
 import { $, askBeforeErasing, setError, showCarry } from '../fields.js';
-import { caretAfterDigits, hundredths, parseScore, settled, signChanged, signed } from '../score_text.js';
+import { caretAfterDigits, hundredths, parseScore, settled, signChanged, signed, tenths } from '../score_text.js';
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
-import { emptyEntry, entryIn, openPairsStore } from './store.js';
+import { handOver } from '../share.js';
+import { adjustedNames, emptyEntry, entryIn, openPairsStore, sameResult } from './store.js';
+import { pairsRefused } from './pair_numbers.js';
 
 // The columns of figures after the score's, by their header cells' ids.
 const figureColumns = ['ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
+const rankingColumns = ['ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent'];
+const pairField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2" autocomplete="off"
+aria-describedby="${id}Error">`;
+// Header cells by id; a pair's column shows its direction alone, to keep nine columns within a phone's width.
+const headers = (cells) => cells.map(([id, text, name]) => `<th id="${id}" scope="col"${name ? ` aria-label="${name}"` : ''}>${text}</th>`)
+  .join('');
 const screenHtml = `<header><button id="PairsBack" type="button">‹ Calculatrice</button>
-<h1>Donne par paires</h1></header>
+<h1>Tournoi par paires</h1></header>
 <div id="PairsBoardLine"><label for="PairsBoard">Donne</label><input id="PairsBoard" inputmode="numeric" autocomplete="off"
 aria-describedby="PairsBoardError PairsDealt"><span id="PairsDealt"></span><p id="PairsBoardError" class="error" role="alert"></p></div>
 <form id="PairsEntry" class="entry" novalidate><p id="PairsUnkept" class="error" role="alert"></p><h2 id="PairsEntryTitle"></h2>
+<div class="pairs">${pairField('PairsNS', 'N-S')}${pairField('PairsEW', 'E-O')}<select id="PairsAdjusted" aria-label="Marque ou marque ajustée">
+${['Marque', ...adjustedNames].map((name, code) => `<option value="${code}">${name}</option>`).join('')}</select></div>
+<p id="PairsNSError" class="error" role="alert"></p><p id="PairsEWError" class="error" role="alert"></p>
 <label for="PairsScore">Marque N-S</label><input id="PairsScore" inputmode="numeric" autocomplete="off" aria-describedby="PairsScoreError">
 <button id="PairsScoreSign" type="button" aria-label="Changer le signe : marque N-S">±</button>
 <p id="PairsScoreError" class="error" role="alert"></p>
 <div class="actions"><button id="PairsCarry" type="button"></button><button id="PairsAdd"></button>
 <button id="PairsRemove" type="button">Supprimer</button><button id="PairsCancel" type="button">Annuler</button></div></form>
-<p id="PairsSummary"></p>
-<div id="PairsTable"><table id="PairsResults"><thead><tr><th id="ColScore" scope="col">N-S</th><th id="ColRank" scope="col">Rang</th>
-<th id="ColMP" scope="col"><abbr title="Points de match">PM</abbr></th><th id="ColPctNS" scope="col">% N-S</th><th id="ColPctEW" scope="col">% E-O</th>
-<th id="ColCross" scope="col">IMP croisés</th><th id="ColButler" scope="col">Butler</th></tr></thead><tbody id="PairsRows"></tbody></table></div>
-<footer><p id="PairsNote" role="status"></p><button id="PairsNew" type="button">Nouvelle donne</button></footer>
-<dialog id="PairsConfirm" aria-labelledby="PairsConfirmText"><p id="PairsConfirmText">Effacer cette donne et en commencer une nouvelle ?</p>
+<p id="PairsSummary" aria-live="polite"></p>
+<div id="PairsTable"><table id="PairsResults"><thead><tr>${headers([['ColScore', 'Marque'], ['ColNS', 'N-S', 'Paire N-S'], ['ColEW', 'E-O', 'Paire E-O'],
+  ['ColRank', 'Rang'], ['ColMP', '<abbr title="Points de match">PM</abbr>'], ['ColPctNS', '% N-S'], ['ColPctEW', '% E-O'],
+  ['ColCross', 'IMP croisés'], ['ColButler', 'Butler']])}</tr></thead><tbody id="PairsRows"></tbody></table>
+<div class="head"><h2 id="PairsRankingTitle">Classement</h2><select id="PairsMovement" aria-label="Mouvement">
+<option value="howell">Howell</option><option value="mitchell">Mitchell</option></select><button id="PairsShare" type="button">Partager</button></div>
+<p id="PairsRankingNote"></p><table id="PairsRanking" aria-labelledby="PairsRankingTitle"><thead><tr>${headers([['ColPair', 'Paire'],
+  ['ColPlace', 'Place'], ['ColPlayed', 'Donnes'], ['ColTotal', 'Total'], ['ColPercent', '%']])}</tr></thead><tbody></tbody></table></div>
+<footer><p id="PairsNote" role="status"></p><button id="PairsUndo" type="button" hidden>Rétablir</button>
+<button id="PairsNext" type="button">Nouvelle donne</button><button id="PairsNew" type="button">Nouveau tournoi</button></footer>
+<dialog id="PairsConfirm" aria-labelledby="PairsConfirmText"><p id="PairsConfirmText">Effacer tout le tournoi et en commencer un nouveau ?</p>
 <button id="PairsConfirmYes" type="button">Effacer</button> <button id="PairsConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
 const figuresOf = ({ rank, tied, matchpoints, percentNorthSouth, percentEastWest, crossImps, butlerImps }) =>
   [`${rank}${tied ? '=' : ''}`, matchpoints, `${hundredths(percentNorthSouth)} %`, `${hundredths(percentEastWest)} %`,
     hundredths(signed(crossImps)), signed(butlerImps)];
+// A ranked pair's figures as shown, its name first.
+const rankedOf = ({ direction, pair, place, tied, played, total, percent }) =>
+  [{ howell: '', ns: 'N-S ', ew: 'E-O ' }[direction] + pair, `${place}${tied ? '=' : ''}`, played, tenths(total), `${hundredths(percent)} %`];
+// A result's score, or its adjusted score; and the result, its pairs first.
+const scoreText = ({ score, adjusted }) => (adjusted ? adjustedNames[adjusted - 1] : String(score));
+const resultText = (result) => (result.ns === null ? '' : `${result.ns} contre ${result.ew}, `) + scoreText(result);
+// Each row's cells: the first its header, each named by its column.
+const row = (cells, [first, ...columns], header, className = '') => `<tr${className}><th scope="row" headers="${first}">${header}</th>${
+  columns.map((column, i) => `<td headers="${column}">${cells[i] ?? ''}</td>`).join('')}</tr>`;
 
 // The screen, built once by the page's navigator, to show and hide.
-export async function build({ engine: { isDealScore }, comparison: { pairs, dealt, largestCount }, result, back, actOnce, presence }) {
+export async function build({ engine: { isDealScore }, comparison: { pairs, session, dealt, largestCount }, result, back, actOnce, presence }) {
   const isBoardNumber = countsUpTo(largestCount);
   await linkStyle(new URL('./pairs.css', import.meta.url));
   // Another page's change, taken up, is shown once the screen is built.
@@ -43,69 +69,125 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, deal
   const store = openPairsStore({ isDealScore, isBoardNumber, largestCount }, { changed: () => refresh() });
   await store.refresh();
   const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn, keep: entryIn, empty: emptyEntry,
-    isBlank: ({ score, editing }) => !score && editing === null, record: store, presence });
+    isBlank: ({ ns, ew, adjusted, score, editing }) => !ns && !ew && !adjusted && !score && editing === null, record: store, presence });
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
-  const [field, boardField, note] = [$('PairsScore'), $('PairsBoard'), $('PairsNote')];
-  if (store.setAside) note.textContent = "La donne enregistrée n'a pas pu être relue ; elle reste gardée à part sur cet appareil.";
+  const [field, boardField, note, adjustedField] = [$('PairsScore'), $('PairsBoard'), $('PairsNote'), $('PairsAdjusted')];
+  // The entry's text fields, by the part of the entry each holds.
+  const typedFields = { ns: $('PairsNS'), ew: $('PairsEW'), score: field };
+  if (store.setAside) note.textContent = "Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
+  // The board shown, as stored, and its results.
+  const boardOf = (session, number = session.board) => session.boards.find((board) => board.number === number);
+  const results = () => boardOf(store.value)?.results ?? [];
   // The result being corrected, if it is still there.
-  const edited = () => store.value.results.find(({ id }) => id === typing.value.editing);
+  const edited = () => results().find(({ id }) => id === typing.value.editing);
+  // The result a removal may bring back, with its board and its place, until the next change.
+  let removed = null;
 
   const changeEntry = (edit) => typing.change(edit);
+  function changeSession(edit) {
+    removed = null;
+    return store.change(edit);
+  }
+  const clearErrors = () => Object.values(typedFields).forEach((input) => setError(input));
 
   function showBoard() {
     boardField.value = store.value.board;
     setError(boardField);
   }
+  // Written only when it changes, so that a screen reader hears it once.
+  const say = (element, text) => element.textContent !== text && (element.textContent = text);
 
-  // What the screen shows besides the field, to tell whether a board stored
+  // The session's ranking, in the movement's rankings' order.
+  const ranked = () => session({ mitchell: store.value.movement === 'mitchell', boards: store.value.boards
+    .filter((board) => board.results.length)
+    .map((board) => board.results.map(({ ns, ew, score, adjusted }) => ({ ns: ns ?? 0, ew: ew ?? 0, ...(adjusted ? { adjusted } : { score }) }))) });
+
+  // What the screen shows besides the fields, to tell whether a session stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.value.board, store.value.results, edited()?.id, store.later, store.saved]);
+  const shownAs = () => JSON.stringify([store.value.movement, store.value.board, store.value.boards, edited()?.id, store.later, store.saved,
+    removed]);
   let shown;
   function render() {
-    const { board, results } = store.value;
+    const { board, movement } = store.value;
     const entry = typing.value;
     shown = shownAs();
-    $('PairsUnkept').textContent = store.later ? 'Cette donne a été enregistrée par une version plus récente de QUIMBEL : rechargez la page.'
-      : store.saved ? '' : 'Attention : cette donne ne sera pas conservée sur cet appareil.';
+    say($('PairsUnkept'), store.later ? 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
+      : store.saved ? '' : 'Attention : ce tournoi ne sera pas conservé sur cet appareil.');
     $('PairsDealt').textContent = dealtNames(dealt, board).join(' · ');
     if (boardField !== document.activeElement) showBoard();
-    const scored = pairs(results.map(({ score }) => score));
-    $('PairsSummary').textContent = scored ? `Top ${scored.top} · Datum ${scored.datum}` : 'Ajoutez au moins deux résultats.';
+    $('PairsMovement').value = movement;
+    // Only the scored results are matchpointed on the board: the adjusted ones follow them.
+    const all = results();
+    const scoredResults = all.filter(({ adjusted }) => !adjusted);
+    const scored = pairs(scoredResults.map(({ score }) => score));
+    say($('PairsSummary'), scored ? `Top ${scored.top} · Datum ${scored.datum}` : 'Ajoutez au moins deux marques.');
     const editing = edited();
     // Scores are integers, checked as they were stored; the best for N-S first.
-    const rows = scored ? scored.rows.map((row) => ({ id: results[row.table].id, score: row.score, figures: figuresOf(row) }))
-      : results.map(({ id, score }) => ({ id, score, figures: [] }));
-    $('PairsRows').innerHTML = rows
-      .map(({ id, score, figures }) => `<tr${id === editing?.id ? ' class="editing"' : ''}><td headers="ColScore"><button type="button"
-value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColumns.map((column, i) =>
-        `<td headers="${column}">${figures[i] ?? ''}</td>`).join('')}</tr>`).join('');
-    $('PairsEntryTitle').textContent = editing ? `Corriger ${editing.score}` : `Résultat ${results.length + 1}`;
+    const shownRows = [...(scored ? scored.rows.map((figures) => ({ ...scoredResults[figures.table], figures: figuresOf(figures) }))
+      : scoredResults), ...all.filter(({ adjusted }) => adjusted)];
+    $('PairsRows').innerHTML = shownRows.map((shownRow) => {
+      const text = scoreText(shownRow);
+      return row([shownRow.ns, shownRow.ew, ...(shownRow.figures ?? [])], ['ColScore', 'ColNS', 'ColEW', ...figureColumns],
+        `<button type="button" value="${shownRow.id}" aria-label="Corriger ${text}">${text}</button>`,
+        shownRow.id === editing?.id ? ' class="editing"' : '');
+    }).join('');
+    const standings = ranked();
+    const rows = standings?.rows ?? [];
+    say($('PairsRankingNote'), !standings ? 'Une paire figure deux fois sur une donne : corrigez-la pour obtenir le classement.'
+      : rows.length ? '' : 'Le classement paraît dès qu\'un résultat porte ses paires.');
+    $('PairsRanking').tBodies[0].innerHTML = rows.map((pair) => {
+      const [name, ...cells] = rankedOf(pair);
+      return row(cells, ['ColPair', ...rankingColumns], name);
+    }).join('');
+    $('PairsShare').disabled = !rows.length;
+    $('PairsEntryTitle').textContent = editing ? `Corriger ${resultText(editing)}` : `Résultat ${all.length + 1}`;
     $('PairsAdd').textContent = editing ? 'Valider' : 'Ajouter';
     $('PairsRemove').hidden = $('PairsCancel').hidden = !editing;
-    if (field.value !== entry.score) field.value = entry.score;
-    showCarry($('PairsCarry'), result());
+    $('PairsUndo').hidden = !removed;
+    for (const [part, input] of Object.entries(typedFields)) if (input.value !== entry[part]) input.value = entry[part];
+    adjustedField.value = entry.adjusted;
+    // An adjusted score has no score to type.
+    field.disabled = $('PairsScoreSign').disabled = entry.adjusted > 0;
+    showCarry($('PairsCarry'), entry.adjusted ? '' : result());
   }
 
-  // Back to a new result, with the score that was being typed before a
-  // result was looked at.
-  function startOver() {
-    setError(field);
-    changeEntry((entry) => Object.assign(entry, emptyEntry(), { score: entry.kept }));
+  // Back to a new result, with what was being typed before a result was
+  // looked at; `focus`, the field to type in.
+  function startOver(focus = field) {
+    clearErrors();
+    changeEntry((entry) => Object.assign(entry, emptyEntry(), entry.kept));
     render();
-    field.focus();
+    (focus.disabled ? typedFields.ns : focus).focus();
   }
   const scrollTo = (id) => $('PairsRows').querySelector(`[value="${id}"]`)?.scrollIntoView({ block: 'nearest' });
 
   caretAfterDigits(field);
-  field.addEventListener('input', (event) => {
-    // A paste is read before anything else is done with it.
-    if (/^insertFrom(Paste|Drop)$/.test(event.inputType ?? '')) field.value = settled(field.value);
+  for (const [part, input] of Object.entries(typedFields)) {
+    input.addEventListener('input', (event) => {
+      // A paste is read before anything else is done with it.
+      if (part === 'score' && /^insertFrom(Paste|Drop)$/.test(event.inputType ?? '')) field.value = settled(field.value);
+      setError(input);
+      changeEntry((entry) => {
+        entry[part] = input.value;
+      });
+      if (shownAs() !== shown) render();
+    });
+  }
+  // Enter in a pair's field goes on to the next field, as a traveller is read.
+  for (const [input, next] of [[typedFields.ns, typedFields.ew], [typedFields.ew, field]]) {
+    input.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || next.disabled) return;
+      event.preventDefault();
+      next.focus();
+    });
+  }
+  adjustedField.addEventListener('change', () => {
     setError(field);
     changeEntry((entry) => {
-      entry.score = field.value;
+      entry.adjusted = Number(adjustedField.value);
     });
-    if (shownAs() !== shown) render();
+    render();
   });
   $('PairsScoreSign').addEventListener('click', actOnce(() => {
     setError(field);
@@ -122,6 +204,15 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     render();
   }));
 
+  // Another board shown: a correction under way gives way to the new result
+  // that was being typed.
+  function showNumber(number) {
+    changeSession((stored) => {
+      stored.board = number;
+    });
+    if (typing.value.editing !== null) startOver(boardField);
+    render();
+  }
   // A number out of range is said at the field, and gives way to the stored
   // one when the field is left.
   boardField.addEventListener('blur', showBoard);
@@ -129,61 +220,74 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     const number = /^\d+$/.test(boardField.value.trim()) ? Number(boardField.value) : NaN;
     if (!isBoardNumber(number)) return setError(boardField, `De 1 à ${largestCount}.`);
     setError(boardField);
-    store.change((pairsBoard) => {
-      pairsBoard.board = number;
+    showNumber(number);
+  });
+  $('PairsMovement').addEventListener('change', () => {
+    changeSession((stored) => {
+      stored.movement = $('PairsMovement').value;
     });
     render();
   });
+  // Travellers are scored one after another.
+  $('PairsNext').addEventListener('click', actOnce(() => {
+    const next = store.value.board % largestCount + 1;
+    showNumber(next);
+    note.textContent = `Donne ${next}.`;
+  }));
 
-  // A result saved where the entry says, unless another page removed it or
-  // corrected it since it was opened here: what became of it.
-  function saveResult(board, { editing, was }, score) {
+  // A result saved where the entry says, on the board shown, unless another
+  // page removed it or corrected it since it was opened here: what became of it.
+  function saveResult(stored, { editing, was }, saved) {
+    let board = boardOf(stored);
+    if (!board) stored.boards.push(board = { number: stored.board, results: [] });
     if (editing === null && board.results.length >= largestCount) return { full: true };
     if (editing === null) {
-      const id = board.nextId++;
-      board.results.push({ id, score });
+      const id = stored.nextId++;
+      board.results.push({ id, ...saved });
       return { id };
     }
-    const stored = board.results.find((result) => result.id === editing);
-    if (!stored) return { gone: true };
-    // An entry kept from before it held the score opened is not checked.
-    if (was !== null && stored.score !== was) return { changed: stored.score };
-    const before = stored.score;
-    stored.score = score;
+    const index = board.results.findIndex((result) => result.id === editing);
+    if (index < 0) return { gone: true };
+    // An entry kept from before it held the result opened is not checked.
+    if (was !== null && !sameResult(board.results[index], was)) return { changed: board.results[index] };
+    const before = board.results[index];
+    board.results[index] = { id: editing, ...saved };
     return { id: editing, was: before };
   }
   // What became of the result saved, said; a correction not made is kept in
-  // the field. The field is left to whatever the player went on to meanwhile.
-  function showSaved({ id, was, gone, changed, full }, typed, score) {
+  // the fields. The fields are left to whatever the player went on to meanwhile.
+  function showSaved({ id, was, gone, changed, full }, typed, saved) {
     if (id !== undefined) {
-      note.textContent = was === undefined ? `Résultat ${score} ajouté.` : `Résultat ${was} corrigé : ${score}.`;
-      if (JSON.stringify(typing.value) === JSON.stringify(typed)) startOver();
+      note.textContent = was === undefined ? `Résultat ${resultText(saved)} ajouté.`
+        : `Résultat ${resultText(was)} corrigé : ${resultText(saved)}.`;
+      if (JSON.stringify(typing.value) === JSON.stringify(typed)) startOver(saved.ns === null ? field : typedFields.ns);
       return scrollTo(id);
     }
     if (full) {
       changeEntry((entry) => Object.assign(entry, typed));
       render();
-      refuse(`Une donne compte au plus ${largestCount} résultats.`);
+      refuse({ score: `Une donne compte au plus ${largestCount} résultats.` });
       return;
     }
     changeEntry((entry) => Object.assign(entry, typed, gone ? { editing: null, was: null } : { was: changed }));
-    note.textContent = gone ? 'Le résultat que vous corrigiez a été supprimé sur une autre page ; votre marque est gardée.'
-      : `Résultat ${typed.was} corrigé sur une autre page : ${changed}. Validez à nouveau pour le remplacer.`;
+    note.textContent = gone ? 'Le résultat que vous corrigiez a été supprimé sur une autre page ; votre saisie est gardée.'
+      : `Résultat ${resultText(typed.was)} corrigé sur une autre page : ${resultText(changed)}. Validez à nouveau pour le remplacer.`;
     render();
   }
-  // A refusal said at the field once it is cleared, so that one said again is heard again.
-  function refuse(error) {
-    requestAnimationFrame(() => setError(field, error));
-    field.focus();
+  // Each refusal said at its field once they are cleared, so that one said
+  // again is heard again; the first refused field takes the focus.
+  function refuse(errors) {
+    requestAnimationFrame(() => Object.entries(errors).forEach(([part, error]) => setError(typedFields[part], error)));
+    typedFields[Object.keys(typedFields).find((part) => errors[part])].focus();
   }
-  // A result another page removed while this one corrected it: the score
+  // A result another page removed while this one corrected it: what was
   // typed stays, as a new result.
   function holdToRemovedResult() {
     if (typing.value.editing !== null && !edited()) showSaved({ gone: true }, structuredClone(typing.value));
   }
 
   // Each Ajouter in its turn, once the result before is stored, and read as
-  // the field then is.
+  // the fields then are.
   let saving = Promise.resolve();
   $('PairsEntry').addEventListener('submit', (event) => {
     event.preventDefault();
@@ -191,70 +295,104 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   });
   async function saveEntry() {
     // Cleared first, so that a refusal said again is heard again.
-    setError(field);
+    clearErrors();
     const typed = structuredClone(typing.value);
-    const { score, error } = parseScore(field.value, isDealScore);
-    if (error) return refuse(error);
+    const others = results().filter(({ id }) => id !== typed.editing);
+    const { ns, ew, errors } = pairsRefused(typed, others, store.value.movement === 'howell');
+    const { score, error } = typed.adjusted ? {} : parseScore(field.value, isDealScore);
+    if (error) errors.score = error;
+    if (Object.keys(errors).length) return refuse(errors);
+    const saved = { ns, ew, ...(typed.adjusted ? { adjusted: typed.adjusted } : { score }) };
     let outcome;
-    const stored = store.change((board) => {
-      outcome = saveResult(board, typed, score);
+    const stored = changeSession((session) => {
+      outcome = saveResult(session, typed, saved);
     });
-    // The screen shows the result, and empties the field, once it is stored,
-    // so that a reload meanwhile keeps the score; what became of it is said
-    // as stored, over any other page's change made meanwhile.
+    // The screen shows the result, and empties the fields, once it is
+    // stored, so that a reload meanwhile keeps them; what became of it is
+    // said as stored, over any other page's change made meanwhile.
     await stored;
-    showSaved(outcome, typed, score);
+    showSaved(outcome, typed, saved);
   }
   $('PairsAdd').addEventListener('click', actOnce(() => {}));
 
   // A result opened shows more keys above the table: a second tap is not taken.
   $('PairsRows').addEventListener('click', actOnce((event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
-    const chosen = store.value.results.find((result) => result.id === id);
+    const chosen = results().find((stored) => stored.id === id);
     if (!chosen) return;
-    setError(field);
+    clearErrors();
     changeEntry((entry) => {
-      // The new score being typed is put by, to come back after.
-      if (!edited()) entry.kept = field.value;
-      Object.assign(entry, { score: String(chosen.score), editing: id, was: chosen.score });
+      // The new result being typed is put by, to come back after.
+      if (!edited()) entry.kept = { ns: entry.ns, ew: entry.ew, adjusted: entry.adjusted, score: field.value };
+      Object.assign(entry, { ns: String(chosen.ns ?? ''), ew: String(chosen.ew ?? ''), adjusted: chosen.adjusted ?? 0,
+        score: chosen.adjusted ? '' : String(chosen.score), editing: id, was: chosen });
     });
     render();
-    field.focus();
+    (field.disabled ? typedFields.ns : field).focus();
   }));
   $('PairsRemove').addEventListener('click', actOnce(() => {
-    const removed = edited();
-    if (removed) {
-      note.textContent = `Résultat ${removed.score} supprimé.`;
-      store.change((board) => {
-        board.results = board.results.filter(({ id }) => id !== removed.id);
-      });
+    // The board as stored now, which another page may have changed: the
+    // change may run again on another page's record, and only says what it removed.
+    const { editing } = typing.value;
+    let taken = null;
+    changeSession((stored) => {
+      const board = boardOf(stored);
+      const index = board?.results.findIndex(({ id }) => id === editing) ?? -1;
+      taken = index < 0 ? null : { number: board.number, index, result: board.results.splice(index, 1)[0] };
+    });
+    if (taken) {
+      removed = taken;
+      note.textContent = `Résultat ${resultText(taken.result)} supprimé.`;
     }
     startOver();
   }));
+  $('PairsUndo').addEventListener('click', actOnce(() => {
+    const { number, index, result: back } = removed;
+    changeSession((stored) => {
+      let board = boardOf(stored, number);
+      if (!board) stored.boards.push(board = { number, results: [] });
+      if (!stored.boards.some(({ results: list }) => list.some(({ id }) => id === back.id))) {
+        board.results.splice(Math.min(index, board.results.length), 0, back);
+      }
+    });
+    note.textContent = `Résultat ${resultText(back)} rétabli sur la donne ${number}.`;
+    render();
+    scrollTo(back.id);
+    $('PairsRows').querySelector(`[value="${back.id}"]`)?.focus();
+  }));
   $('PairsCancel').addEventListener('click', actOnce(() => startOver()));
+
+  $('PairsShare').addEventListener('click', actOnce(async () => {
+    const said = { copied: 'Classement copié dans le presse-papiers.', failed: "Le classement n'a pu être ni partagé ni copié." };
+    // "3= Paire 2 — 33,33 %": in a Howell, a pair's number alone would read as a place.
+    const lines = (ranked()?.rows ?? []).map((pair) => {
+      const [name, place, , , percent] = rankedOf(pair);
+      return `${place}${pair.tied ? '' : '.'} ${pair.direction === 'howell' ? 'Paire ' : ''}${name} — ${percent}`;
+    });
+    const outcome = await handOver('Tournoi par paires', ['Tournoi par paires', ...lines].join('\n'));
+    if (said[outcome]) note.textContent = said[outcome];
+  }));
 
   const confirm = askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
     actOnce, erase() {
-      // The next board follows, as travellers are scored one after another;
-      // unless another page moved on from this board first.
-      const shownBoard = store.value.board;
-      store.change((board) => {
-        if (board.board === shownBoard) Object.assign(board, { board: shownBoard % largestCount + 1, results: [] });
-      });
-      note.textContent = `Nouvelle donne : donne ${store.value.board}.`;
+      changeSession((stored) => Object.assign(stored, { board: 1, boards: [] }));
+      note.textContent = 'Nouveau tournoi : donne 1.';
       changeEntry((entry) => Object.assign(entry, emptyEntry()));
       startOver();
     },
   });
 
-  // Another page's change taken up: the board as stored, the score being
+  // Another page's change taken up: the session as stored, what is being
   // typed left as it is.
   refresh = () => {
+    // Rétablir would bring a result back into a session another page changed.
+    removed = null;
     holdToRemovedResult();
     if (shownAs() === shown) return;
-    const typed = document.activeElement === field ? field.value : null;
+    const focused = Object.values(typedFields).find((input) => input === document.activeElement);
+    const typed = focused?.value;
     render();
-    if (typed !== null) field.value = typed;
+    if (focused) focused.value = typed;
   };
   return screenFrame({ root, backKey: $('PairsBack'), box: confirm, store, back, actOnce, beforeShow: () => {
     holdToRemovedResult();

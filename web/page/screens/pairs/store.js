@@ -1,62 +1,100 @@
-// One board of a pairs event as this device keeps it: one record for the
-// page's own folder, kept as it is typed. Its results are read whole or not
-// at all; a board number or a half-typed score that does not hold gives way
-// on its own. Each page keeps its own entry (the score being typed or
+// A pairs session as this device keeps it: one record for the page's own
+// folder, kept as it is typed. Its movement, the board shown, and every
+// board's traveller: each result with its two pairs (or none) and a score or
+// an adjusted score. The travellers are read whole or not at all; a
+// movement, a board number or a half-typed entry that does not hold gives
+// way on its own. Each page keeps its own entry (the result being typed or
 // corrected) for itself, and the record keeps the last one typed, which a
 // page opened later takes up when the page that typed it is no longer open.
 import { isCount, localRecord, openRecord } from '../record_store.js';
+import { isPair } from './pair_numbers.js';
 
-// The longest text the score field keeps: far past any score, so that
-// nothing a player could mean is ever cut.
+// The longest text a field keeps: far past any score, so that nothing a
+// player could mean is ever cut.
 const longestTyped = 64;
-// The score being typed; the result it corrects, by name, and its score
-// when opened; and `kept`, the new score that was being typed before a
-// result was looked at.
-export const emptyEntry = () => ({ score: '', editing: null, was: null, kept: '' });
-const emptyBoard = () => ({ board: 1, results: [], nextId: 1, lastEntry: null });
+// The adjusted scores, by their codes from 1; 0 is a score.
+export const adjustedNames = ['60 / 40', '50 / 50', '40 / 60', '60 / 60', '40 / 40'];
+const isAdjusted = (code) => Number.isInteger(code) && code >= 1 && code <= adjustedNames.length;
+const movements = ['howell', 'mitchell'];
+
+// What is typed in a result's fields: its pairs, its adjusted score's code
+// and its score.
+const emptyTyped = () => ({ ns: '', ew: '', adjusted: 0, score: '' });
+// The result being typed; the one it corrects, by name, and that result as
+// it was when opened; and `kept`, the new result that was being typed
+// before a result was looked at.
+export const emptyEntry = () => ({ ...emptyTyped(), editing: null, was: null, kept: emptyTyped() });
+const emptySession = () => ({ movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null });
 
 const text = (typed) => (typeof typed === 'string' ? typed.slice(0, longestTyped) : '');
+// An earlier entry's `kept` was the score alone.
+const typedIn = (typed) => (typeof typed === 'string' ? { ...emptyTyped(), score: text(typed) }
+  : { ns: text(typed?.ns), ew: text(typed?.ew), adjusted: isAdjusted(typed?.adjusted) ? typed.adjusted : 0, score: text(typed?.score) });
+
+// A result as stored: its name, its pairs or null, and its score or its adjusted score.
+const resultIn = (result, isDealScore) => {
+  const paired = result?.ns === null ? result.ew === null : isPair(result?.ns) && isPair(result.ew);
+  const scored = isAdjusted(result?.adjusted) ? { adjusted: result.adjusted } : isDealScore(result?.score) && { score: result.score };
+  return isCount(result?.id) && paired && scored ? { id: result.id, ns: result.ns, ew: result.ew, ...scored } : null;
+};
+// The same result: its pairs and its score alike.
+export const sameResult = (a, b) => ['ns', 'ew', 'score', 'adjusted'].every((key) => a?.[key] === b?.[key]);
+
 export const entryIn = (entry) => {
   const editing = isCount(entry?.editing) ? entry.editing : null;
-  return { score: text(entry?.score), editing, was: editing !== null && Number.isSafeInteger(entry.was) ? entry.was : null,
-    kept: text(entry?.kept) };
+  // Where it does not hold, the correction is checked no more, as before it was kept.
+  const was = editing === null ? null : resultIn({ id: editing, ...entry.was }, Number.isSafeInteger);
+  return { ...typedIn(entry), editing, was, kept: typedIn(entry?.kept) };
 };
 
-// Each result with a name of its own, below the next one to give, and a
-// deal score; no more than the tables a board is scored over.
-function resultsIn(results, nextId, { isDealScore, largestCount }) {
-  if (!isCount(nextId) || !Array.isArray(results) || results.length > largestCount) return null;
+// Every board once, each of its results with a name of its own below the
+// next one to give; no more results than the tables a board is scored over.
+function boardsIn(boards, nextId, rules) {
+  if (!isCount(nextId) || !Array.isArray(boards)) return null;
   const named = new Set();
-  for (const result of results) {
-    if (!isCount(result?.id) || result.id >= nextId || named.has(result.id) || !isDealScore(result.score)) return null;
-    named.add(result.id);
+  const numbers = new Set();
+  const read = [];
+  for (const board of boards) {
+    if (!rules.isBoardNumber(board?.number) || numbers.has(board.number) || !Array.isArray(board.results)
+      || board.results.length > rules.largestCount) return null;
+    numbers.add(board.number);
+    const results = board.results.map((result) => resultIn(result, rules.isDealScore));
+    if (results.some((result) => !result || result.id >= nextId || named.has(result.id) || !named.add(result.id))) return null;
+    read.push({ number: board.number, results });
   }
-  return results.map(({ id, score }) => ({ id, score }));
+  return read;
 }
 
-function decode({ board, results, nextId, lastEntry }, rules) {
-  const named = resultsIn(results, nextId, rules);
-  const { isBoardNumber } = rules;
-  return named && { board: isBoardNumber(board) ? board : 1, results: named, nextId,
+function decode({ movement, board, boards, nextId, lastEntry }, rules) {
+  const read = boardsIn(boards, nextId, rules);
+  return read && { movement: movements.includes(movement) ? movement : 'howell', board: rules.isBoardNumber(board) ? board : 1,
+    boards: read, nextId,
     lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry) } : null };
 }
 
-const migrations = {
+const migrations = ({ isBoardNumber }) => ({
   // Each page keeps its own entry; the record, the last one typed.
   2: ({ entry, ...record }) => ({ ...record, lastEntry: { page: '', entry } }),
-};
+  // The one board becomes the first of a session, its results with no
+  // pairs; a number that does not hold gives way, as it did.
+  3: ({ board, results, ...record }) => {
+    const number = isBoardNumber(board) ? board : 1;
+    return { ...record, movement: 'howell', board: number,
+      boards: [{ number, results: results.map(({ id, score }) => ({ id, ns: null, ew: null, score })) }] };
+  },
+});
 
-// `rules` tell a score some deal gives, a board's number and the most
-// tables a board is scored over; `changed` is told of another page's change.
+// `rules` tell a score some deal gives, a board's number and
+// the most tables a board is scored over; `changed` is told of another page's change.
 export function openPairsStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.pairs ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage.
-    key, former: localRecord([key]), version: 2, migrations,
-    decode: (record) => decode(record, rules), empty: emptyBoard, storage, changed, channel,
-    encode(pairs) {
-      if (pairs.lastEntry) pairs.lastEntry.entry = entryIn(pairs.lastEntry.entry);
-      return pairs;
+    key, former: localRecord([key]), version: 3, migrations: migrations(rules),
+    decode: (record) => decode(record, rules), empty: emptySession, storage, changed, channel,
+    encode(session) {
+      if (session.lastEntry) session.lastEntry.entry = entryIn(session.lastEntry.entry);
+      return session;
     },
   });
 }
