@@ -8,33 +8,25 @@ namespace quimbel {
 
 namespace {
 
-// An unsigned number of 192 bits, low limb first: every figure of a session
-// is a fraction over D, the least common multiple of its boards' counts of
-// scored results, which is at most that of 1 to 99, below 2^136. Every
-// product below keeps under 2^182 (see Standing).
+// An unsigned number of 192 bits, low limb first. A session's figures are
+// fractions over D, the least common multiple of 1 to largestCount, which
+// every board's count of scored results divides: D < 2^136, and every figure
+// below keeps under 2^182 (see rank).
 struct Wide {
     static constexpr int limbs = 6;
     std::uint32_t limb[limbs] = {};
 };
 
-Wide operator*(Wide a, std::uint32_t factor) {
-    std::uint64_t carry = 0;
-    for (auto& limb : a.limb) {
-        carry += std::uint64_t(limb) * factor;
-        limb = std::uint32_t(carry);
-        carry >>= 32;
-    }
-    return a;
-}
-
-Wide operator+(Wide a, const Wide& b) {
+// a·factor + plus.
+constexpr Wide times(const Wide& a, std::uint32_t factor, const Wide& plus = {}) {
+    Wide product;
     std::uint64_t carry = 0;
     for (int i = 0; i < Wide::limbs; ++i) {
-        carry += std::uint64_t(a.limb[i]) + b.limb[i];
-        a.limb[i] = std::uint32_t(carry);
+        carry += std::uint64_t(a.limb[i]) * factor + plus.limb[i];
+        product.limb[i] = std::uint32_t(carry);
         carry >>= 32;
     }
-    return a;
+    return product;
 }
 
 bool operator<(const Wide& a, const Wide& b) {
@@ -45,7 +37,7 @@ bool operator<(const Wide& a, const Wide& b) {
 }
 
 // Divides a by divisor; returns the remainder.
-std::uint32_t divide(Wide& a, std::uint32_t divisor) {
+constexpr std::uint32_t divide(Wide& a, std::uint32_t divisor) {
     std::uint64_t rest = 0;
     for (int i = Wide::limbs; i-- > 0;) {
         rest = rest << 32 | a.limb[i];
@@ -55,11 +47,23 @@ std::uint32_t divide(Wide& a, std::uint32_t divisor) {
     return std::uint32_t(rest);
 }
 
-// ⌊part/whole⌋, known to be below 2^18.
-int quotient(const Wide& part, const Wide& whole) {
+constexpr Wide common = [] {
+    Wide multiple{{1}};
+    for (std::uint32_t n = 2; n <= largestCount; ++n) {
+        Wide rest = multiple;
+        multiple = times(multiple, n / std::gcd(n, divide(rest, n)));
+    }
+    return multiple;
+}();
+
+// scale·key / (5·D·divisor), a half upwards: ⌊(2·scale·key + 5·D·divisor) /
+// (10·D·divisor)⌋, known to be below 2^18.
+int rounded(const Wide& key, std::uint32_t scale, std::uint32_t divisor) {
+    const Wide part = times(key, 2 * scale, times(common, 5 * divisor)),
+               whole = times(common, 10 * divisor);
     int found = 0;
     for (int bit = 1 << 17; bit > 0; bit >>= 1)
-        if (!(part < whole * std::uint32_t(found | bit)))
+        if (!(part < times(whole, std::uint32_t(found | bit))))
             found |= bit;
     return found;
 }
@@ -82,56 +86,51 @@ int slot(bool mitchell, int side, int pair) {
     return mitchell && side == 1 ? largestCount + pair : pair;
 }
 
-// Whether the results of one board can be scored; else `session` says where not.
-bool isBoard(bool mitchell, std::span<const SessionResult> board, PairsSession& session) {
+// Adds a board's results to the standings, on a session whose boards have
+// at most `most` results. Returns the first result that cannot be scored
+// (its adjusted score or a pair number out of range, or a pair twice on
+// the board or facing itself), or -1.
+int addBoard(bool mitchell, std::span<const SessionResult> board, int most,
+             std::span<Standing> standings) {
+    int scaled[largestCount];
+    const int scored = neubergMatchpoints(board, most, scaled);
+    const std::uint32_t top = 2 * (most - 1);
+    Wide unit = common; // D/n
+    divide(unit, std::uint32_t(std::max(scored, 1)));
     bool seated[2 * largestCount + 2] = {};
     for (int i = 0; i < int(board.size()); ++i) {
         const auto& [northSouth, eastWest, adjusted, score] = board[i];
-        bool fits =
-            adjusted >= 0 && adjusted <= 5 && (!northSouth || northSouth != eastWest || mitchell);
+        if (adjusted < 0 || adjusted > 5 || (northSouth && northSouth == eastWest && !mitchell))
+            return i;
         for (int side = 0; side < 2; ++side) {
             const int pair = side ? eastWest : northSouth;
-            if (pair < 0 || pair > largestCount) {
-                fits = false;
-            } else if (pair) {
-                fits = fits && !seated[slot(mitchell, side, pair)];
-                seated[slot(mitchell, side, pair)] = true;
+            if (pair < 0 || pair > largestCount || (pair && seated[slot(mitchell, side, pair)]))
+                return i;
+            if (!pair)
+                continue;
+            seated[slot(mitchell, side, pair)] = true;
+            Standing& standing = standings[slot(mitchell, side, pair)];
+            standing.played += 1;
+            if (adjusted) {
+                standing.given[shares[adjusted][side]] += 1;
+            } else {
+                standing.boards += 1;
+                standing.scored =
+                    times(unit, std::uint32_t(side ? top * scored - scaled[i] : scaled[i]),
+                          standing.scored);
             }
         }
-        if (!fits) {
-            session.result = i;
-            return false;
-        }
     }
-    return true;
-}
-
-// Whether the session can be scored; else `session` says where not.
-bool isSession(bool mitchell, std::span<const int> counts, std::span<const SessionResult> results,
-               PairsSession& session) {
-    session.result = -1;
-    std::size_t first = 0;
-    for (session.board = 0; session.board < int(counts.size()); ++session.board) {
-        const int count = counts[session.board];
-        if (session.board >= largestCount || results.size() - first < std::size_t(count))
-            break;
-        if (count < 0 || count > largestCount ||
-            !isBoard(mitchell, results.subspan(first, count), session))
-            return false;
-        first += count;
-    }
-    const bool whole = first == results.size() && session.board == int(counts.size());
-    session.board = -1;
-    return whole;
+    return -1;
 }
 
 // Ranks every pair with a result into `session`, on the session's top. A
 // pair's percentage is key / (5·D·top·weight): key is its total times 5·D·k,
 // k its scored boards (1 for none), and weight k times its boards played.
 // Its total is at most top·played, so key < 5·2^136·196·99·99 < 2^160, and
-// the products below keep under 2^160·20000·2 < 2^176, or 2^160·2^18 for
-// the quotients' wholes times their figures.
-void rank(bool mitchell, std::span<const Standing> standings, std::uint32_t top, const Wide& common,
+// the figures below keep under 2^160·2^14 (key·20000, key·weight) or
+// 2^(136+25+18) (the quotients' wholes times their results).
+void rank(bool mitchell, std::span<const Standing> standings, std::uint32_t top,
           PairsSession& session) {
     Wide keys[2 * largestCount];
     std::uint32_t weights[2 * largestCount];
@@ -141,16 +140,16 @@ void rank(bool mitchell, std::span<const Standing> standings, std::uint32_t top,
         if (!standing.played)
             continue;
         const std::uint32_t boards = std::max(standing.boards, 1);
-        // Its own percentage times 5·D·top·k, of which Moyenne+ takes the
-        // better with 60 %, Moyenne− the worse with 40 %.
-        const Wide own = standing.scored * 5;
-        const Wide base[3] = {common * (3 * top * boards), common * (5 * top / 2 * boards),
-                              common * (2 * top * boards)};
-        const Wide share[3] = {std::max(base[0], own), base[1],
-                               standing.boards ? std::min(base[2], own) : base[2]};
-        keys[count] = own * boards;
-        for (int i = 0; i < 3; ++i)
-            keys[count] = keys[count] + share[i] * std::uint32_t(standing.given[i]);
+        // Its own percentage times 5·D·top·k, which Moyenne+ takes if better
+        // than 60 %, Moyenne− if worse than 40 %: 60, 50 and 40 % are 6, 5
+        // and 4 times D·top·k/2.
+        const Wide own = times(standing.scored, 5);
+        keys[count] = times(own, boards);
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            const Wide share = times(common, top / 2 * boards * (6 - i));
+            const bool taken = standing.boards && (i == 0 ? share < own : i == 2 && own < share);
+            keys[count] = times(taken ? own : share, standing.given[i], keys[count]);
+        }
         weights[count] = boards * std::uint32_t(standing.played);
         slots[count++] = s;
     }
@@ -162,24 +161,21 @@ void rank(bool mitchell, std::span<const Standing> standings, std::uint32_t top,
                 earlier += j < i;
                 continue;
             }
-            const Wide mine = keys[i] * weights[j], theirs = keys[j] * weights[i];
+            const Wide mine = times(keys[i], weights[j]), theirs = times(keys[j], weights[i]);
             const bool same = !(mine < theirs) && !(theirs < mine);
             above += mine < theirs;
             level += same;
             before += same && j < i;
         }
         const Standing& standing = standings[slots[i]];
-        const std::uint32_t boards = std::max(standing.boards, 1), whole = top * weights[i];
-        session.rows[earlier + above + before] = {
-            !mitchell  ? Direction::howell
-            : eastWest ? Direction::eastWest
-                       : Direction::northSouth,
-            slots[i] - (eastWest ? largestCount : 0),
-            above + 1,
-            level > 1,
-            standing.played,
-            quotient(keys[i] * 20 + common * (5 * boards), common * (10 * boards)),
-            quotient(keys[i] * 20000 + common * (5 * whole), common * (10 * whole))};
+        const std::uint32_t boards = std::max(standing.boards, 1);
+        session.rows[earlier + above + before] = {Direction(mitchell ? 1 + eastWest : 0),
+                                                  slots[i] - (eastWest ? largestCount : 0),
+                                                  above + 1,
+                                                  level > 1,
+                                                  standing.played,
+                                                  rounded(keys[i], 10, boards),
+                                                  rounded(keys[i], 10000, top * weights[i])};
     }
     session.count = count;
 }
@@ -187,71 +183,55 @@ void rank(bool mitchell, std::span<const Standing> standings, std::uint32_t top,
 } // namespace
 
 int neubergMatchpoints(std::span<const SessionResult> board, int most, std::span<int> scaled) {
-    int scoredCount = 0;
+    int scored = 0;
     for (const auto& result : board)
-        scoredCount += !result.adjusted;
+        scored += !result.adjusted;
+    // M + 1 is what the score earns against every scored one, its own included.
     for (std::size_t i = 0; i < board.size(); ++i) {
-        int matchpoints = 0;
+        int earned = 0;
         for (const auto& other : board)
-            if (!board[i].adjusted && !other.adjusted && &other != &board[i])
-                matchpoints += (other.score < board[i].score) * 2 + (other.score == board[i].score);
-        scaled[i] = board[i].adjusted ? 0 : (matchpoints + 1) * most - scoredCount;
+            earned += !other.adjusted *
+                      ((other.score < board[i].score) + (other.score <= board[i].score));
+        scaled[i] = board[i].adjusted ? 0 : earned * most - scored;
     }
-    return scoredCount;
+    return scored;
 }
 
 void rankSession(bool mitchell, std::span<const int> counts, std::span<const SessionResult> results,
                  PairsSession& session) {
-    session.count = 0;
     session.top = 0;
-    session.refused = !isSession(mitchell, counts, results, session);
-    if (session.refused)
-        return;
-    const int most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    const std::uint32_t top = most > 1 ? 2 * (most - 1) : 0;
-    session.top = int(top);
-    if (!top)
-        return;
-    // D: each board's matchpoints are fractions over its count of scored results.
-    Wide common{{1}};
+    session.refused = true;
+    session.board = session.result = -1;
+    session.count = 0;
+    int most = 0;
     std::size_t first = 0;
-    for (const int count : counts) {
-        int scored = 0;
-        for (const auto& result : results.subspan(first, count))
-            scored += !result.adjusted;
-        first += count;
-        Wide rest = common;
-        if (scored)
-            common = common * std::uint32_t(scored / std::gcd(scored, int(divide(rest, scored))));
+    for (int board = 0; board < int(counts.size()); ++board) {
+        if (board >= largestCount)
+            return;
+        if (counts[board] < 0 || counts[board] > largestCount) {
+            session.board = board;
+            return;
+        }
+        most = std::max(most, counts[board]);
+        first += counts[board];
     }
+    if (first != results.size())
+        return;
     Standing standings[2 * largestCount + 2];
     first = 0;
-    for (const int count : counts) {
-        const auto board = results.subspan(first, count);
-        first += count;
-        int scaled[largestCount];
-        const int scored = neubergMatchpoints(board, most, scaled);
-        Wide unit = common; // D/n
-        divide(unit, std::uint32_t(std::max(scored, 1)));
-        for (int i = 0; i < count; ++i) {
-            for (int side = 0; side < 2; ++side) {
-                const int pair = side ? board[i].eastWest : board[i].northSouth;
-                if (!pair)
-                    continue;
-                Standing& standing = standings[slot(mitchell, side, pair)];
-                standing.played += 1;
-                if (board[i].adjusted) {
-                    standing.given[shares[board[i].adjusted][side]] += 1;
-                } else {
-                    standing.boards += 1;
-                    standing.scored =
-                        standing.scored +
-                        unit * std::uint32_t(side ? top * scored - scaled[i] : scaled[i]);
-                }
-            }
+    for (int board = 0; board < int(counts.size()); ++board) {
+        session.result = addBoard(mitchell, results.subspan(first, counts[board]), most, standings);
+        if (session.result >= 0) {
+            session.board = board;
+            return;
         }
+        first += counts[board];
     }
-    rank(mitchell, standings, top, common, session);
+    session.refused = false;
+    if (most > 1) {
+        session.top = 2 * (most - 1);
+        rank(mitchell, standings, session.top, session);
+    }
 }
 
 } // namespace quimbel

@@ -52,12 +52,10 @@ export function startEngine(code, view) {
 export const pairsLayout = { board: ['top', 'datum', 'count'],
   table: ['table', 'score', 'rank', 'tied', 'matchpoints', 'percentNorthSouth', 'percentEastWest', 'crossImps', 'butlerImps'] };
 
-// A pairs session as session.h lays it out: its own ints, each row's, the
-// bools in their int's low byte; and each result's, as the page writes them.
+// A pairs session as session.h lays it out: its own ints, then each row's,
+// the bools in their int's low byte.
 export const sessionLayout = { session: ['top', 'refused', 'board', 'result', 'count'],
-  row: ['direction', 'pair', 'place', 'tied', 'played', 'total', 'percent'],
-  result: ['northSouth', 'eastWest', 'adjusted', 'score'] };
-const directions = ['howell', 'ns', 'ew'];
+  row: ['direction', 'pair', 'place', 'tied', 'played', 'total', 'percent'] };
 
 export function startComparison(code) {
   const { memory, _initialize, largestCount, ints, boardImps, totalImps, dealer, vulnerability, victoryPoints, pairs, session } =
@@ -106,14 +104,14 @@ export function startComparison(code) {
     // place, totals in tenths and percentages in hundredths; null where a
     // result cannot be scored.
     session({ mitchell, boards }) {
-      const results = boards.flat().flatMap(({ ns: northSouth, ew: eastWest, adjusted = 0, score = 0 }) =>
-        sessionLayout.result.map((field) => ({ northSouth, eastWest, adjusted, score })[field]));
+      // Each result as session.h's SessionResult.
+      const results = boards.flat().flatMap(({ ns, ew, adjusted = 0, score = 0 }) => [ns, ew, adjusted, score]);
       if (!results.every(isInt)) return null;
       const room = written([...boards.map((board) => board.length), ...results]);
       const answer = session(mitchell ? 1 : 0, room, boards.length, room + 4 * boards.length, results.length / 4);
       const { top, refused, count } = read(answer, sessionLayout.session);
       const rows = records(answer, sessionLayout.session, count, sessionLayout.row)
-        .map((row) => ({ ...row, direction: directions[row.direction], tied: (row.tied & 0xff) !== 0 }));
+        .map((row) => ({ ...row, direction: ['howell', 'ns', 'ew'][row.direction], tied: (row.tied & 0xff) !== 0 }));
       return refused & 0xff ? null : { top, rows };
     },
   };
