@@ -52,8 +52,13 @@ export function startEngine(code, view) {
 export const pairsLayout = { board: ['top', 'datum', 'count'],
   table: ['table', 'score', 'rank', 'tied', 'matchpoints', 'percentNorthSouth', 'percentEastWest', 'crossImps', 'butlerImps'] };
 
+// A pairs session as session.h lays it out: its own ints, then each row's,
+// the bools in their int's low byte.
+export const sessionLayout = { session: ['top', 'refused', 'board', 'result', 'count'],
+  row: ['direction', 'pair', 'place', 'tied', 'played', 'total', 'percent'] };
+
 export function startComparison(code) {
-  const { memory, _initialize, largestCount, ints, boardImps, totalImps, dealer, vulnerability, victoryPoints, pairs } =
+  const { memory, _initialize, largestCount, ints, boardImps, totalImps, dealer, vulnerability, victoryPoints, pairs, session } =
     new WebAssembly.Instance(new WebAssembly.Module(code), {}).exports;
   _initialize();
   // `values` where the module reads a call's input.
@@ -68,6 +73,9 @@ export function startComparison(code) {
     const values = new Int32Array(memory.buffer, pointer, fields.length);
     return Object.fromEntries(fields.map((field, i) => [field, values[i]]));
   };
+  // `count` records of `fields` after the `before` ints at `pointer`.
+  const records = (pointer, before, count, fields) => Array.from({ length: count }, (_, i) =>
+    read(pointer + 4 * (before.length + i * fields.length), fields));
   return {
     largestCount: largestCount(),
     // Scores stored as the screens checked them: ints.
@@ -86,10 +94,25 @@ export function startComparison(code) {
     pairs(scores) {
       const board = pairs(written(scores), scores.length);
       const { top, datum, count } = read(board, pairsLayout.board);
-      const [first, size] = [board + 4 * pairsLayout.board.length, 4 * pairsLayout.table.length];
-      const rows = Array.from({ length: count }, (_, i) => read(first + i * size, pairsLayout.table))
+      const rows = records(board, pairsLayout.board, count, pairsLayout.table)
         .map((row) => ({ ...row, tied: (row.tied & 0xff) !== 0 }));
       return count ? { top, datum, rows } : null;
+    },
+    // A pairs session from each board's results, each its pairs' numbers
+    // (0 for none) and N-S's score or an adjusted score (1 to 5: 60/40,
+    // 50/50, 40/60, 60/60, 40/40): its top and its ranking, in order of
+    // place, totals in tenths and percentages in hundredths; null where a
+    // result cannot be scored.
+    session({ mitchell, boards }) {
+      // Each result as session.h's SessionResult.
+      const results = boards.flat().flatMap(({ ns, ew, adjusted = 0, score = 0 }) => [ns, ew, adjusted, score]);
+      if (!results.every(isInt)) return null;
+      const room = written([...boards.map((board) => board.length), ...results]);
+      const answer = session(mitchell ? 1 : 0, room, boards.length, room + 4 * boards.length, results.length / 4);
+      const { top, refused, count } = read(answer, sessionLayout.session);
+      const rows = records(answer, sessionLayout.session, count, sessionLayout.row)
+        .map((row) => ({ ...row, direction: ['howell', 'ns', 'ew'][row.direction], tied: (row.tied & 0xff) !== 0 }));
+      return refused & 0xff ? null : { top, rows };
     },
   };
 }

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { declaredBoundary } from '../build/boundary.mjs';
-import { pairsLayout, startComparison, startEngine } from '../page/engine.js';
+import { pairsLayout, sessionLayout, startComparison, startEngine } from '../page/engine.js';
 
 const sorted = (names) => [...names].sort();
 
@@ -61,13 +61,28 @@ test('the built modules and engine.js keep to the boundary engine_interface.h de
     ({ table, score, rank, tied, matchpoints, percentNorthSouth: ns, percentEastWest: ew, crossImps, butlerImps });
   assert.deepEqual(comparison.pairs([420, 100, 420]), { datum: 310, top: 4, rows: [figures(0, 420, 1, true, 3, 7500, 2500, 400, 3),
     figures(2, 420, 1, true, 3, 7500, 2500, 400, 3), figures(1, 100, 3, false, 0, 0, 10000, -800, -5)] });
+
+  // A Mitchell of two tables, top 2: N-S 1 and E-W 2 win board 1 and share
+  // the 50/50 of board 2, 3 of 4; a Howell where all tie; a pair facing
+  // itself, and a number that is no int, refused.
+  const row = (direction, pair, place, tied, played, total, percent) => ({ direction, pair, place, tied, played, total, percent });
+  assert.deepEqual([comparison.session({ mitchell: true, boards: [[{ ns: 1, ew: 1, score: 420 }, { ns: 2, ew: 2, score: 100 }],
+    [{ ns: 1, ew: 2, adjusted: 2 }]] }),
+  comparison.session({ mitchell: false, boards: [[{ ns: 1, ew: 2, score: -50 }, { ns: 3, ew: 4, score: -50 }]] }),
+  comparison.session({ mitchell: false, boards: [[{ ns: 3, ew: 3, score: 0 }]] }),
+  comparison.session({ mitchell: true, boards: [[{ ns: '1', ew: 2, score: 0 }]] })],
+  [{ top: 2, rows: [row('ns', 1, 1, false, 2, 30, 7500), row('ns', 2, 2, false, 1, 0, 0),
+    row('ew', 2, 1, false, 2, 30, 7500), row('ew', 1, 2, false, 1, 0, 0)] },
+  { top: 2, rows: [1, 2, 3, 4].map((pair) => row('howell', pair, 1, true, 1, 10, 5000)) }, null, null]);
 });
 
-test('engine.js reads a pairs board in the order pairs.h declares its ints', async () => {
-  const header = await readFile(new URL('../../match/pairs.h', import.meta.url), 'utf8');
+test('engine.js reads a pairs board and a session in the order pairs.h and session.h declare their ints', async () => {
+  const header = (await Promise.all(['pairs.h', 'session.h'].map((name) =>
+    readFile(new URL(`../../match/${name}`, import.meta.url), 'utf8')))).join('\n');
   // Each struct's members in order, a struct member standing for its own.
   const members = (struct) => [...header.match(new RegExp(`struct ${struct} \\{([^]*?)\\n\\}`))[1]
-    .matchAll(/^ {4}(\w+) (\w+)(?:\[\w+\])?;/gm)].flatMap(([, type, name]) =>
-      (/^(int|bool)$/.test(type) ? [name] : members(type)));
+    .matchAll(/^ {4}(\w+) (\w+)(?:\[[^\]]+\])?;/gm)].flatMap(([, type, name]) =>
+      (header.includes(`struct ${type} {`) ? members(type) : [name]));
   assert.deepEqual({ board: members('PairsBoard').slice(0, 3), table: members('RankedPairs') }, pairsLayout);
+  assert.deepEqual({ session: members('PairsSession').slice(0, 5), row: members('SessionRow') }, sessionLayout);
 });

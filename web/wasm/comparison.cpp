@@ -25,9 +25,10 @@ extern "C" {
 int quimbelLargestCount() {
     return quimbel::largestCount;
 }
-// Room for more boards than a player keys in years; the page is refused past it.
+// Room for more boards than a player keys in years, and for a session of
+// largestCount boards of largestCount results; the page is refused past it.
 int* quimbelInts(int count) {
-    static int room[1 << 15];
+    static int room[1 << 16];
     return count >= 0 && count <= int(std::size(room)) ? room : nullptr;
 }
 int quimbelBoardImps(int own, int other) {
@@ -49,5 +50,12 @@ const quimbel::PairsBoard* quimbelPairs(const int* scores, int count) {
     static quimbel::PairsBoard board;
     quimbel::rankPairs({scores, std::size_t(std::max(count, 0))}, board);
     return &board;
+}
+const quimbel::PairsSession* quimbelSession(int mitchell, const int* counts, int boards,
+                                            const quimbel::SessionResult* results, int count) {
+    static quimbel::PairsSession session;
+    quimbel::rankSession(mitchell != 0, {counts, std::size_t(std::max(boards, 0))},
+                         {results, std::size_t(std::max(count, 0))}, session);
+    return &session;
 }
 }

@@ -13,6 +13,7 @@
 
 #include "board.h"
 #include "pairs.h"
+#include "session.h"
 
 #define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
 #define ENGINE_EXPORT(name) __attribute__((export_name(#name)))
@@ -74,4 +75,11 @@ COMPARISON_EXPORT(victoryPoints) int quimbelVictoryPoints(int boards, int margin
 // ranked figures, laid out as pairs.h declares; a count of no such board
 // (2 to largestCount) gives none.
 COMPARISON_EXPORT(pairs) const quimbel::PairsBoard* quimbelPairs(const int* scores, int count);
+// A pairs session of `boards` boards, `counts` giving each board's number of
+// results, which follow each other in `results`, `count` in all: its top and
+// ranking, laid out as session.h declares; refused, with the result at
+// fault, where one cannot be scored.
+COMPARISON_EXPORT(session)
+const quimbel::PairsSession* quimbelSession(int mitchell, const int* counts, int boards,
+                                            const quimbel::SessionResult* results, int count);
 }
