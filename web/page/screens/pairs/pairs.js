@@ -134,7 +134,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     }).join('');
     const standings = ranked();
     const rows = standings?.rows ?? [];
-    say($('PairsRankingNote'), !standings ? 'Une paire figure deux fois sur une donne : corrigez-la pour obtenir le classement.'
+    say($('PairsRankingNote'), !standings ? 'Sur une donne, une paire figure deux fois ou joue contre elle-même : corrigez-la pour obtenir le classement.'
       : rows.length ? '' : 'Le classement paraît dès qu\'un résultat porte ses paires.');
     $('PairsRanking').tBodies[0].innerHTML = rows.map((pair) => {
       const [name, ...cells] = rankedOf(pair);
