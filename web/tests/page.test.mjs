@@ -134,8 +134,10 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
 });
 
 // Each screen with twelve entries, correcting one, at every size: each
-// target thumb-sized, no label cut, `inView` in view, nothing sideways in the
-// page or in `scroller`; then axe clean once a score is refused.
+// target thumb-sized, no label cut, no two overlapping outside `scroller`,
+// `inView` in view (but with the on-screen keyboard up, where the screen
+// scrolls), nothing sideways in the page or in `scroller`; then axe clean
+// once a score is refused.
 const crowded = [
   { name: 'match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean',
     opener: 'Match', root: 'MatchForm', title: 'EntryTitle', error: 'OwnError', back: 'MatchBack',
@@ -144,38 +146,46 @@ const crowded = [
     inView: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], scroller: 'Boards', sizes: screens },
   { name: 'pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table with nothing sideways; axe clean',
     opener: 'Pairs', root: 'PairsForm', title: 'PairsEntryTitle', error: 'PairsScoreError', back: 'PairsBack',
-    entries: ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620'], refused: '625',
-    enter: async (score, saved = true) => {
+    // Pairs 1 to 24, so that the ranking shows.
+    entries: ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620'].map((score, i) => [i + 1, i + 13, score]),
+    refused: [1, 1, '625'],
+    enter: async ([ns, ew, score], saved = true) => {
+      await page.fill('#PairsNS', String(ns));
+      await page.fill('#PairsEW', String(ew));
       await page.fill('#PairsScore', score);
       await page.click('#PairsAdd');
       if (saved) await settles(checkedBrowser(page), () => PairsScore.value, '', `${score} saved`);
     },
     row: '#PairsRows tr:nth-child(12) button', inView: ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry',
       'PairsAdd', 'PairsRemove', 'PairsCancel', 'PairsSummary', 'PairsNew'], scroller: 'PairsTable',
-    // The narrowest phone besides.
-    sizes: [...screens, { width: 320, height: 568 }] },
+    // The narrowest phone besides, and phones with the keyboard up.
+    sizes: [...screens, { width: 320, height: 568 }, ...[[320, 300], [360, 320], [390, 360]].map(([width, height]) => ({ width, height,
+      keyboard: true }))] },
 ];
 for (const { name, opener, root, title, error, back, entries, refused, enter, row, inView, scroller, sizes } of crowded) test(name, async () => {
   await page.click(`#${opener}`);
   for (const entry of entries) await enter(entry);
   await page.click(row);
   await page.locator(`#${title}`, { hasText: 'Corriger' }).waitFor();
-  for (const size of sizes) {
+  for (const { keyboard, ...size } of sizes) {
     await page.setViewportSize(size);
     const found = await page.evaluate(([form, ids, list]) => {
       const box = (e) => e.getBoundingClientRect();
-      const controls = [...document.querySelectorAll(`#${form} :is(button, input)`)].filter((e) => e.checkVisibility());
+      const controls = [...document.querySelectorAll(`#${form} :is(button, input, select)`)].filter((e) => e.checkVisibility());
       const scrolling = document.getElementById(list);
+      const fixed = controls.filter((e) => !scrolling.contains(e)).map((e) => [e.id, box(e)]);
+      const over = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
       return { small: controls.filter((e) => box(e).width < 44 || box(e).height < 44).map((e) => e.id || e.textContent),
         cut: controls.filter((e) => e.localName === 'button' && e.scrollWidth > e.clientWidth).map((e) => e.id || e.textContent),
+        overlapping: fixed.flatMap(([id, a], i) => fixed.slice(i + 1).filter(([, b]) => over(a, b)).map(([other]) => `${id} ${other}`)),
         hidden: ids.filter((id) => {
           const { top, bottom, left, right } = box(document.getElementById(id));
           return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
         }),
         sideways: document.documentElement.scrollWidth > innerWidth || scrolling.scrollWidth > scrolling.clientWidth
           || box(scrolling.firstElementChild ?? scrolling).right > innerWidth };
-    }, [root, inView, scroller]);
-    assert.deepEqual(found, { small: [], cut: [], hidden: [], sideways: false }, `${root} ${size.width}×${size.height}`);
+    }, [root, keyboard ? [] : inView, scroller]);
+    assert.deepEqual(found, { small: [], cut: [], overlapping: [], hidden: [], sideways: false }, `${root} ${size.width}×${size.height}`);
   }
   await page.setViewportSize(phone);
   await enter(refused, false);
