@@ -1,13 +1,15 @@
 // Saves pictures of the page at a phone's size after 4♥XX+2 V, as the README
 // shows them, in light and in dark mode, of the match screen with a few
-// boards and its VPs on 16 boards, and of the pairs screen with a board's results:
+// boards and its VPs on 16 boards, and of the pairs screen with a Howell of
+// two tables over three boards, the first board's traveller and the ranking:
 //   QUIMBEL_SITE=build/web/web/site node tools/web/screenshot.mjs LIGHT.png DARK.png MATCH_LIGHT.png MATCH_DARK.png \
 //     PAIRS_LIGHT.png PAIRS_DARK.png
 import { keyTypicalRequest, launch, openCalculator, phone, serveSite } from './chromium.mjs';
 
 const [light, dark, matchLight, matchDark, pairsLight, pairsDark] = process.argv.slice(2);
 const boards = [['620', '-650'], ['-100', '200'], ['420', '-50']];
-const results = ['620', '650', '620', '170', '-100', '200', '680'];
+// Each board's results: the pairs, then the score or the adjusted score's code.
+const session = [[['1', '2', '420'], ['3', '4', '400']], [['1', '3', '-100'], ['2', '4', '-100']], [['1', '4', '', '1'], ['2', '3', '140']]];
 const [browser, server] = await Promise.all([launch(), serveSite()]);
 for (const [colorScheme, calculator, match, pairs] of [['light', light, matchLight, pairsLight], ['dark', dark, matchDark, pairsDark]]) {
   const context = await browser.newContext({ viewport: phone, colorScheme });
@@ -26,11 +28,18 @@ for (const [colorScheme, calculator, match, pairs] of [['light', light, matchLig
   await page.screenshot({ path: match });
   await page.click('#MatchBack');
   await page.click('#Pairs');
-  await page.fill('#PairsBoard', '5');
-  for (const score of results) {
-    await page.fill('#PairsScore', score);
-    await page.click('#PairsAdd');
+  for (const [board, results] of session.entries()) {
+    await page.fill('#PairsBoard', String(board + 1));
+    for (const [ns, ew, score, adjusted = '0'] of results) {
+      await page.fill('#PairsNS', ns);
+      await page.fill('#PairsEW', ew);
+      await page.selectOption('#PairsAdjusted', adjusted);
+      if (score) await page.fill('#PairsScore', score);
+      await page.click('#PairsAdd');
+      await page.waitForFunction(() => PairsNS.value === '');
+    }
   }
+  await page.fill('#PairsBoard', '1');
   await page.locator('#PairsBack').focus();
   await page.screenshot({ path: pairs });
   await context.close();
