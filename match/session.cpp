@@ -55,6 +55,7 @@ constexpr Wide common = [] {
     }
     return multiple;
 }();
+static_assert(common.limb[4] < 1u << 8 && !common.limb[5], "D below 2^136");
 
 // scale·key / (5·D·divisor), a half upwards: ⌊(2·scale·key + 5·D·divisor) /
 // (10·D·divisor)⌋, known to be below 2^18.
@@ -76,9 +77,9 @@ constexpr int shares[6][2] = {{}, {0, 2}, {1, 1}, {2, 0}, {0, 0}, {2, 2}};
 // most the top 196, so scored < 196·99·D), and how often each share.
 struct Standing {
     Wide scored;
-    int boards = 0;
-    int played = 0;
-    int given[3] = {};
+    int boards;
+    int played;
+    int given[3];
 };
 
 // A pair's slot among the standings: N-S's first in a Mitchell, then E-W's.
@@ -217,7 +218,7 @@ void rankSession(bool mitchell, std::span<const int> counts, std::span<const Ses
     }
     if (first != results.size())
         return;
-    Standing standings[2 * largestCount + 2];
+    Standing standings[2 * largestCount + 2] = {};
     first = 0;
     for (int board = 0; board < int(counts.size()); ++board) {
         session.result = addBoard(mitchell, results.subspan(first, counts[board]), most, standings);

@@ -9,7 +9,7 @@ import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-export const budget = { firstTap: 17_000, screen: 7_000, shared: 19_000 };
+export const budget = { firstTap: 17_000, screen: 7_000, shared: 21_000 };
 
 export async function codeSize(site) {
   const code = (await readdir(site, { recursive: true })).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
