@@ -9,8 +9,8 @@
 
 using quimbel::SessionResult;
 using Boards = std::vector<std::vector<SessionResult>>;
-// Direction (0 Howell, 1 N-S, 2 E-W), pair, place, tied, played, total in tenths, percent in
-// hundredths.
+// Direction (0 Howell, 1 N-S, 2 E-W), pair, place, tied, played, total in
+// tenths, percent in hundredths.
 using Row = std::tuple<int, int, int, bool, int, int, int>;
 
 namespace {
@@ -59,8 +59,9 @@ private slots:
             largest.back().resize(99, adjusted(0, 0, 2));
         }
         const std::tuple<bool, Boards, int, std::vector<Row>> sessions[] = {
-            // Howell of two tables, top 2: 1 and 2 tie board 1 and 3, 1 beats 4 on board 2,
-            // so 1 and 2 score 1 + 2 + 1 of 6, 3 and 4 score 1 + 0 + 1.
+            // Howell of two tables, top 2: boards 1 and 3 tied at both tables, N-S 1
+            // beating N-S 4 on board 2, so 1 and 2 (facing 4) score 1 + 2 + 1 of 6, 3
+            // and 4 score 1 + 0 + 1.
             {false,
              {{played(1, 2, 420), played(3, 4, 420)},
               {played(1, 3, 100), played(4, 2, -50)},
@@ -112,7 +113,7 @@ private slots:
               {0, 2, 5, true, 2, 10, 1250},
               {0, 3, 5, true, 1, 5, 1250}}},
             // Top 8, four scores: 200 beats one, (2 + 1)·5/4 - 1 = 2,75 (34,375 %), E-W
-            // 5,25 (65,625 %), each rounded up; the 50/50 is 4.
+            // 5,25 (65,625 %), each rounded up; the 50/50 gives 4 (50 %).
             {false,
              {{played(0, 0, 400), played(0, 0, 300), played(5, 6, 200), played(0, 0, 100),
                adjusted(9, 10, 2)}},
