@@ -4,13 +4,15 @@
 // units) and label clicks, checking after every step what always holds. Boxes
 // are modal, so none is ever left open. The same bytes, read as ints, go as
 // the scores of one board of a pairs event, which the web page may pass any
-// ints. A team board's IMPs and the VP scale need no fuzzing: tst_match pins
-// them at every difference two scores make, every length and margin up to
-// the blitz, and the int's ends.
+// ints, and, read round and round, as a pairs session's travellers. A team
+// board's IMPs and the VP scale need no fuzzing: tst_match pins them at
+// every difference two scores make, every length and margin up to the
+// blitz, and the int's ends.
 #include "display_mapping.h"
 #include "invariants.h"
 #include "pairs.h"
 #include "recording_window.h"
+#include "session.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,6 +20,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <span>
 #include <tuple>
 #include <vector>
@@ -91,6 +94,80 @@ bool holdsForPairs(std::span<const int> scores) {
            within(nearest(lowest - 5LL), datum, nearest(highest + 5LL));
 }
 
+// Up to 36 boards of up to 50 results, read round and round from the bytes:
+// pairs moving a board at a time, now and then no pair, a number out of
+// range or already seated, an adjusted score, and scores often tied. Scored,
+// each board's N-S matchpoints on the session's top add up to half the top
+// per scored result; each pair is ranked once, with its boards, at most
+// 100 %, in order of place, tied pairs sharing theirs in the order of their
+// numbers; or the session is refused at a result that exists, and ranks none.
+bool holdsForSession(const std::uint8_t* data, std::size_t size, bool mitchell) {
+    std::size_t next = 0;
+    const auto byte = [&] { return int(data[next++ % size]); };
+    std::vector<int> counts(std::size_t(byte() % 37));
+    std::vector<quimbel::SessionResult> results;
+    int most = 0;
+    for (int& count : counts) {
+        count = byte() % 51;
+        most = std::max(most, count);
+        const int shift = byte();
+        for (int i = 0; i < count; ++i) {
+            const int kind = byte() % 8, value = byte();
+            quimbel::SessionResult result{(2 * i + shift) % 99 + 1, (2 * i + 1 + shift) % 99 + 1,
+                                          kind == 0 ? value % 8 - 1 : 0, value % 16 * 10};
+            if (kind == 1 || kind == 2)
+                (kind == 1 ? result.northSouth : result.eastWest) = value % 104 - 2;
+            else if (kind == 3 || kind == 4)
+                (kind == 3 ? result.northSouth : result.eastWest) = 0;
+            results.push_back(result);
+        }
+    }
+    static quimbel::PairsSession session;
+    quimbel::rankSession(mitchell, counts, results, session);
+    if (session.refused)
+        return session.count == 0 && session.board >= 0 && session.board < int(counts.size()) &&
+               session.result >= 0 && session.result < counts[session.board];
+    std::map<std::pair<int, int>, int> played;
+    std::size_t first = 0;
+    for (const int count : counts) {
+        const std::span board(results.data() + first, std::size_t(count));
+        first += count;
+        int scaled[quimbel::largestCount], sum = 0;
+        const int scored = quimbel::neubergMatchpoints(board, most, scaled);
+        for (int i = 0; i < count; ++i) {
+            sum += scaled[i];
+            if (scaled[i] < 0 || scaled[i] > scored * 2 * (most - 1))
+                return false;
+            for (const int side : {1, 2})
+                if (const int pair = side == 1 ? board[i].northSouth : board[i].eastWest)
+                    ++played[{mitchell ? side : 0, pair}];
+        }
+        if (sum != scored * scored * (most - 1))
+            return false;
+    }
+    if (session.top != std::max(0, 2 * (most - 1)) ||
+        session.count != (session.top ? int(played.size()) : 0))
+        return false;
+    for (int i = 0, rank = 1; i < session.count; ++i, ++rank) {
+        const quimbel::SessionRow& row = session.rows[i];
+        const quimbel::SessionRow* before = i ? &session.rows[i - 1] : nullptr;
+        const quimbel::SessionRow* after = i + 1 < session.count ? &session.rows[i + 1] : nullptr;
+        rank = before && before->direction != row.direction ? 1 : rank;
+        const bool levelBefore = rank > 1 && before->place == row.place,
+                   levelAfter =
+                       after && after->direction == row.direction && after->place == row.place;
+        const auto pair = std::pair{int(row.direction), row.pair};
+        if (played[pair] != row.played || row.percent < 0 || row.percent > 10000 || row.total < 0 ||
+            row.total > 10 * session.top * row.played ||
+            (before && before->direction > row.direction) || (row.place != rank && !levelBefore) ||
+            row.tied != (levelBefore || levelAfter) || (levelBefore && before->pair > row.pair) ||
+            (rank > 1 && before->percent < row.percent))
+            return false;
+        played[pair] = -1;
+    }
+    return true;
+}
+
 } // namespace
 
 // Each step is one byte: a key, typed text (pairs of the bytes that follow,
@@ -100,7 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < ints.size(); ++i)
         std::memcpy(&ints[i], data + i * sizeof(int), sizeof(int));
     if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)) ||
-        !holdsForPairs(std::span(ints).first(std::min(ints.size(), 99ul))))
+        !holdsForPairs(std::span(ints).first(std::min(ints.size(), 99ul))) ||
+        (size && (!holdsForSession(data, size, false) || !holdsForSession(data, size, true))))
         std::abort();
     RecordingWindow window;
     for (std::size_t i = 0; i < size;) {

@@ -55,6 +55,7 @@ constexpr Wide common = [] {
     }
     return multiple;
 }();
+static_assert(common.limb[4] < 1u << 8 && !common.limb[5], "D below 2^136");
 
 // scale·key / (5·D·divisor), a half upwards: ⌊(2·scale·key + 5·D·divisor) /
 // (10·D·divisor)⌋, known to be below 2^18.
@@ -73,12 +74,12 @@ int rounded(const Wide& key, std::uint32_t scale, std::uint32_t divisor) {
 constexpr int shares[6][2] = {{}, {0, 2}, {1, 1}, {2, 0}, {0, 0}, {2, 2}};
 
 // What a pair has earned, over D: on its scored boards `scored` (each at
-// most the top 196, so scored < 196·99·D), and how often each share.
+// most the top 196, so scored ≤ 196·99·D), and how often each share.
 struct Standing {
     Wide scored;
-    int boards = 0;
-    int played = 0;
-    int given[3] = {};
+    int boards;
+    int played;
+    int given[3];
 };
 
 // A pair's slot among the standings: N-S's first in a Mitchell, then E-W's.
@@ -95,8 +96,6 @@ int addBoard(bool mitchell, std::span<const SessionResult> board, int most,
     int scaled[largestCount];
     const int scored = neubergMatchpoints(board, most, scaled);
     const std::uint32_t top = 2 * (most - 1);
-    Wide unit = common; // D/n
-    divide(unit, std::uint32_t(std::max(scored, 1)));
     bool seated[2 * largestCount + 2] = {};
     for (int i = 0; i < int(board.size()); ++i) {
         const auto& [northSouth, eastWest, adjusted, score] = board[i];
@@ -115,6 +114,8 @@ int addBoard(bool mitchell, std::span<const SessionResult> board, int most,
                 standing.given[shares[adjusted][side]] += 1;
             } else {
                 standing.boards += 1;
+                Wide unit = common; // D/n
+                divide(unit, std::uint32_t(scored));
                 standing.scored =
                     times(unit, std::uint32_t(side ? top * scored - scaled[i] : scaled[i]),
                           standing.scored);
@@ -203,11 +204,11 @@ void rankSession(bool mitchell, std::span<const int> counts, std::span<const Ses
     session.refused = true;
     session.board = session.result = -1;
     session.count = 0;
+    if (counts.size() > std::size_t(largestCount))
+        return;
     int most = 0;
     std::size_t first = 0;
     for (int board = 0; board < int(counts.size()); ++board) {
-        if (board >= largestCount)
-            return;
         if (counts[board] < 0 || counts[board] > largestCount) {
             session.board = board;
             return;
@@ -217,7 +218,7 @@ void rankSession(bool mitchell, std::span<const int> counts, std::span<const Ses
     }
     if (first != results.size())
         return;
-    Standing standings[2 * largestCount + 2];
+    Standing standings[2 * largestCount + 2] = {};
     first = 0;
     for (int board = 0; board < int(counts.size()); ++board) {
         session.result = addBoard(mitchell, results.subspan(first, counts[board]), most, standings);

@@ -41,7 +41,8 @@ struct SessionRow {
 };
 
 struct PairsSession {
-    // Twice the most results a board has, less 2.
+    // 2(N - 1), N the most results a board has, scored or adjusted; 0 while
+    // no board has 2.
     int top;
     // A session that cannot be scored ranks no pair. Then `board` and
     // `result` (counted from 0) tell the result at fault: a pair number or an
@@ -69,7 +70,12 @@ static_assert(std::is_standard_layout_v<PairsSession> &&
 int neubergMatchpoints(std::span<const SessionResult> board, int most, std::span<int> scaled);
 
 // Scores a session of boards, `counts` telling each board's number of
-// results, which follow each other in `results`.
+// results, which follow each other in `results`. Exactly, rounding only the
+// figures given: each board is matchpointed among its scored results, then
+// brought to the session's top by Neuberg's formula; an adjusted score
+// gives Moyenne+ (60 % of the top, or the pair's own percentage on the
+// boards it scored if higher), Moyenne (50 %) or Moyenne− (40 %, or that
+// percentage if lower); a pair that scored no board gets 60, 50 or 40 %.
 void rankSession(bool mitchell, std::span<const int> counts, std::span<const SessionResult> results,
                  PairsSession& session);
 

@@ -9,8 +9,8 @@
 
 using quimbel::SessionResult;
 using Boards = std::vector<std::vector<SessionResult>>;
-// Direction (0 Howell, 1 N-S, 2 E-W), pair, place, tied, played, total in tenths, percent in
-// hundredths.
+// Direction (0 Howell, 1 N-S, 2 E-W), pair, place, tied, played, total in
+// tenths, percent in hundredths.
 using Row = std::tuple<int, int, int, bool, int, int, int>;
 
 namespace {
@@ -52,9 +52,16 @@ class TestSession : public QObject {
 
 private slots:
     void ranked() {
+        // The largest: 99 boards of 99 results, board n with n scored and 50/50s.
+        Boards largest;
+        for (int n = 1; n <= 99; ++n) {
+            largest.push_back(traveller(n, {{0, 1, 2}}));
+            largest.back().resize(99, adjusted(0, 0, 2));
+        }
         const std::tuple<bool, Boards, int, std::vector<Row>> sessions[] = {
-            // Howell of two tables, top 2: 1 and 2 tie board 1 and 3, 1 beats 4 on board 2,
-            // so 1 and 2 score 1 + 2 + 1 of 6, 3 and 4 score 1 + 0 + 1.
+            // Howell of two tables, top 2: boards 1 and 3 tied at both tables, N-S 1
+            // beating N-S 4 on board 2, so 1 and 2 (facing 4) score 1 + 2 + 1 of 6, 3
+            // and 4 score 1 + 0 + 1.
             {false,
              {{played(1, 2, 420), played(3, 4, 420)},
               {played(1, 3, 100), played(4, 2, -50)},
@@ -106,7 +113,7 @@ private slots:
               {0, 2, 5, true, 2, 10, 1250},
               {0, 3, 5, true, 1, 5, 1250}}},
             // Top 8, four scores: 200 beats one, (2 + 1)·5/4 - 1 = 2,75 (34,375 %), E-W
-            // 5,25 (65,625 %), each rounded up; the 50/50 is 4.
+            // 5,25 (65,625 %), each rounded up; the 50/50 gives 4 (50 %).
             {false,
              {{played(0, 0, 400), played(0, 0, 300), played(5, 6, 200), played(0, 0, 100),
                adjusted(9, 10, 2)}},
@@ -115,6 +122,13 @@ private slots:
               {0, 9, 2, true, 1, 40, 5000},
               {0, 10, 2, true, 1, 40, 5000},
               {0, 5, 4, false, 1, 28, 3438}}},
+            // 1 tops each board, earning (2n - 1)·99/n - 1 = 197 - 99/n: 99·197 - 99·H
+            // in all, H = 1 + 1/2 + ... + 1/99 = 5,17737..., 18990,44 of 19404; E-W 2
+            // the rest, 99·H - 99 = 413,56.
+            {false,
+             largest,
+             196,
+             {{0, 1, 1, false, 99, 189904, 9787}, {0, 2, 2, false, 99, 4136, 213}}},
             // No board has two results: no top, nobody ranked.
             {false, {{played(1, 2, 100)}, {adjusted(1, 2, 1)}}, 0, {}},
         };
@@ -156,9 +170,12 @@ private slots:
         // In a Mitchell N-S 3 may face E-W 3, and E-W 1 sit where N-S 1 does.
         QVERIFY(!scored(true, {{played(3, 3, 100), played(1, 2, 50), played(2, 1, 0)}}).refused);
         // Counts that do not add up to the results.
-        quimbel::PairsSession session;
-        quimbel::rankSession(false, std::vector{2}, std::vector{played(1, 2, 100)}, session);
-        QCOMPARE((std::tuple{session.refused, session.board}), (std::tuple{true, -1}));
+        for (const int count : {0, 2}) {
+            quimbel::PairsSession session;
+            quimbel::rankSession(false, std::vector{count}, std::vector{played(1, 2, 100)},
+                                 session);
+            QCOMPARE((std::tuple{session.refused, session.board}), (std::tuple{true, -1}));
+        }
     }
 };
 
