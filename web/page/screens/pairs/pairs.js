@@ -135,7 +135,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     const standings = ranked();
     const rows = standings?.rows ?? [];
     say($('PairsRankingNote'), !standings ? 'Sur une donne, une paire figure deux fois ou joue contre elle-même : corrigez-la pour obtenir le classement.'
-      : rows.length ? '' : 'Le classement paraît dès qu\'un résultat porte ses paires.');
+      : rows.length ? '' : 'Le classement paraît dès qu\'une donne a deux résultats, avec les paires de chacun.');
     $('PairsRanking').tBodies[0].innerHTML = rows.map((pair) => {
       const [name, ...cells] = rankedOf(pair);
       return row(cells, ['ColPair', ...rankingColumns], name);
