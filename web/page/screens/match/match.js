@@ -8,7 +8,8 @@ import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
 import { cut, emptyEntry, entryIn, entryMigrations, openMatchStore } from './store.js';
-import { handOver, matchText, pointsText } from './summary.js';
+import { handOver } from './hand_over.js';
+import { matchText, pointsText } from './summary.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
 <input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
@@ -28,7 +29,7 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <ol id="Boards" aria-label="Donnes"></ol>
 <div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button></div>
 <footer>${numberField('FirstBoard', 'Première donne')}${numberField('MatchLength', 'Donnes prévues')}
-<button id="ShareMatch" type="button">Partager</button><button id="NewMatch" type="button">Nouveau match</button></footer>
+<button id="ShareMatch" type="button">Partager</button><button id="SendCard" type="button">Envoyer ma carte</button><button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
@@ -53,6 +54,20 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   document.body.append(root);
   const fields = [$('Own'), $('Other')];
   const note = $('MatchNote');
+  // The boxes that carry a card between the two tables, loaded with the first card to show.
+  let cards;
+  const withCards = (use) => {
+    cards ??= import('./card_box.js').then(({ cardBoxes }) => cardBoxes({ root, store, change: changeMatch,
+      actOnce, rules: { isDealScore, largestCount }, done(said) {
+        note.textContent = said;
+        render();
+      } }));
+    cards.then(use, () => {
+      cards = undefined;
+      note.textContent = "La carte n'a pas pu être chargée. Vérifiez la connexion, puis réessayez.";
+    });
+  };
+  $('SendCard').addEventListener('click', actOnce(() => withCards((boxes) => boxes.send())));
   if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
   const entry = () => typing.value;
   const boardNumber = (index) => store.value.firstBoard + index;
@@ -194,7 +209,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   $('ShareMatch').addEventListener('click', actOnce(async () => {
     const said = { copied: 'Match copié dans le presse-papiers.', failed: "Le match n'a pu être ni partagé ni copié." };
-    const outcome = await handOver(matchText(summed()));
+    const outcome = await handOver({ title: 'Match par quatre', text: matchText(summed()) });
     if (said[outcome]) note.textContent = said[outcome];
   }));
 
@@ -310,7 +325,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   }));
   $('Cancel').addEventListener('click', actOnce(() => startOver()));
 
-  const confirm = askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
+  askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
     erase() {
       note.textContent = 'Nouveau match.';
       changeMatch((match) => {
@@ -334,8 +349,14 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const now = document.activeElement;
     if (focused && (!root.contains(now) || now.closest('[hidden]'))) fields[0].focus();
   };
-  return screenFrame({ root, backKey: $('MatchBack'), box: confirm, store, back, actOnce, beforeShow: () => {
-    holdToRemovedBoard();
-    render();
-  } });
+  // Any of the screen's boxes, the confirmation's and the cards'.
+  const boxes = () => [...root.querySelectorAll('dialog')];
+  return screenFrame({ root, backKey: $('MatchBack'), store, back, actOnce,
+    box: { get open() { return boxes().some(({ open }) => open); }, close: () => boxes().forEach((box) => box.close()) },
+    beforeShow: () => {
+      holdToRemovedBoard();
+      render();
+      // A card the address brings, or one received and not yet placed or ignored.
+      if (location.hash || store.value.received) withCards((boxes) => boxes.offer());
+    } });
 }

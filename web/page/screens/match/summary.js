@@ -1,6 +1,5 @@
 // The match summed up as a French score sheet writes it: its Victory Points,
-// and the whole match as plain lines a captain reads in a message, handed to
-// the phone's share sheet where the browser offers one, else to the clipboard.
+// and the whole match as plain lines a captain reads in a message.
 
 import { hundredths } from '../score_text.js';
 
@@ -13,23 +12,4 @@ export function matchText({ boards, total, points, length }) {
     `Donne ${number} (${dealer} · ${vulnerable}) : ${own} / ${other}, ${imps}`);
   return ['Match par quatre', ...lines, `Total : ${total}`,
     ...(points === null ? [] : [`${pointsText(points)} sur ${length} donne${length > 1 ? 's' : ''}`])].join('\n');
-}
-
-// 'shared', 'copied', 'cancelled' where the player cancelled the share sheet, or
-// 'failed' where neither way is open.
-export async function handOver(text) {
-  if (navigator.share) {
-    try {
-      await navigator.share({ title: 'Match par quatre', text });
-      return 'shared';
-    } catch (error) {
-      if (error.name === 'AbortError') return 'cancelled';
-    }
-  }
-  try {
-    await navigator.clipboard.writeText(text);
-    return 'copied';
-  } catch {
-    return 'failed';
-  }
 }
