@@ -1,0 +1,57 @@
+// A card written into a link and read back whole, every link that cannot be a
+// card refused with its reason, a 32-board card's QR code small enough to
+// scan at arm's length, and a card placed in the match as the other table's.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { cardFragment, readCard } from '../page/screens/match/card_link.js';
+import { ownCard, placeCard } from '../page/screens/match/card_place.js';
+import { cardCode } from '../page/screens/match/card_box.js';
+
+const deal = new Set([0, 50, -50, 90, 110, -100, 420, 620, -620, 1430, 2980, -7600]);
+const rules = { isDealScore: (score) => deal.has(score), largestCount: 99 };
+const scores = (count) => Array.from({ length: count }, (_, i) => [...deal][i % deal.size]);
+
+test('a card read back as written, from any first board, with boards our table has not played', () => {
+  for (const card of [{ first: 1, scores: scores(32) }, { first: 9, scores: [620, null, -7600, null, 0] }, { first: 99, scores: [2980] },
+    { first: 1, scores: scores(99) }]) {
+    assert.deepEqual(readCard(cardFragment(card), rules), card);
+  }
+});
+
+test('a link that cannot be a card refused, with its reason', () => {
+  const good = cardFragment({ first: 9, scores: [620, -100, 420] });
+  const altered = (at) => good.slice(0, at) + (good[at] === 'A' ? 'B' : 'A') + good.slice(at + 1);
+  const cutOrAltered = 'Ce lien a été coupé ou modifié en chemin : demandez-le à nouveau.';
+  for (const [fragment, error] of [
+    ...[good.slice(0, -1), good.slice(0, -2), good.slice(0, 9), good.slice(0, 6) + good.slice(8), 'CARTE1'].map((cut) => [cut, cutOrAltered]),
+    ...[6, 8, 10, good.length - 1].map((at) => [altered(at), cutOrAltered]),
+    [good.toLowerCase().replace('carte', 'CARTE'), cutOrAltered],
+    [good.replace('CARTE1', 'CARTE2'), "Cette carte vient d'une autre version de QUIMBEL : mettez à jour les deux téléphones, puis renvoyez-la."],
+    [`CARTE${'0'.repeat(100_000)}`, 'Ce lien est trop long pour être une carte.'],
+    ['ZZZ', "Ce lien n'est pas une carte."],
+    [cardFragment({ first: 1, scores: scores(100) }), 'Cette carte va de la donne 1 à la donne 100 : de 1 à 99 seulement.'],
+    [cardFragment({ first: 0, scores: [620] }), 'Cette carte va de la donne 0 à la donne 0 : de 1 à 99 seulement.'],
+    [cardFragment({ first: 98, scores: [620, null, 0] }), 'Cette carte va de la donne 98 à la donne 100 : de 1 à 99 seulement.'],
+    [cardFragment({ first: 3, scores: [620, 630] }), 'La donne 4 de cette carte porte 630, qu\'aucune donne ne marque.'],
+  ]) assert.deepEqual(readCard(fragment, rules), { error }, fragment.slice(0, 40));
+});
+
+test('a 32-board card, at an address of 89 characters, is a QR code of version 10 at most', () => {
+  const address = `https://${'q'.repeat(60)}.example.org/quimbel/`;
+  const { size } = cardCode(`${address}#${cardFragment({ first: 1, scores: Array(32).fill(-7600) })}`);
+  // A code of version v is 17 + 4v modules wide.
+  assert.ok(size <= 57, `${size} modules`);
+});
+
+test('a card placed on the boards of its numbers as the other table\'s scores, a differing one left as it is', () => {
+  const board = (id, number, own, other) => ({ id, number, own, other });
+  const match = { boards: [board(1, 9, 620, null), board(2, 10, 420, -420), board(3, 12, -100, 620), board(4, 14, null, 50)],
+    nextId: 5, received: { first: 9, scores: [] } };
+  const outcome = placeCard(match, { first: 9, scores: [-620, 50, 110, -100, null, 50, 0] });
+  assert.deepEqual([match, outcome], [{ boards: [board(1, 9, 620, -620), board(2, 10, 420, -420), board(5, 11, null, 110),
+    board(3, 12, -100, 620), board(4, 14, null, 50), board(6, 15, null, 0)], nextId: 7, received: null },
+  { placed: [9, 11, 15], kept: [{ number: 10, here: -420, card: 50 }, { number: 12, here: 620, card: -100 }] }]);
+  // Our own card: from our first board scored to our last, a board without our score left empty.
+  assert.deepEqual(ownCard(match), { first: 9, scores: [620, 420, null, -100] });
+  assert.equal(ownCard({ boards: [board(1, 3, null, 50)] }), null);
+});
