@@ -4,8 +4,12 @@
 // tap, a removal undone, a paste read whole.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, stopClock } from '../../tools/web/chromium.mjs';
 import { press, settles } from './calculator_checks.mjs';
+import { storedRecord, storeRecord } from './match_checks.mjs';
+
+const jsQR = createRequire(import.meta.url)('jsqr');
 
 let browser, server;
 before(async () => {
@@ -313,3 +317,76 @@ test('the match shared as text: copied and said where there is no share sheet; a
   await page.click('#ShareMatch');
   await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
 }));
+
+// A match of today's version: each board [number, our table's score, the other table's].
+export const matchRecord = (boards) => JSON.stringify({ version: 7, revision: 1, nextId: boards.length + 1, matchLength: null, lastEntry: null,
+  received: null, removed: null, boards: boards.map(([number, own, other], i) => ({ id: i + 1, number, own, other })) });
+// The match stored on `page`'s phone, and the match screen opened on it anew.
+async function storeMatch(page, boards) {
+  const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
+  await storeRecord(checkedBrowser(page), key, matchRecord(boards));
+  await page.evaluate(() => history.replaceState(null, ''));
+  await page.reload();
+  await page.click('#Match');
+  await page.locator('#MatchForm').waitFor();
+  return key;
+}
+// The QR code the page drew, as an independent decoder reads it, four pixels a module.
+async function qrRead(page) {
+  const { data, width } = await page.evaluate(() => {
+    const big = Object.assign(document.createElement('canvas'), { width: CardQR.width * 4, height: CardQR.height * 4 });
+    const drawn = big.getContext('2d');
+    drawn.imageSmoothingEnabled = false;
+    drawn.drawImage(CardQR, 0, 0, big.width, big.height);
+    return { data: [...drawn.getImageData(0, 0, big.width, big.height).data], width: big.width };
+  });
+  return jsQR(Uint8ClampedArray.from(data), width, width)?.data;
+}
+
+test('a 16- and a 32-board card: its QR code reads as its link, which a teammate\'s phone, offline, places in Autre table, a differing board left', async () => {
+  const sender = await browser.newContext({ viewport: phone, hasTouch: true });
+  const teammate = await browser.newContext({ viewport: phone, hasTouch: true });
+  try {
+    const a = await openCalculator(sender, server.url);
+    const b = await openCalculator(teammate, server.url);
+    await b.evaluate(() => navigator.serviceWorker.ready);
+    for (const count of [16, 32]) {
+      const scores = Array.from({ length: count }, (_, i) => [620, -100, 420, 0, -50, 1430][i % 6]);
+      // Our table's scores, with the other table's on board 1 alone, from board 17 on the second time.
+      const first = count === 16 ? 1 : 17;
+      await storeMatch(a, scores.map((own, i) => [first + i, own, i ? null : -620]));
+      await a.click('#SendCard');
+      await a.locator('#CardQR[aria-label]').waitFor();
+      const link = await a.textContent('#CardLink');
+      assert.equal(await a.getAttribute('#CardQR', 'aria-label'), `Code QR de ma carte : donnes ${first} à ${first + count - 1}`);
+      assert.equal(await qrRead(a), link, `${count} boards`);
+      assert.ok(link.startsWith(`${server.url.split('#')[0]}#CARTE`), link);
+
+      // The teammate's phone has board 2 with another score, board 3 with its own table's alone; offline, the link opened.
+      const key = await storeMatch(b, [[first + 1, 620, 100], [first + 2, -420, null]]);
+      await teammate.setOffline(true);
+      const opened = await teammate.newPage();
+      await opened.goto(link);
+      await opened.locator('#CardReceived[open]').waitFor();
+      assert.deepEqual([await opened.textContent('#ReceivedText'), await opened.textContent('#ReceivedKept'), opened.url()],
+        [`Carte de l'autre table : donnes ${first} à ${first + count - 1}. Ces donnes, déjà notées autrement, resteront telles quelles :`,
+          `Donne ${first + 1} : 100 ici, -100 sur la carte`, server.url]);
+      // Kept through a reload until the player decides; once placed, offered no more.
+      await opened.reload();
+      await opened.click('#CardAccept');
+      await settles(checkedBrowser(opened), () => MatchNote.textContent,
+        `Carte placée dans Autre table : ${count - 1} donnes. Laissées telles quelles : Donne ${first + 1} : 100 ici, -100 sur la carte.`, 'placed');
+      const { boards, received } = JSON.parse(await storedRecord(checkedBrowser(opened), key));
+      assert.deepEqual([boards.map(({ number, own, other }) => [number, own, other]), received], [scores.map((score, i) => [first + i,
+        [620, -420][i - 1] ?? null, i === 1 ? 100 : score]), null]);
+      await opened.reload();
+      await opened.locator('#MatchForm').waitFor();
+      assert.equal(await opened.locator('#CardReceived[open]').count(), 0);
+      await opened.close();
+      await teammate.setOffline(false);
+      await a.click('#CardClose');
+    }
+  } finally {
+    await Promise.all([sender.close(), teammate.close()]);
+  }
+});
