@@ -2,6 +2,7 @@
 // browser: boards keyed, carried from the calculator, signed, corrected and
 // removed, kept over a reload, and what is refused. The IMPs themselves are
 // the engine's, tested in the core.
+import assert from 'node:assert/strict';
 import { linesShow, press, settles } from './calculator_checks.mjs';
 
 const red = 'rgb(192, 0, 0)';
@@ -71,7 +72,39 @@ async function storeAndOpen(browser, text, prepare = () => {}) {
 const match = (boards) => JSON.stringify({ version: 6, revision: 1, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
   nextId: boards.length + 1, firstBoard: 1, matchLength: null, lastEntry: null });
 
+// A match of today's version: each board [number, our table's score, the other table's].
+export const matchRecord = (boards) => JSON.stringify({ version: 7, revision: 1, nextId: boards.length + 1, matchLength: null, lastEntry: null,
+  received: null, removed: null, boards: boards.map(([number, own, other], i) => ({ id: i + 1, number, own, other })) });
+const storedBoards = async (browser) => JSON.parse(await storedRecord(browser, await browser.evaluate(storeKey))).boards
+  .map(({ number, own, other }) => [number, own, other]);
+// A link opened in the page already open, as pasted into its address bar.
+const openLink = (browser, link) => browser.evaluate((address) => {
+  location.href = address;
+}, link);
+
 export const matchChecks = {
+  async 'match: a card sent, received in a page already open, placed in Autre table; a card altered changes nothing'(browser) {
+    await storeAndOpen(browser, matchRecord([[9, 620, null], [10, -100, null]]));
+    await browser.click('#SendCard');
+    await settles(browser, () => CardQR.ariaLabel, 'Code QR de ma carte : donnes 9 à 10', 'sent');
+    const link = await browser.evaluate(() => CardLink.textContent);
+    await browser.click('#CardClose');
+    // The teammate's match: board 10 with our table's score alone.
+    await storeAndOpen(browser, matchRecord([[10, 140, null]]));
+    const at = link.indexOf('#CARTE') + 9;
+    await openLink(browser, link.slice(0, at) + (link[at] === '0' ? '1' : '0') + link.slice(at + 1));
+    await settles(browser, () => [CardReceived.open, ReceivedText.textContent, CardAccept.hidden, CardRefuse.textContent],
+      [true, 'Ce lien a été coupé ou modifié en chemin : demandez-le à nouveau.', true, 'Fermer'], 'altered');
+    await browser.click('#CardRefuse');
+    await openLink(browser, link);
+    await settles(browser, () => [CardReceived.open, ReceivedText.textContent, location.hash], [true, "Carte de l'autre table : donnes 9 à 10.", ''],
+      'received');
+    await browser.click('#CardAccept');
+    await settles(browser, () => CardReceived.open, false, 'placed');
+    await settles(browser, () => MatchNote.textContent, 'Carte placée dans Autre table : 2 donnes.', 'placed');
+    assert.deepEqual(await storedBoards(browser), [[9, null, 620], [10, 140, -100]]);
+  },
+
   async 'match: boards carried, signed, keyed, refused, corrected, removed, kept over a reload'(browser) {
     // 4♥ made vulnerable at our table, carried; back to the calculator as it was.
     await press(browser, 'INI 4 ♥ V');

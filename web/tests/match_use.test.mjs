@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, stopClock } from '../../tools/web/chromium.mjs';
 import { press, settles } from './calculator_checks.mjs';
-import { storedRecord, storeRecord } from './match_checks.mjs';
+import { matchRecord, storedRecord, storeRecord } from './match_checks.mjs';
 
 const jsQR = createRequire(import.meta.url)('jsqr');
 
@@ -318,9 +318,6 @@ test('the match shared as text: copied and said where there is no share sheet; a
   await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
 }));
 
-// A match of today's version: each board [number, our table's score, the other table's].
-export const matchRecord = (boards) => JSON.stringify({ version: 7, revision: 1, nextId: boards.length + 1, matchLength: null, lastEntry: null,
-  received: null, removed: null, boards: boards.map(([number, own, other], i) => ({ id: i + 1, number, own, other })) });
 // The match stored on `page`'s phone, and the match screen opened on it anew.
 async function storeMatch(page, boards) {
   const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
