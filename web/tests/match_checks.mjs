@@ -61,7 +61,7 @@ export async function storeRecord(browser, key, text, heard = false) {
 
 // Stores `text` as the match and opens the match screen at the next start,
 // the page's modules loaded anew; `prepare` runs first.
-async function storeAndOpen(browser, text, prepare = () => {}) {
+export async function storeAndOpen(browser, text, prepare = () => {}) {
   await browser.evaluate(() => history.replaceState(null, ''));
   await storeRecord(browser, await browser.evaluate(storeKey), text);
   await browser.reload();
