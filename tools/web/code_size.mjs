@@ -10,7 +10,7 @@ import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-export const budget = { firstTap: 17_000, screen: 7_000, shared: 19_000, card: 6_000, cardShare: 5_000 };
+export const budget = { firstTap: 17_000, screen: 7_000, shared: 19_000, card: 6_000, cardShare: 5_500 };
 const cardModule = /card_box\.[0-9a-f]{10}\.js$/;
 
 export async function codeSize(site) {

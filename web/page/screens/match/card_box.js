@@ -6,7 +6,6 @@ import { correction, generate } from 'lean-qr/nano';
 import { $ } from '../fields.js';
 import { cardFragment, cardMark, readCard } from './card_link.js';
 import { ownCard, placeCard, spanned } from './card_place.js';
-import { handOver } from './hand_over.js';
 
 const boxesHtml = `<dialog id="CardBox" aria-labelledby="CardTitle"><h2 id="CardTitle">Ma carte</h2>
 <p id="CardHint"></p><canvas id="CardQR" role="img" width="0" height="0"></canvas><p id="CardLink"></p>
@@ -26,9 +25,10 @@ const pageAddress = () => location.href.split('#')[0];
 export const cardCode = (link) => generate(link, { minCorrectionLevel: correction.M });
 
 // `root`, the screen, where the boxes go; `change`, the match's change;
-// `done`, told what was placed, as said. Returns `send`, which shows our card,
-// and `offer`, which shows a card the address or the match holds.
-export function cardBoxes({ root, store, change, done, actOnce, rules }) {
+// `done`, told what was placed, as said; `handOver`, the screen's way to share.
+// Returns `send`, which shows our card, and `offer`, which shows a card the
+// address or the match holds.
+export function cardBoxes({ root, store, change, done, actOnce, rules, handOver }) {
   root.insertAdjacentHTML('beforeend', boxesHtml);
   const [sending, receiving] = [$('CardBox'), $('CardReceived')];
   // Escape closes the box, never the screen behind it.
@@ -39,8 +39,8 @@ export function cardBoxes({ root, store, change, done, actOnce, rules }) {
   function send() {
     const card = ownCard(store.value);
     link = card && `${pageAddress()}#${cardFragment(card)}`;
-    $('CardHint').textContent = card ? `Notre table, ${spanned(card)} : faites scanner ce code par l'autre table, ou envoyez-lui le lien.`
-      : "Notre table n'a encore noté aucune donne : il n'y a rien à envoyer.";
+    $('CardHint').textContent = card ? `Notre table, ${spanned(card)} : à scanner par l'autre table, ou envoyez le lien.`
+      : "Notre table n'a encore rien noté.";
     $('CardLink').textContent = link ?? '';
     $('CardSaid').textContent = '';
     const qr = $('CardQR');

@@ -58,7 +58,7 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   let cards;
   const withCards = (use) => {
     cards ??= import('./card_box.js').then(({ cardBoxes }) => cardBoxes({ root, store, change: changeMatch,
-      actOnce, rules: { isDealScore, largestCount }, done(said) {
+      actOnce, rules: { isDealScore, largestCount }, handOver, done(said) {
         note.textContent = said;
         render();
       } }));
