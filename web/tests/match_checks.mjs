@@ -103,6 +103,8 @@ export const matchChecks = {
     await settles(browser, () => CardReceived.open, false, 'placed');
     await settles(browser, () => MatchNote.textContent, 'Carte placée dans Autre table : 2 donnes.', 'placed');
     assert.deepEqual(await storedBoards(browser), [[9, null, 620], [10, 140, -100]]);
+    await browser.key('Escape');
+    await shown(browser, 'Form1', true);
   },
 
   async 'match: boards carried, signed, keyed, refused, corrected, removed, kept over a reload'(browser) {
