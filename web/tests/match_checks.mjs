@@ -151,6 +151,10 @@ export const matchChecks = {
     await browser.click('#Save');
     await matchShows(browser, ['+6 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430 1460 +1 IMP'], 'completed');
     await fieldsRead(browser, [['1430', ''], ['-620', '']], 'completed');
+    // Escape cancels a correction before it leaves the screen.
+    await browser.click('#Boards li:first-child button');
+    await browser.key('Escape');
+    await settles(browser, () => [EntryTitle.textContent, Own.value, MatchForm.hidden], ['Donne', '1430', false], 'Escape');
 
     // A new match only once confirmed; Escape goes back to the calculator.
     await browser.click('#NewMatch');

@@ -382,5 +382,11 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   return screenFrame({ root, backKey: $('MatchBack'), box: confirm, store, back, actOnce, beforeShow: () => {
     holdToRemovedBoard();
     render();
+  },
+  // Escape in the middle of a correction cancels it, before it leaves the screen.
+  escaped() {
+    const correcting = entry().editing !== null;
+    if (correcting) startOver();
+    return correcting;
   } });
 }
