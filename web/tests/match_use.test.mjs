@@ -49,7 +49,7 @@ async function addBoards(page, boards) {
 }
 // The entry's title and fields, each board's scores, the errors and the note, once they read so.
 const shows = (page, expected, message) => settles(checkedBrowser(page), () => ({
-  entry: [EntryTitle.textContent, Own.value, Other.value],
+  entry: [`${EntryTitle.textContent} ${EntryNumber.value}`, Own.value, Other.value],
   boards: [...Boards.querySelectorAll('.board')].map((board) => [...board.querySelectorAll('span')].slice(1, 3).map((cell) => cell.textContent).join(' ')),
   said: [OwnError.textContent, OtherError.textContent, MatchNote.textContent].filter(Boolean),
 }), { said: [], ...expected }, message);
@@ -122,9 +122,9 @@ test('pairs, two tabs: each its own entry, and a result corrected in one while t
     await pairsShows(a, { entry: ['Résultat 4', ''], rows: ['660', '420', '-50'], said: 'Résultat 600 corrigé : 660.' }, 'A, again');
   }));
 
-test('two pages saving a board at the same moment, 200 times over: none lost', () => tabs(2, async (a, b) => {
+test('two pages saving a board at the same moment, till the boards are numbered to 98: none lost', () => tabs(2, async (a, b) => {
   // A's boards at 620, B's at -620, each submitted in the same instant as one of the other's.
-  const tries = 200;
+  const tries = 49;
   const save = async (page, own) => {
     await page.evaluate((score) => {
       for (const [field, typed] of [[Own, score], [Other, '0']]) {
@@ -233,6 +233,34 @@ test('a screen tapped while another is still coming is the one shown; Back shows
   assert.deepEqual(await page.evaluate(() => [PairsForm.hidden, Form1.hidden]), [true, true]);
 }));
 
+test('each board keeps its number: a removal renumbers none, Rétablir survives a reload, a missing board goes in at its number, none is invited past the planned length', () =>
+  tabs(1, async (page) => {
+    const numbers = (message, expected) => settles(checkedBrowser(page), () => [...Boards.querySelectorAll('.board span:first-child')]
+      .map((cell) => cell.textContent).concat(EntryNumber.value, EntryNumberError.textContent), expected, message);
+    const remove = async (row) => {
+      await page.click(`#Boards li:nth-child(${row}) button`);
+      await page.click('#Remove');
+    };
+    await addBoards(page, fiveBoards.slice(0, 3));
+    await remove(2);
+    await numbers('removed', ['Donne 1', 'Donne 3', '4', '']);
+    await page.reload();
+    await page.locator('#MatchForm').waitFor();
+    await page.click('#Undo');
+    await numbers('undone after a reload', ['Donne 1', 'Donne 2', 'Donne 3', '4', '']);
+    // Three boards planned, the second one missing: offered, and typed at its number; then none.
+    await page.fill('#MatchLength', '3');
+    await remove(2);
+    await numbers('the missing one offered', ['Donne 1', 'Donne 3', '2', '']);
+    await addBoards(page, ['-200 140']);
+    await numbers('all three in', ['Donne 1', 'Donne 2', 'Donne 3', '', '']);
+    await page.fill('#EntryNumber', '3');
+    await numbers('a board entered', ['Donne 1', 'Donne 2', 'Donne 3', '3', 'Donne 3 déjà saisie : touchez-la pour la corriger.']);
+    await page.fill('#EntryNumber', '5');
+    await addBoards(page, ['0 -50']);
+    await numbers('one more, typed at its number', ['Donne 1', 'Donne 2', 'Donne 3', 'Donne 5', '', '']);
+  }));
+
 const noDatabase = (context) => context.addInitScript(() =>
   Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } }));
 
@@ -247,7 +275,7 @@ test('a removal, by touch, names the board as it was and can be undone, even whe
   });
   assert.ok(apart, 'Supprimer overlaps Valider');
   await page.tap('#Remove');
-  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '420 -420'], said: ['Donne 2 (-100 / 140) supprimée.'] }, 'removed');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: ['620 -650', '420 -420'], said: ['Donne 2 (-100 / 140) supprimée.'] }, 'removed');
   await page.tap('#Undo');
   // What the removal said is not said again as the changes wait to be stored.
   await page.type('#Own', '5');
