@@ -13,7 +13,7 @@ import { checkedBrowser, launch, listedScreens, openCalculator, openEveryScreen,
 import { audit } from '../../tools/web/lighthouse.mjs';
 import { linesShow, press, settles } from './calculator_checks.mjs';
 import { everyCheck } from './in_browser.mjs';
-import { keyBoard, matchRecord, storeAndOpen } from './match_checks.mjs';
+import { keyBoard, leaveEmpty, matchRecord, storeAndOpen } from './match_checks.mjs';
 
 let browser, server, page;
 before(async () => {
@@ -176,8 +176,7 @@ test('the card\'s boxes, sent and received, at every size: whole, nothing sidewa
   // The card ignored, or it would be offered again at the screen's next opening.
   await page.click('#CardRefuse');
   await page.locator('#CardReceived').waitFor({ state: 'hidden' });
-  await page.keyboard.press('Escape');
-  await page.locator('#Form1').waitFor();
+  await leaveEmpty(checked);
 });
 
 // Each screen with twelve entries, correcting one, at every size: each
