@@ -320,16 +320,25 @@ test('a paste is read whole as it lands: zeros, spaces and the sign settled', ()
   await shows(page, { entry: ['Donne 1', '620', '1430'], boards: [] }, 'pasted');
 }));
 
-test('the match shared as text: copied and said where there is no share sheet; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
-  await addBoards(page, ['620 -650', '-100 600']);
+test('the match shared as text, each board by its own number once one is removed: copied and said where there is no share sheet, else shown to be copied by hand; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
+  await addBoards(page, ['620 -650', '0 0', '-100 600']);
+  await page.click('#Boards li:nth-child(2) button');
+  await page.click('#Remove');
   await page.fill('#MatchLength', '16');
   // +10 on 16 boards: 12,80 in the WBF's published table.
-  const text = ['Match par quatre', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP', 'Donne 2 (Est · N-S) : -100 / 600, +11 IMP',
+  const text = ['Match par quatre', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP', 'Donne 3 (Sud · E-O) : -100 / 600, +11 IMP',
     'Total : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
   await page.evaluate(() => delete Navigator.prototype.share);
   await page.click('#ShareMatch');
-  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), text);
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+  });
+  await later(page);
+  await page.click('#ShareMatch');
+  await settles(checkedBrowser(page), () => [MatchNote.textContent, ShareText.checkVisibility(), ShareText.value.slice(ShareText.selectionStart,
+    ShareText.selectionEnd)], ['Copiez le match ci-dessous :', true, text], 'neither a share sheet nor a clipboard');
   await page.evaluate(() => {
     navigator.share = async (data) => {
       window.shared = data.text;

@@ -28,7 +28,8 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
 <button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
-<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button></div>
+<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button>
+<textarea id="ShareText" readonly hidden aria-label="Le match, à copier" rows="4"></textarea></div>
 <footer><div>${numberField('MatchLength', 'Donnes prévues')}</div>
 <button id="ShareMatch" type="button">Partager</button><button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
@@ -66,8 +67,9 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   const changeEntry = (edit) => typing.change(edit);
   // The new board being typed, as it was before a board was looked at.
   const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
-  // Any change to the match ends what Rétablir can bring back.
+  // Any change to the match ends what Rétablir can bring back, and makes a shared text shown out of date.
   function changeMatch(edit) {
+    $('ShareText').hidden = true;
     return store.change((match) => {
       match.removed = null;
       edit(match);
@@ -230,10 +232,16 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     render();
   });
 
+  // Where neither a share sheet nor the clipboard takes it, the text is shown, selected, to be copied by hand.
   $('ShareMatch').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Match copié dans le presse-papiers.', failed: "Le match n'a pu être ni partagé ni copié." };
-    const outcome = await handOver(matchText(summed()));
+    const said = { copied: 'Match copié dans le presse-papiers.', failed: 'Copiez le match ci-dessous :' };
+    const text = matchText(summed());
+    const outcome = await handOver(text);
     if (said[outcome]) note.textContent = said[outcome];
+    const box = $('ShareText');
+    box.hidden = outcome !== 'failed';
+    box.value = text;
+    if (!box.hidden) box.select();
   }));
 
   // Enter in the first field goes on to the second.
