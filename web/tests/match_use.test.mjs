@@ -295,6 +295,13 @@ test('storage: a database that never opens is given up on, the screen saying wha
   });
 });
 
+test('which sign to type is said beside both score fields, to the eye and to a screen reader', () => tabs(1, async (page) => {
+  const said = await page.evaluate(() => [Own, Other].map((field) => field.getAttribute('aria-describedby').split(' ')
+    .filter((id) => document.getElementById(id).checkVisibility()).map((id) => document.getElementById(id).textContent)));
+  const hint = "Marques vues de notre équipe : -620 si l'adversaire a marqué 620.";
+  assert.deepEqual(said, [[hint], [hint]]);
+}));
+
 test('a tap on a score field puts the caret after its digits, where the next one goes, on both screens', () => tabs(1, async (page) => {
   for (const [field, elsewhere, opener] of [['#Own', '#Other'], ['#PairsScore', '#PairsBoard', '#Pairs']]) {
     if (opener) {
@@ -326,8 +333,8 @@ test('the match shared as text, each board by its own number once one is removed
   await page.click('#Remove');
   await page.fill('#MatchLength', '16');
   // +10 on 16 boards: 12,80 in the WBF's published table.
-  const text = ['Match par quatre', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP', 'Donne 3 (Sud · E-O) : -100 / 600, +11 IMP',
-    'Total : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
+  const text = ['Match par quatre', 'Marques de notre équipe : notre table / autre table', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP',
+    'Donne 3 (Sud · E-O) : -100 / 600, +11 IMP', 'Total de notre équipe : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
   await page.evaluate(() => delete Navigator.prototype.share);
   await page.click('#ShareMatch');
   await shows(page, { entry: ['Donne 4', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');

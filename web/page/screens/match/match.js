@@ -11,11 +11,11 @@ import { cut, emptyEntry, entryIn, entryMigrations, openMatchStore } from './sto
 import { handOver, matchText, pointsText } from './summary.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
-<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
+<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error SignHint">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error" role="alert"></p>`;
 const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2"
-autocomplete="off" aria-describedby="${id}Error"><p id="${id}Error" class="error" role="alert"></p>`;
+autocomplete="off" aria-describedby="${id}Error SignHint"><p id="${id}Error" class="error" role="alert"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
@@ -25,6 +25,7 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 autocomplete="off" aria-describedby="EntryNumberError"> <span id="EntryDealt"></span></h2><button id="Remove" type="button">Supprimer</button></div>
 <p id="EntryNumberError" class="error" role="alert"></p>
 ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
+<p id="SignHint">Marques vues de notre équipe : -620 si l'adversaire a marqué 620.</p>
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
 <button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
