@@ -302,6 +302,36 @@ test('which sign to type is said beside both score fields, to the eye and to a s
   assert.deepEqual(said, [[hint], [hint]]);
 }));
 
+// Sizes past the page's seven: the on-screen keyboard up, the narrowest phone.
+test('layout: keyboard up, each score field clear of its ±, nothing sideways, boards in view; narrow, a board\'s figures apart, the confirm box clear of the edges and its buttons apart', () =>
+  tabs(1, async (page) => {
+    await page.fill('#EntryNumber', '98');
+    await addBoards(page, ['-7600 2980', '-1100 ']);
+    const measure = () => {
+      const box = (e) => e.getBoundingClientRect();
+      const text = (e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        return box(range);
+      };
+      const [yes, no, confirm] = [ConfirmYes, ConfirmNo, Confirm].map(box);
+      return { clear: [Own, Other].every((field) => box(field).right <= box(document.getElementById(`${field.id}Sign`)).left),
+        sideways: document.documentElement.scrollWidth > innerWidth, boards: box(Boards).height >= box(Boards.firstElementChild).height,
+        apart: [...Boards.querySelectorAll('.board')].every((line) => [...line.querySelectorAll('span')].filter((cell) => cell.textContent).map(text)
+          .every((cell, i, cells) => !i || cell.left - cells[i - 1].right >= 4)),
+        margins: !Confirm.open || (confirm.left >= 8 && confirm.right <= innerWidth - 8 && Math.max(no.left - yes.right, no.top - yes.bottom) >= 8) };
+    };
+    for (const [width, height] of [[320, 300], [360, 320], [390, 420], [320, 568], [360, 640]]) {
+      await page.setViewportSize({ width, height });
+      await page.focus('#Own');
+      const fit = { clear: true, sideways: false, boards: true, apart: true, margins: true };
+      assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}`);
+      await page.click('#NewMatch');
+      assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}, the confirm box`);
+      await page.click('#ConfirmNo');
+    }
+  }));
+
 test('a tap on a score field puts the caret after its digits, where the next one goes, on both screens', () => tabs(1, async (page) => {
   for (const [field, elsewhere, opener] of [['#Own', '#Other'], ['#PairsScore', '#PairsBoard', '#Pairs']]) {
     if (opener) {
