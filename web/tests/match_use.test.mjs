@@ -299,6 +299,43 @@ test('storage: a database that never opens is given up on, the screen saying wha
   });
 });
 
+test('which sign to type is said beside both score fields, to the eye and to a screen reader', () => tabs(1, async (page) => {
+  const said = await page.evaluate(() => [Own, Other].map((field) => field.getAttribute('aria-describedby').split(' ')
+    .filter((id) => document.getElementById(id).checkVisibility()).map((id) => document.getElementById(id).textContent)));
+  const hint = "Marques vues de notre équipe : -620 si l'adversaire a marqué 620.";
+  assert.deepEqual(said, [[hint], [hint]]);
+}));
+
+// Sizes past the page's seven: the on-screen keyboard up, the narrowest phone.
+test('layout: keyboard up, each score field clear of its ±, nothing sideways, boards in view; narrow, a board\'s figures apart, the confirm box clear of the edges and its buttons apart', () =>
+  tabs(1, async (page) => {
+    await page.fill('#EntryNumber', '98');
+    await addBoards(page, ['-7600 2980', '-1100 ']);
+    const measure = () => {
+      const box = (e) => e.getBoundingClientRect();
+      const text = (e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        return box(range);
+      };
+      const [yes, no, confirm] = [ConfirmYes, ConfirmNo, Confirm].map(box);
+      return { clear: [Own, Other].every((field) => box(field).right <= box(document.getElementById(`${field.id}Sign`)).left),
+        sideways: document.documentElement.scrollWidth > innerWidth, boards: box(Boards).height >= box(Boards.firstElementChild).height,
+        apart: [...Boards.querySelectorAll('.board')].every((line) => [...line.querySelectorAll('span')].filter((cell) => cell.textContent).map(text)
+          .every((cell, i, cells) => !i || cell.left - cells[i - 1].right >= 4)),
+        margins: !Confirm.open || (confirm.left >= 8 && confirm.right <= innerWidth - 8 && Math.max(no.left - yes.right, no.top - yes.bottom) >= 8) };
+    };
+    for (const [width, height] of [[320, 300], [360, 320], [390, 420], [320, 568], [360, 640]]) {
+      await page.setViewportSize({ width, height });
+      await page.focus('#Own');
+      const fit = { clear: true, sideways: false, boards: true, apart: true, margins: true };
+      assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}`);
+      await page.click('#NewMatch');
+      assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}, the confirm box`);
+      await page.click('#ConfirmNo');
+    }
+  }));
+
 test('a tap on a score field puts the caret after its digits, where the next one goes, on both screens', () => tabs(1, async (page) => {
   for (const [field, elsewhere, opener] of [['#Own', '#Other'], ['#PairsScore', '#PairsBoard', '#Pairs']]) {
     if (opener) {
@@ -324,16 +361,25 @@ test('a paste is read whole as it lands: zeros, spaces and the sign settled', ()
   await shows(page, { entry: ['Donne 1', '620', '1430'], boards: [] }, 'pasted');
 }));
 
-test('the match shared as text: copied and said where there is no share sheet; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
-  await addBoards(page, ['620 -650', '-100 600']);
+test('the match shared as text, each board by its own number once one is removed: copied and said where there is no share sheet, else shown to be copied by hand; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
+  await addBoards(page, ['620 -650', '0 0', '-100 600']);
+  await page.click('#Boards li:nth-child(2) button');
+  await page.click('#Remove');
   await page.fill('#MatchLength', '16');
   // +10 on 16 boards: 12,80 in the WBF's published table.
-  const text = ['Match par quatre', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP', 'Donne 2 (Est · N-S) : -100 / 600, +11 IMP',
-    'Total : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
+  const text = ['Match par quatre', 'Marques de notre équipe : notre table / autre table', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP',
+    'Donne 3 (Sud · E-O) : -100 / 600, +11 IMP', 'Total de notre équipe : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
   await page.evaluate(() => delete Navigator.prototype.share);
   await page.click('#ShareMatch');
-  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), text);
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+  });
+  await later(page);
+  await page.click('#ShareMatch');
+  await settles(checkedBrowser(page), () => [MatchNote.textContent, ShareText.checkVisibility(), ShareText.value.slice(ShareText.selectionStart,
+    ShareText.selectionEnd)], ['Copiez le match ci-dessous :', true, text], 'neither a share sheet nor a clipboard');
   await page.evaluate(() => {
     navigator.share = async (data) => {
       window.shared = data.text;

@@ -12,11 +12,11 @@ import { handOver } from './hand_over.js';
 import { matchText, pointsText } from './summary.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
-<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
+<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error SignHint">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error" role="alert"></p>`;
 const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2"
-autocomplete="off" aria-describedby="${id}Error"><p id="${id}Error" class="error" role="alert"></p>`;
+autocomplete="off" aria-describedby="${id}Error SignHint"><p id="${id}Error" class="error" role="alert"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
@@ -26,10 +26,12 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 autocomplete="off" aria-describedby="EntryNumberError"> <span id="EntryDealt"></span></h2><button id="Remove" type="button">Supprimer</button></div>
 <p id="EntryNumberError" class="error" role="alert"></p>
 ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
+<p id="SignHint">Marques vues de notre équipe : -620 si l'adversaire a marqué 620.</p>
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
 <button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
-<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button></div>
+<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button>
+<textarea id="ShareText" readonly hidden aria-label="Le match, à copier" rows="4"></textarea></div>
 <footer><div>${numberField('MatchLength', 'Donnes prévues')}</div>
 <button id="ShareMatch" type="button">Partager</button><button id="SendCard" type="button">Envoyer ma carte</button><button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
@@ -81,8 +83,9 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   const changeEntry = (edit) => typing.change(edit);
   // The new board being typed, as it was before a board was looked at.
   const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
-  // Any change to the match ends what Rétablir can bring back.
+  // Any change to the match ends what Rétablir can bring back, and makes a shared text shown out of date.
   function changeMatch(edit) {
+    $('ShareText').hidden = true;
     return store.change((match) => {
       match.removed = null;
       edit(match);
@@ -245,10 +248,16 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     render();
   });
 
+  // Where neither a share sheet nor the clipboard takes it, the text is shown, selected, to be copied by hand.
   $('ShareMatch').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Match copié dans le presse-papiers.', failed: "Le match n'a pu être ni partagé ni copié." };
-    const outcome = await handOver({ title: 'Match par quatre', text: matchText(summed()) });
+    const said = { copied: 'Match copié dans le presse-papiers.', failed: 'Copiez le match ci-dessous :' };
+    const text = matchText(summed());
+    const outcome = await handOver({ title: 'Match par quatre', text });
     if (said[outcome]) note.textContent = said[outcome];
+    const box = $('ShareText');
+    box.hidden = outcome !== 'failed';
+    box.value = text;
+    if (!box.hidden) box.select();
   }));
 
   // Enter in the first field goes on to the second.

@@ -1,5 +1,6 @@
 // The match summed up as a French score sheet writes it: its Victory Points,
-// and the whole match as plain lines a captain reads in a message.
+// and the whole match as plain lines a captain reads in a message, saying
+// which figure is which table's and whose the total is.
 
 import { hundredths } from '../score_text.js';
 
@@ -11,6 +12,6 @@ export const pointsText = (points) => `${hundredths(points)} – ${hundredths(20
 export function matchText({ boards, total, points, length }) {
   const lines = boards.map(({ number, dealer, vulnerable, own, other, imps }) =>
     `Donne ${number} (${dealer} · ${vulnerable}) : ${own ?? 'en attente'} / ${other ?? 'en attente'}${imps ? `, ${imps}` : ''}`);
-  return ['Match par quatre', ...lines, `Total : ${total}`,
+  return ['Match par quatre', 'Marques de notre équipe : notre table / autre table', ...lines, `Total de notre équipe : ${total}`,
     ...(points === null ? [] : [`${pointsText(points)} sur ${length} donne${length > 1 ? 's' : ''}`])].join('\n');
 }
