@@ -21,18 +21,18 @@ test('a card read back as written, from any first board, with boards our table h
 test('a link that cannot be a card refused, with its reason', () => {
   const good = cardFragment({ first: 9, scores: [620, -100, 420] });
   const altered = (at) => good.slice(0, at) + (good[at] === 'A' ? 'B' : 'A') + good.slice(at + 1);
-  const cutOrAltered = 'Ce lien a été coupé ou modifié en chemin : demandez-le à nouveau.';
+  const cutOrAltered = 'Lien coupé ou modifié en chemin : redemandez-le.';
   for (const [fragment, error] of [
     ...[good.slice(0, -1), good.slice(0, -2), good.slice(0, 9), good.slice(0, 6) + good.slice(8), 'CARTE1'].map((cut) => [cut, cutOrAltered]),
     ...[6, 8, 10, good.length - 1].map((at) => [altered(at), cutOrAltered]),
     [good.toLowerCase().replace('carte', 'CARTE'), cutOrAltered],
-    [good.replace('CARTE1', 'CARTE2'), "Cette carte vient d'une autre version de QUIMBEL : mettez à jour les deux téléphones, puis renvoyez-la."],
-    [`CARTE${'0'.repeat(100_000)}`, 'Ce lien est trop long pour être une carte.'],
+    [good.replace('CARTE1', 'CARTE2'), "Carte d'une autre version de QUIMBEL : mettez la page à jour des deux côtés."],
+    [`CARTE${'0'.repeat(100_000)}`, 'Lien trop long pour une carte.'],
     ['ZZZ', "Ce lien n'est pas une carte."],
-    [cardFragment({ first: 1, scores: scores(100) }), 'Cette carte va de la donne 1 à la donne 100 : de 1 à 99 seulement.'],
-    [cardFragment({ first: 0, scores: [620] }), 'Cette carte va de la donne 0 à la donne 0 : de 1 à 99 seulement.'],
-    [cardFragment({ first: 98, scores: [620, null, 0] }), 'Cette carte va de la donne 98 à la donne 100 : de 1 à 99 seulement.'],
-    [cardFragment({ first: 3, scores: [620, 630] }), 'La donne 4 de cette carte porte 630, qu\'aucune donne ne marque.'],
+    [cardFragment({ first: 1, scores: scores(100) }), 'Donnes 1 à 100 : de 1 à 99 seulement.'],
+    [cardFragment({ first: 0, scores: [620] }), 'Donnes 0 à 0 : de 1 à 99 seulement.'],
+    [cardFragment({ first: 98, scores: [620, null, 0] }), 'Donnes 98 à 100 : de 1 à 99 seulement.'],
+    [cardFragment({ first: 3, scores: [620, 630] }), 'Donne 4 : 630, qu\'aucune donne ne marque.'],
   ]) assert.deepEqual(readCard(fragment, rules), { error }, fragment.slice(0, 40));
 });
 

@@ -101,7 +101,7 @@ export const matchChecks = {
     const at = link.indexOf('#CARTE') + 9;
     await openLink(browser, link.slice(0, at) + (link[at] === '0' ? '1' : '0') + link.slice(at + 1));
     await settles(browser, () => [CardReceived.open, ReceivedText.textContent, CardAccept.hidden, CardRefuse.textContent],
-      [true, 'Ce lien a été coupé ou modifié en chemin : demandez-le à nouveau.', true, 'Fermer'], 'altered');
+      [true, 'Lien coupé ou modifié en chemin : redemandez-le.', true, 'Fermer'], 'altered');
     await browser.click('#CardRefuse');
     await openLink(browser, link);
     await settles(browser, () => [CardReceived.open, ReceivedText.textContent, location.hash], [true, "Carte de l'autre table : donnes 9 à 10.", ''],

@@ -439,7 +439,7 @@ test('a 16- and a 32-board card: its QR code reads as its link, which a teammate
       await opened.goto(link);
       await opened.locator('#CardReceived[open]').waitFor();
       assert.deepEqual([await opened.textContent('#ReceivedText'), await opened.textContent('#ReceivedKept'), opened.url()],
-        [`Carte de l'autre table : donnes ${first} à ${first + count - 1}. Ces donnes, déjà notées autrement, resteront telles quelles :`,
+        [`Carte de l'autre table : donnes ${first} à ${first + count - 1}. Laissées telles quelles :`,
           `Donne ${first + 1} : 100 ici, -100 sur la carte`, server.url]);
       // Kept through a reload until the player decides; once placed, offered no more.
       await opened.reload();

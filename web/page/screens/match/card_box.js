@@ -16,6 +16,7 @@ const boxesHtml = `<dialog id="CardBox" aria-labelledby="CardTitle"><h2 id="Card
 <button id="CardRefuse" type="button">Ignorer</button></div></dialog>`;
 
 const kept = ({ number, here, card }) => `Donne ${number} : ${here} ici, ${card} sur la carte`;
+const keptSaid = 'Laissées telles quelles :';
 // The page's address, without any fragment.
 const pageAddress = () => location.href.split('#')[0];
 
@@ -51,7 +52,7 @@ export function cardBoxes({ root, store, change, done, actOnce, rules, handOver 
     cardCode(link).toCanvas(qr, { on: [0, 0, 0, 255], off: [255, 255, 255, 255], pad: 4 });
   }
   $('CardShare').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Lien copié dans le presse-papiers.', failed: 'Sélectionnez le lien ci-dessus pour le copier.' };
+    const said = { copied: 'Lien copié.', failed: 'Copiez le lien ci-dessus.' };
     const outcome = await handOver({ title: 'Ma carte', url: link });
     if (outcome === 'failed') getSelection().selectAllChildren($('CardLink'));
     $('CardSaid').textContent = said[outcome] ?? '';
@@ -61,7 +62,7 @@ export function cardBoxes({ root, store, change, done, actOnce, rules, handOver 
   // A card shown: what it holds, and the boards it would leave as they are; or why it cannot be read.
   function show({ error, ...card }) {
     const conflicts = error ? [] : placeCard(structuredClone(store.value), card).kept;
-    $('ReceivedText').textContent = error ?? `Carte de l'autre table : ${spanned(card)}.${conflicts.length ? ' Ces donnes, déjà notées autrement, resteront telles quelles :' : ''}`;
+    $('ReceivedText').textContent = error ?? `Carte de l'autre table : ${spanned(card)}.${conflicts.length ? ` ${keptSaid}` : ''}`;
     // Scores are integers, checked as the card was read.
     $('ReceivedKept').innerHTML = conflicts.map((k) => `<li>${kept(k)}</li>`).join('');
     $('CardAccept').hidden = Boolean(error);
@@ -78,7 +79,7 @@ export function cardBoxes({ root, store, change, done, actOnce, rules, handOver 
     if (!outcome) return;
     const { placed, kept: left } = outcome;
     done([placed.length ? `Carte placée dans Autre table : ${placed.length} donne${placed.length > 1 ? 's' : ''}.` : 'Carte déjà placée.',
-      ...left.length ? [`Laissées telles quelles : ${left.map(kept).join(' ; ')}.`] : []].join(' '));
+      ...left.length ? [`${keptSaid} ${left.map(kept).join(' ; ')}.`] : []].join(' '));
   }));
   $('CardRefuse').addEventListener('click', actOnce(() => {
     receiving.close();

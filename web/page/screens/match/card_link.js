@@ -35,22 +35,22 @@ export function cardFragment({ first, scores }) {
 // The card a fragment holds, { first, scores }, or { error } saying in French why it cannot be read.
 export function readCard(fragment, { isDealScore, largestCount }) {
   const refused = (error) => ({ error });
-  if (fragment.length > longest) return refused('Ce lien est trop long pour être une carte.');
+  if (fragment.length > longest) return refused('Lien trop long pour une carte.');
   if (!fragment.startsWith(cardMark)) return refused("Ce lien n'est pas une carte.");
   const body = fragment.slice(cardMark.length, -checkLength);
   if (fragment[cardMark.length] !== version) {
-    return refused("Cette carte vient d'une autre version de QUIMBEL : mettez à jour les deux téléphones, puis renvoyez-la.");
+    return refused("Carte d'une autre version de QUIMBEL : mettez la page à jour des deux côtés.");
   }
   const fixed = cardMark.length + 3 + checkLength;
   if ([...fragment].some((c) => !alphabet.includes(c)) || fragment.length < fixed + 2 || (fragment.length - fixed) % 2
     || sealed(cardMark + body) !== fragment) {
-    return refused('Ce lien a été coupé ou modifié en chemin : demandez-le à nouveau.');
+    return refused('Lien coupé ou modifié en chemin : redemandez-le.');
   }
   const first = valueOf(body.slice(1, 3));
   const scores = body.slice(3).match(/../g).map((pair) => (valueOf(pair) ? (valueOf(pair) - middle) * 10 : null));
   const last = first + scores.length - 1;
-  if (first < 1 || last > largestCount) return refused(`Cette carte va de la donne ${first} à la donne ${last} : de 1 à ${largestCount} seulement.`);
+  if (first < 1 || last > largestCount) return refused(`Donnes ${first} à ${last} : de 1 à ${largestCount} seulement.`);
   const wrong = scores.findIndex((score) => score !== null && !isDealScore(score));
-  if (wrong >= 0) return refused(`La donne ${first + wrong} de cette carte porte ${scores[wrong]}, qu'aucune donne ne marque.`);
+  if (wrong >= 0) return refused(`Donne ${first + wrong} : ${scores[wrong]}, qu'aucune donne ne marque.`);
   return { first, scores };
 }

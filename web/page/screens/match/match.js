@@ -72,7 +72,7 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
       } }));
     cards.then(use, () => {
       cards = undefined;
-      note.textContent = "La carte n'a pas pu être chargée. Vérifiez la connexion, puis réessayez.";
+      note.textContent = "La carte n'a pas pu venir : réessayez.";
     });
   };
   $('SendCard').addEventListener('click', actOnce(() => withCards((boxes) => boxes.send())));
@@ -403,10 +403,7 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     const now = document.activeElement;
     if (focused && (!root.contains(now) || now.closest('[hidden]'))) fields[0].focus();
   };
-  // Any of the screen's boxes, the confirmation's and the cards'.
-  const boxes = () => [...root.querySelectorAll('dialog')];
   return screenFrame({ root, backKey: $('MatchBack'), store, back, actOnce,
-    box: { get open() { return boxes().some(({ open }) => open); }, close: () => boxes().forEach((box) => box.close()) },
     beforeShow: () => {
       holdToRemovedBoard();
       render();

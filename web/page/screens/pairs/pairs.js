@@ -233,7 +233,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
   }));
   $('PairsCancel').addEventListener('click', actOnce(() => startOver()));
 
-  const confirm = askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
+  askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
     actOnce, erase() {
       // The next board follows, as travellers are scored one after another;
       // unless another page moved on from this board first.
@@ -256,7 +256,7 @@ value="${id}" aria-label="Corriger ${score}">${score}</button></td>${figureColum
     render();
     if (typed !== null) field.value = typed;
   };
-  return screenFrame({ root, backKey: $('PairsBack'), box: confirm, store, back, actOnce, beforeShow: () => {
+  return screenFrame({ root, backKey: $('PairsBack'), store, back, actOnce, beforeShow: () => {
     holdToRemovedResult();
     render();
   } });
