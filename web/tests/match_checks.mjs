@@ -92,7 +92,9 @@ const openLink = (browser, link) => browser.evaluate((address) => {
 export const matchChecks = {
   async 'match: a card sent, received in a page already open, placed in Autre table; a card altered changes nothing'(browser) {
     await storeAndOpen(browser, matchRecord([[9, 620, null], [10, -100, null]]));
-    await browser.click('#SendCard');
+    // From the keyboard: a tap there within the quiet time of the opener's is rightly not taken, and the check's pace is the machine's.
+    await browser.evaluate(() => SendCard.focus());
+    await browser.key('Enter');
     await settles(browser, () => CardQR.ariaLabel, 'Code QR de ma carte : donnes 9 à 10', 'sent');
     const link = await browser.evaluate(() => CardLink.textContent);
     await browser.click('#CardClose');
