@@ -148,7 +148,7 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     $('EntryTitle').textContent = index >= 0 ? 'Corriger la donne' : 'Donne';
     if (numberInput !== document.activeElement) numberInput.value = number || (nextNumber(store.value) ?? '');
     const at = Number(numberInput.value);
-    $('EntryDealt').textContent = isBoardNumber(at) ? dealtNames(dealt, at).join(' · ') : '';
+    $('EntryDealt').textContent = isBoardNumber(at) ? `· ${dealtNames(dealt, at).join(' · ')}` : '';
     if ($('MatchLength') !== document.activeElement) showLength();
     $('MatchLength').placeholder = Math.max(1, boards.length);
     $('Remove').hidden = $('Cancel').hidden = index < 0;
@@ -357,6 +357,8 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   // The board comes back at its number, unless another has taken it meanwhile.
   $('Undo').addEventListener('click', actOnce(() => {
     const board = store.value.removed;
+    // Another page's change, not yet shown, may have ended it.
+    if (!board) return;
     changeMatch((match) => {
       if (!match.boards.some(({ id, number }) => id === board.id || number === board.number)) match.boards = inOrder(match.boards.concat(board));
     });
