@@ -3,13 +3,14 @@
 // worker come a second later, each screen when it is opened), each screen's
 // own files (its script and style, under screens/NAME/), and all of it; and
 // the budget each must keep, in bytes. All the code's grows with the
-// screens' table: what the calculator and the screens share, and a screen's
-// budget for each screen listed.
+// screens' table: what the calculator and the screens share (with the QR
+// code library the match screen's card box loads, up to 6 KB), and a
+// screen's budget for each screen listed.
 import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-export const budget = { firstTap: 17_000, screen: 7_000, shared: 19_000 };
+export const budget = { firstTap: 17_000, screen: 7_000, shared: 24_000 };
 
 export async function codeSize(site) {
   const code = (await readdir(site, { recursive: true })).filter((file) => /\.(html|css|js|wasm|webmanifest)$/.test(file));
