@@ -4,13 +4,14 @@
 // own files (its script and style, under screens/NAME/), the module the match
 // screen loads only to show a card, with its QR code, and all of it; and the
 // budget each must keep, in bytes. All the code's grows with the screens'
-// table: what the calculator and the screens share, a screen's budget for
-// each screen listed, and the card's module's.
+// table: what the calculator and the screens share (with the card's module,
+// up to 6 KB, and the hooks that load it: 1 KB more than first planned), and
+// a screen's budget for each screen listed.
 import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-export const budget = { firstTap: 17_000, screen: 7_000, shared: 19_000, card: 6_000 };
+export const budget = { firstTap: 17_000, screen: 7_000, shared: 25_000, card: 6_000 };
 const cardModule = /card_box\.[0-9a-f]{10}\.js$/;
 
 export async function codeSize(site) {

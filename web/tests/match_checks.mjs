@@ -168,7 +168,7 @@ export const matchChecks = {
     // The entry's board as typed, its dealer and vulnerability named (the
     // cycle itself is the core's); saved with our table's score alone, it
     // waits, counted for nothing.
-    for (const [number, dealt] of [['2', 'Est · N-S'], ['9', 'Nord · E-O'], ['99', 'Sud · E-O']]) {
+    for (const [number, dealt] of [['2', '· Est · N-S'], ['9', '· Nord · E-O'], ['99', '· Sud · E-O']]) {
       await paste(browser, 'EntryNumber', number);
       await settles(browser, () => EntryDealt.textContent, dealt, number);
     }

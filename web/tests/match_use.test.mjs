@@ -322,7 +322,7 @@ test('layout: keyboard up, each score field clear of its ±, nothing sideways, b
       return { clear: [Own, Other].every((field) => box(field).right <= box(document.getElementById(`${field.id}Sign`)).left),
         sideways: document.documentElement.scrollWidth > innerWidth, boards: box(Boards).height >= box(Boards.firstElementChild).height,
         apart: [...Boards.querySelectorAll('.board')].every((line) => [...line.querySelectorAll('span')].filter((cell) => cell.textContent).map(text)
-          .every((cell, i, cells) => !i || cell.left - cells[i - 1].right >= 4)),
+          .every((cell, i, cells) => (i ? cell.left - cells[i - 1].right >= 4 : true) && cell.right <= box(line).right)),
         margins: !Confirm.open || (confirm.left >= 8 && confirm.right <= innerWidth - 8 && Math.max(no.left - yes.right, no.top - yes.bottom) >= 8) };
     };
     for (const [width, height] of [[320, 300], [360, 320], [390, 420], [320, 568], [360, 640]]) {

@@ -16,7 +16,7 @@ const field = (id, label) => `<label for="${id}">${label}</label>
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error" role="alert"></p>`;
 const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2"
-autocomplete="off" aria-describedby="${id}Error SignHint"><p id="${id}Error" class="error" role="alert"></p>`;
+autocomplete="off" aria-describedby="${id}Error"><p id="${id}Error" class="error" role="alert"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
@@ -144,7 +144,7 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
     const { editing, number } = entry();
-    const { boards, total, points } = summed();
+    const { boards, total, points, length } = summed();
     // Written only when it changes, so that a screen reader hears it once.
     const unkept = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.saved ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
@@ -163,9 +163,9 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     $('EntryTitle').textContent = index >= 0 ? 'Corriger la donne' : 'Donne';
     if (numberInput !== document.activeElement) numberInput.value = number || (nextNumber(store.value) ?? '');
     const at = Number(numberInput.value);
-    $('EntryDealt').textContent = isBoardNumber(at) ? dealtNames(dealt, at).join(' · ') : '';
+    $('EntryDealt').textContent = isBoardNumber(at) ? `· ${dealtNames(dealt, at).join(' · ')}` : '';
     if ($('MatchLength') !== document.activeElement) showLength();
-    $('MatchLength').placeholder = Math.max(1, boards.length);
+    $('MatchLength').placeholder = length;
     $('Remove').hidden = $('Cancel').hidden = index < 0;
     $('Undo').hidden = !store.value.removed;
     for (const input of fields) if (input.value !== entry()[parts[input.id]]) input.value = entry()[parts[input.id]];
@@ -372,6 +372,8 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   // The board comes back at its number, unless another has taken it meanwhile.
   $('Undo').addEventListener('click', actOnce(() => {
     const board = store.value.removed;
+    // Another page's change, not yet shown, may have ended it.
+    if (!board) return;
     changeMatch((match) => {
       if (!match.boards.some(({ id, number }) => id === board.id || number === board.number)) match.boards = inOrder(match.boards.concat(board));
     });
