@@ -413,8 +413,8 @@ async function qrRead(page) {
   return jsQR(Uint8ClampedArray.from(data), width, width)?.data;
 }
 
-test('a 16- and a 32-board card: its QR code reads as its link, which a teammate\'s phone, offline, places in Autre table, a differing board left', async () => {
-  const sender = await browser.newContext({ viewport: phone, hasTouch: true });
+test('a 16- and a 32-board card: its QR code reads as its link, copied or selected to copy, which a teammate\'s phone, offline, places in Autre table, a differing board left', async () => {
+  const sender = await browser.newContext({ viewport: phone, hasTouch: true, permissions: ['clipboard-read', 'clipboard-write'] });
   const teammate = await browser.newContext({ viewport: phone, hasTouch: true });
   try {
     const a = await openCalculator(sender, server.url);
@@ -433,6 +433,15 @@ test('a 16- and a 32-board card: its QR code reads as its link, which a teammate
       assert.equal(await a.getAttribute('#CardQR', 'aria-label'), `Code QR de ma carte : donnes ${first} à ${first + count - 1}`);
       assert.equal(await qrRead(a), link, `${count} boards`);
       assert.ok(link.startsWith(`${server.url.split('#')[0]}#CARTE`), link);
+      // Partager le lien, with no share sheet here: copied, and said; where the clipboard refuses it too, selected to be copied by hand.
+      await a.click('#CardShare');
+      await settles(checkedBrowser(a), async () => [CardSaid.textContent, await navigator.clipboard.readText()], ['Lien copié.', link], 'copied');
+      await a.evaluate(() => {
+        navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+      });
+      await a.focus('#CardShare');
+      await a.keyboard.press('Enter');
+      await settles(checkedBrowser(a), () => [CardSaid.textContent, getSelection().toString()], ['Copiez le lien ci-dessus.', link], 'selected');
 
       // The teammate's phone has board 2 with another score, board 3 with its own table's alone; offline, the link opened.
       await storeMatch(b, [[first + 1, 620, 100], [first + 2, -420, null]]);
