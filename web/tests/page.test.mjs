@@ -146,6 +146,10 @@ test('the card\'s boxes, sent and received, at every size: whole, nothing sidewa
   };
   await send();
   const link = await page.textContent('#CardLink');
+  // Escape closes the box, and only the box.
+  await page.keyboard.press('Escape');
+  await page.locator('#CardBox').waitFor({ state: 'hidden' });
+  assert.ok(await page.isVisible('#MatchForm'));
   // Board 2 differs, so that the received box lists it.
   const receive = async () => {
     await closed();

@@ -32,8 +32,6 @@ export const cardCode = (link) => generate(link, { minCorrectionLevel: correctio
 export function cardBoxes({ root, store, change, done, actOnce, rules, handOver }) {
   root.insertAdjacentHTML('beforeend', boxesHtml);
   const [sending, receiving] = [$('CardBox'), $('CardReceived')];
-  // Escape closes the box, never the screen behind it.
-  for (const box of [sending, receiving]) box.addEventListener('keydown', (event) => event.key === 'Escape' && event.stopPropagation());
   const open = (box) => box.open || box.showModal();
   let link = '';
 
