@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, test and package
 # QUIMBEL, plus any packages named as arguments, and the web page's test
-# tools from package-lock.json. Does nothing (quickly) when everything is
+# tools and the QR code library it bundles from package-lock.json. Does nothing (quickly) when everything is
 # already there.
 set -euo pipefail
 cd "$(dirname "$0")/.."

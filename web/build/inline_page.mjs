@@ -8,17 +8,20 @@
 // file that loads it, so that a page only ever loads files of its own
 // version, with or without the service worker.
 // The comparison module, which the screens load, is sealed by its digest too.
+// A module may import a package from node_modules by its name: the package's
+// own module, which ends with one list of its exports, is bundled in the same way.
 //   node inline_page.mjs PAGE ENTRY ENGINE COMPARISON SITE SCREENS
 import { createHash } from 'node:crypto';
 import { mkdir, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import { basename, dirname, extname, join, relative, resolve } from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { compactScript, compactStyle } from './compact.mjs';
 import { leavingWord } from './worker_names.mjs';
 
 // The relative addresses a module names besides its imports: "./match.css".
 const address = /(?<=['"])\.{1,2}\/[\w./-]+\.(?:js|css)(?=['"])/g;
-const staticImport = /^import \{([^}]*)\} from '(\.{1,2}\/[\w./-]+)';\n/gm;
+const staticImport = /^import \{([^}]*)\} from '(\.{1,2}\/[\w./-]+|[\w@][\w./-]*)';\n/gm;
+const exportList = /\bexport\s*\{([^}]*)\};?\s*$/;
 const exported = /^export (?:async )?(?:const|let|function|class) ([\w$]+)/gm;
 
 // The modules every screen may share, directly under screens/, sealed once
@@ -57,15 +60,18 @@ async function bundle(entry, root) {
     done.add(file);
     const text = await source(file);
     for (const [, names, path] of text.matchAll(staticImport)) {
-      const imported = resolve(dirname(file), path);
+      const imported = path.startsWith('.') ? resolve(dirname(file), path) : fileURLToPath(import.meta.resolve(path));
       if (inLibrary(imported) && entry !== libraryFile(root)) names.split(',').forEach((name) => shared.add(name.trim()));
       else await add(imported);
     }
     const body = text.replace(staticImport, '');
     if (file === entry) return parts.push(body);
     if (body.match(address)) throw new Error(`${file}: only a screen's own module may name a file`);
-    const names = [...text.matchAll(exported)].map((match) => match[1]).join(', ');
-    parts.push(`const { ${names} } = (() => {\n${body.replace(/^export /gm, '')}\nreturn { ${names} };\n})();`);
+    // Each export as [its name, the name inside the module].
+    const listed = exportList.exec(body)?.[1].split(',').map((item) => item.trim().split(/\s+as\s+/).reverse());
+    const names = listed ?? [...text.matchAll(exported)].map((match) => [match[1], match[1]]);
+    parts.push(`const { ${names.map(([name]) => name).join(', ')} } = (() => {\n${body.replace(exportList, '').replace(/^export /gm, '')}
+return { ${names.map(([name, inside]) => `${name}: ${inside}`).join(', ')} };\n})();`);
   }
   await add(entry);
   const libraryImport = shared.size ? `import { ${[...shared].join(', ')} } from './${relative(dirname(entry), libraryFile(root))}';\n` : '';

@@ -89,5 +89,20 @@ export function startNavigator(engine) {
     }));
   }
   addEventListener('popstate', navigate);
+  // A link whose fragment a screen reads (a card scanned, tapped or pasted,
+  // also into this page) opens that screen, over the calculator; the entry
+  // before it is left without the fragment, which the screen takes out once read.
+  function openFor() {
+    const name = screens.find(({ fragment }) => fragment && location.hash.startsWith(`#${fragment}`))?.name;
+    if (!name || screenOf(history.state) === name) return;
+    const link = location.href;
+    history.replaceState(history.state, '', link.split('#')[0]);
+    history.pushState({ screen: name }, '', link);
+  }
+  addEventListener('hashchange', () => {
+    openFor();
+    navigate();
+  });
+  openFor();
   navigate();
 }

@@ -1,7 +1,9 @@
 // The match screen as a player uses it, checked the same way in every
 // browser: boards keyed, carried from the calculator, signed, corrected and
-// removed, kept over a reload, and what is refused. The IMPs themselves are
+// removed, saved with one table's score and completed, kept over a reload,
+// and what is refused. The IMPs themselves are
 // the engine's, tested in the core.
+import assert from 'node:assert/strict';
 import { linesShow, press, settles } from './calculator_checks.mjs';
 
 const red = 'rgb(192, 0, 0)';
@@ -60,7 +62,7 @@ export async function storeRecord(browser, key, text, heard = false) {
 
 // Stores `text` as the match and opens the match screen at the next start,
 // the page's modules loaded anew; `prepare` runs first.
-async function storeAndOpen(browser, text, prepare = () => {}) {
+export async function storeAndOpen(browser, text, prepare = () => {}) {
   await browser.evaluate(() => history.replaceState(null, ''));
   await storeRecord(browser, await browser.evaluate(storeKey), text);
   await browser.reload();
@@ -68,10 +70,51 @@ async function storeAndOpen(browser, text, prepare = () => {}) {
   await browser.evaluate(prepare);
   await openMatch(browser);
 }
-const match = (boards) => JSON.stringify({ version: 6, revision: 1, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
-  nextId: boards.length + 1, firstBoard: 1, matchLength: null, lastEntry: null });
+const match = (boards) => JSON.stringify({ version: 7, revision: 1, boards: boards.map(([own, other], i) => ({ id: i + 1, number: i + 1, own, other })),
+  nextId: boards.length + 1, matchLength: null, lastEntry: null, received: null, removed: null });
+
+// A match of today's version: each board [number, our table's score, the other table's].
+export const matchRecord = (boards) => JSON.stringify({ version: 7, revision: 1, nextId: boards.length + 1, matchLength: null, lastEntry: null,
+  received: null, removed: null, boards: boards.map(([number, own, other], i) => ({ id: i + 1, number, own, other })) });
+const storedBoards = async (browser) => JSON.parse(await storedRecord(browser, await browser.evaluate(storeKey))).boards
+  .map(({ number, own, other }) => [number, own, other]);
+// The calculator shown, over an empty match, as the other checks begin.
+export async function leaveEmpty(browser) {
+  await storeAndOpen(browser, matchRecord([]));
+  await browser.key('Escape');
+  await shown(browser, 'Form1', true);
+}
+// A link opened in the page already open, as pasted into its address bar.
+const openLink = (browser, link) => browser.evaluate((address) => {
+  location.href = address;
+}, link);
 
 export const matchChecks = {
+  async 'match: a card sent, received in a page already open, placed in Autre table; a card altered changes nothing'(browser) {
+    await storeAndOpen(browser, matchRecord([[9, 620, null], [10, -100, null]]));
+    // From the keyboard: a tap there within the quiet time of the opener's is rightly not taken, and the check's pace is the machine's.
+    await browser.evaluate(() => SendCard.focus());
+    await browser.key('Enter');
+    await settles(browser, () => CardQR.ariaLabel, 'Code QR de ma carte : donnes 9 à 10', 'sent');
+    const link = await browser.evaluate(() => CardLink.textContent);
+    await browser.click('#CardClose');
+    // The teammate's match: board 10 with our table's score alone.
+    await storeAndOpen(browser, matchRecord([[10, 140, null]]));
+    const at = link.indexOf('#CARTE') + 9;
+    await openLink(browser, link.slice(0, at) + (link[at] === '0' ? '1' : '0') + link.slice(at + 1));
+    await settles(browser, () => [CardReceived.open, ReceivedText.textContent, CardAccept.hidden, CardRefuse.textContent],
+      [true, 'Lien coupé ou modifié en chemin : redemandez-le.', true, 'Fermer'], 'altered');
+    await browser.click('#CardRefuse');
+    await openLink(browser, link);
+    await settles(browser, () => [CardReceived.open, ReceivedText.textContent, location.hash], [true, "Carte de l'autre table : donnes 9 à 10.", ''],
+      'received');
+    await browser.click('#CardAccept');
+    await settles(browser, () => CardReceived.open, false, 'placed');
+    await settles(browser, () => MatchNote.textContent, 'Carte placée dans Autre table : 2 donnes.', 'placed');
+    assert.deepEqual(await storedBoards(browser), [[9, null, 620], [10, 140, -100]]);
+    await leaveEmpty(browser);
+  },
+
   async 'match: boards carried, signed, keyed, refused, corrected, removed, kept over a reload'(browser) {
     // 4♥ made vulnerable at our table, carried; back to the calculator as it was.
     await press(browser, 'INI 4 ♥ V');
@@ -122,31 +165,46 @@ export const matchChecks = {
     await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP'], 'removed');
     await focusIs(browser, 'Own', 'removed');
 
-    // Boards numbered from the first one, each with its dealer and
-    // vulnerability named (the cycle itself is the core's).
-    for (const [first, dealt] of [[2, 'Est · N-S'], [9, 'Nord · E-O'], [99, 'Sud · E-O']]) {
-      await paste(browser, 'FirstBoard', String(first));
-      await settles(browser, () => [...Boards.querySelector('.board').children].map((cell) => cell.textContent).filter((_, i) => i % 4 === 0)
-        .concat(EntryTitle.textContent), [`Donne ${first}`, dealt, `Donne ${first + 1}`], String(first));
+    // The entry's board as typed, its dealer and vulnerability named (the
+    // cycle itself is the core's); saved with our table's score alone, it
+    // waits, counted for nothing.
+    for (const [number, dealt] of [['2', '· Est · N-S'], ['9', '· Nord · E-O'], ['99', '· Sud · E-O']]) {
+      await paste(browser, 'EntryNumber', number);
+      await settles(browser, () => EntryDealt.textContent, dealt, number);
     }
+    const counted = await browser.evaluate(() => VictoryPoints.textContent);
+    await keyBoard(browser, '-1430', '');
+    await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430  en attente'], 'waiting');
+    await settles(browser, () => VictoryPoints.textContent, counted, 'waiting, counted for nothing');
 
     // What is typed is kept as it is typed, boards and a half-filled one,
-    // signed in a field as full as it goes, and the first board.
+    // signed in a field as full as it goes.
     await browser.fill('#Own', '1430');
     await browser.type('#Other', '00000620');
     await browser.click('#OtherSign');
     await browser.reload();
     await shown(browser, 'MatchForm', true);
-    await matchShows(browser, ['+5 IMP', 'Donne 99 620 -420 +5 IMP'], 'after a reload');
+    await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430  en attente'], 'after a reload');
     await fieldsRead(browser, [['1430', ''], ['-620', '']], 'after a reload');
+    // A waiting board completed by a tap on it, which opens on the missing score.
+    await browser.click('#Boards li:nth-child(2) button');
+    await focusIs(browser, 'Other', 'completing');
+    await browser.type('#Other', '1460');
+    await browser.click('#Save');
+    await matchShows(browser, ['+6 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430 1460 +1 IMP'], 'completed');
+    await fieldsRead(browser, [['1430', ''], ['-620', '']], 'completed');
+    // Escape cancels a correction before it leaves the screen.
+    await browser.click('#Boards li:first-child button');
+    await browser.key('Escape');
+    await settles(browser, () => [EntryTitle.textContent, Own.value, MatchForm.hidden], ['Donne', '1430', false], 'Escape');
 
     // A new match only once confirmed; Escape goes back to the calculator.
     await browser.click('#NewMatch');
     await browser.click('#ConfirmNo');
-    await matchShows(browser, ['+5 IMP', 'Donne 99 620 -420 +5 IMP'], 'not confirmed');
+    await matchShows(browser, ['+6 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430 1460 +1 IMP'], 'not confirmed');
     await browser.click('#NewMatch');
     await browser.click('#ConfirmYes');
-    await settles(browser, () => [Total.textContent, VictoryPoints.textContent, EntryTitle.textContent], ['0 IMP', '', 'Donne 1'], 'a new match');
+    await settles(browser, () => [Total.textContent, VictoryPoints.textContent, EntryNumber.value], ['0 IMP', '', '1'], 'a new match');
     // Back with the box open closes it, or it would hold the whole page.
     await browser.click('#NewMatch');
     await browser.evaluate(() => history.back());
@@ -159,21 +217,20 @@ export const matchChecks = {
     // Another page adds a board: this one either hears of it or, restored
     // from the back-forward cache, does not.
     const key = await browser.evaluate(storeKey);
-    const anotherPage = async (heard, firstBoard, added = [[100, -100]]) => {
+    const anotherPage = async (heard, change = ({ boards, nextId }) =>
+      ({ boards: [...boards, { id: nextId, number: nextId, own: 100, other: -100 }], nextId: nextId + 1 })) => {
       const stored = JSON.parse(await storedRecord(browser, key));
-      const boards = [...stored.boards, ...added.map(([own, other], i) => ({ id: stored.nextId + i, own, other }))];
-      await storeRecord(browser, key, JSON.stringify({ ...stored, revision: stored.revision + 1, boards,
-        nextId: stored.nextId + added.length, firstBoard }), heard);
+      await storeRecord(browser, key, JSON.stringify({ ...stored, revision: stored.revision + 1, ...change(stored) }), heard);
     };
-    await anotherPage(false, 1);
+    await anotherPage(false);
     await keyBoard(browser, '420', '-420');
     await matchShows(browser, ['-1 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP'], 'not heard');
     await browser.type('#Own', '14');
-    await anotherPage(true, 1);
+    await anotherPage(true);
     await settles(browser, () => [Boards.children.length, Own.value], [4, '14'], 'heard while typing');
-    await anotherPage(true, 9, []);
-    await settles(browser, () => [Boards.querySelector('span').textContent, EntryTitle.textContent, Own.value],
-      ['Donne 9', 'Donne 13', '14'], 'a first board heard');
+    await anotherPage(true, ({ boards }) => ({ boards: boards.slice(1) }));
+    await settles(browser, () => [Boards.querySelector('span').textContent, EntryNumber.value, Own.value],
+      ['Donne 2', '5', '14'], 'a removal heard');
   },
   async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
     const blocked = () => {
@@ -181,7 +238,7 @@ export const matchChecks = {
     };
     for (const [record, prepare, said] of [
       ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
-      [match([[620, -650]]).replace('"version":6', '"version":7'), undefined,
+      [match([[620, -650]]).replace('"version":7', '"version":8'), undefined,
         ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
       [match([[620, -650]]), blocked, ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
       await storeAndOpen(browser, record, prepare);

@@ -4,8 +4,12 @@
 // tap, a removal undone, a paste read whole.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, stopClock } from '../../tools/web/chromium.mjs';
 import { press, settles } from './calculator_checks.mjs';
+import { matchRecord, storeRecord } from './match_checks.mjs';
+
+const jsQR = createRequire(import.meta.url)('jsqr');
 
 let browser, server;
 before(async () => {
@@ -45,7 +49,7 @@ async function addBoards(page, boards) {
 }
 // The entry's title and fields, each board's scores, the errors and the note, once they read so.
 const shows = (page, expected, message) => settles(checkedBrowser(page), () => ({
-  entry: [EntryTitle.textContent, Own.value, Other.value],
+  entry: [`${EntryTitle.textContent} ${EntryNumber.value}`, Own.value, Other.value],
   boards: [...Boards.querySelectorAll('.board')].map((board) => [...board.querySelectorAll('span')].slice(1, 3).map((cell) => cell.textContent).join(' ')),
   said: [OwnError.textContent, OtherError.textContent, MatchNote.textContent].filter(Boolean),
 }), { said: [], ...expected }, message);
@@ -118,9 +122,9 @@ test('pairs, two tabs: each its own entry, and a result corrected in one while t
     await pairsShows(a, { entry: ['Résultat 4', ''], rows: ['660', '420', '-50'], said: 'Résultat 600 corrigé : 660.' }, 'A, again');
   }));
 
-test('two pages saving a board at the same moment, 200 times over: none lost', () => tabs(2, async (a, b) => {
+test('two pages saving a board at the same moment, till the boards are numbered to 98: none lost', () => tabs(2, async (a, b) => {
   // A's boards at 620, B's at -620, each submitted in the same instant as one of the other's.
-  const tries = 200;
+  const tries = 49;
   const save = async (page, own) => {
     await page.evaluate((score) => {
       for (const [field, typed] of [[Own, score], [Other, '0']]) {
@@ -229,6 +233,34 @@ test('a screen tapped while another is still coming is the one shown; Back shows
   assert.deepEqual(await page.evaluate(() => [PairsForm.hidden, Form1.hidden]), [true, true]);
 }));
 
+test('each board keeps its number: a removal renumbers none, Rétablir survives a reload, a missing board goes in at its number, none is invited past the planned length', () =>
+  tabs(1, async (page) => {
+    const numbers = (message, expected) => settles(checkedBrowser(page), () => [...Boards.querySelectorAll('.board span:first-child')]
+      .map((cell) => cell.textContent).concat(EntryNumber.value, EntryNumberError.textContent), expected, message);
+    const remove = async (row) => {
+      await page.click(`#Boards li:nth-child(${row}) button`);
+      await page.click('#Remove');
+    };
+    await addBoards(page, fiveBoards.slice(0, 3));
+    await remove(2);
+    await numbers('removed', ['Donne 1', 'Donne 3', '4', '']);
+    await page.reload();
+    await page.locator('#MatchForm').waitFor();
+    await page.click('#Undo');
+    await numbers('undone after a reload', ['Donne 1', 'Donne 2', 'Donne 3', '4', '']);
+    // Three boards planned, the second one missing: offered, and typed at its number; then none.
+    await page.fill('#MatchLength', '3');
+    await remove(2);
+    await numbers('the missing one offered', ['Donne 1', 'Donne 3', '2', '']);
+    await addBoards(page, ['-200 140']);
+    await numbers('all three in', ['Donne 1', 'Donne 2', 'Donne 3', '', '']);
+    await page.fill('#EntryNumber', '3');
+    await numbers('a board entered', ['Donne 1', 'Donne 2', 'Donne 3', '3', 'Donne 3 déjà saisie : touchez-la pour la corriger.']);
+    await page.fill('#EntryNumber', '5');
+    await addBoards(page, ['0 -50']);
+    await numbers('one more, typed at its number', ['Donne 1', 'Donne 2', 'Donne 3', 'Donne 5', '', '']);
+  }));
+
 const noDatabase = (context) => context.addInitScript(() =>
   Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } }));
 
@@ -243,7 +275,7 @@ test('a removal, by touch, names the board as it was and can be undone, even whe
   });
   assert.ok(apart, 'Supprimer overlaps Valider');
   await page.tap('#Remove');
-  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '420 -420'], said: ['Donne 2 (-100 / 140) supprimée.'] }, 'removed');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: ['620 -650', '420 -420'], said: ['Donne 2 (-100 / 140) supprimée.'] }, 'removed');
   await page.tap('#Undo');
   // What the removal said is not said again as the changes wait to be stored.
   await page.type('#Own', '5');
@@ -266,6 +298,43 @@ test('storage: a database that never opens is given up on, the screen saying wha
     await page.locator('#MatchUnkept', { hasText: 'ne sera pas conservé' }).waitFor();
   });
 });
+
+test('which sign to type is said beside both score fields, to the eye and to a screen reader', () => tabs(1, async (page) => {
+  const said = await page.evaluate(() => [Own, Other].map((field) => field.getAttribute('aria-describedby').split(' ')
+    .filter((id) => document.getElementById(id).checkVisibility()).map((id) => document.getElementById(id).textContent)));
+  const hint = "Marques vues de notre équipe : -620 si l'adversaire a marqué 620.";
+  assert.deepEqual(said, [[hint], [hint]]);
+}));
+
+// Sizes past the page's seven: the on-screen keyboard up, the narrowest phone.
+test('layout: keyboard up, each score field clear of its ±, nothing sideways, boards in view; narrow, a board\'s figures apart, the confirm box clear of the edges and its buttons apart', () =>
+  tabs(1, async (page) => {
+    await page.fill('#EntryNumber', '98');
+    await addBoards(page, ['-7600 2980', '-1100 ']);
+    const measure = () => {
+      const box = (e) => e.getBoundingClientRect();
+      const text = (e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        return box(range);
+      };
+      const [yes, no, confirm] = [ConfirmYes, ConfirmNo, Confirm].map(box);
+      return { clear: [Own, Other].every((field) => box(field).right <= box(document.getElementById(`${field.id}Sign`)).left),
+        sideways: document.documentElement.scrollWidth > innerWidth, boards: box(Boards).height >= box(Boards.firstElementChild).height,
+        apart: [...Boards.querySelectorAll('.board')].every((line) => [...line.querySelectorAll('span')].filter((cell) => cell.textContent).map(text)
+          .every((cell, i, cells) => (i ? cell.left - cells[i - 1].right >= 4 : true) && cell.right <= box(line).right)),
+        margins: !Confirm.open || (confirm.left >= 8 && confirm.right <= innerWidth - 8 && Math.max(no.left - yes.right, no.top - yes.bottom) >= 8) };
+    };
+    for (const [width, height] of [[320, 300], [360, 320], [390, 420], [320, 568], [360, 640]]) {
+      await page.setViewportSize({ width, height });
+      await page.focus('#Own');
+      const fit = { clear: true, sideways: false, boards: true, apart: true, margins: true };
+      assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}`);
+      await page.click('#NewMatch');
+      assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}, the confirm box`);
+      await page.click('#ConfirmNo');
+    }
+  }));
 
 test('a tap on a score field puts the caret after its digits, where the next one goes, on both screens', () => tabs(1, async (page) => {
   for (const [field, elsewhere, opener] of [['#Own', '#Other'], ['#PairsScore', '#PairsBoard', '#Pairs']]) {
@@ -292,16 +361,25 @@ test('a paste is read whole as it lands: zeros, spaces and the sign settled', ()
   await shows(page, { entry: ['Donne 1', '620', '1430'], boards: [] }, 'pasted');
 }));
 
-test('the match shared as text: copied and said where there is no share sheet; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
-  await addBoards(page, ['620 -650', '-100 600']);
+test('the match shared as text, each board by its own number once one is removed: copied and said where there is no share sheet, else shown to be copied by hand; a share sheet cancelled, without a word', () => tabs(1, async (page) => {
+  await addBoards(page, ['620 -650', '0 0', '-100 600']);
+  await page.click('#Boards li:nth-child(2) button');
+  await page.click('#Remove');
   await page.fill('#MatchLength', '16');
   // +10 on 16 boards: 12,80 in the WBF's published table.
-  const text = ['Match par quatre', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP', 'Donne 2 (Est · N-S) : -100 / 600, +11 IMP',
-    'Total : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
+  const text = ['Match par quatre', 'Marques de notre équipe : notre table / autre table', 'Donne 1 (Nord · Personne) : 620 / -650, -1 IMP',
+    'Donne 3 (Sud · E-O) : -100 / 600, +11 IMP', 'Total de notre équipe : +10 IMP', '12,80 – 7,20 PV sur 16 donnes'].join('\n');
   await page.evaluate(() => delete Navigator.prototype.share);
   await page.click('#ShareMatch');
-  await shows(page, { entry: ['Donne 3', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: ['620 -650', '-100 600'], said: ['Match copié dans le presse-papiers.'] }, 'copied');
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), text);
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+  });
+  await later(page);
+  await page.click('#ShareMatch');
+  await settles(checkedBrowser(page), () => [MatchNote.textContent, ShareText.checkVisibility(), ShareText.value.slice(ShareText.selectionStart,
+    ShareText.selectionEnd)], ['Copiez le match ci-dessous :', true, text], 'neither a share sheet nor a clipboard');
   await page.evaluate(() => {
     navigator.share = async (data) => {
       window.shared = data.text;
@@ -313,3 +391,84 @@ test('the match shared as text: copied and said where there is no share sheet; a
   await page.click('#ShareMatch');
   await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
 }));
+
+// The match stored on `page`'s phone, and the match screen opened on it anew.
+async function storeMatch(page, boards) {
+  const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
+  await storeRecord(checkedBrowser(page), key, matchRecord(boards));
+  await page.evaluate(() => history.replaceState(null, ''));
+  await page.reload();
+  await page.click('#Match');
+  await page.locator('#MatchForm').waitFor();
+}
+// The QR code the page drew, as an independent decoder reads it, four pixels a module.
+async function qrRead(page) {
+  const { data, width } = await page.evaluate(() => {
+    const big = Object.assign(document.createElement('canvas'), { width: CardQR.width * 4, height: CardQR.height * 4 });
+    const drawn = big.getContext('2d');
+    drawn.imageSmoothingEnabled = false;
+    drawn.drawImage(CardQR, 0, 0, big.width, big.height);
+    return { data: [...drawn.getImageData(0, 0, big.width, big.height).data], width: big.width };
+  });
+  return jsQR(Uint8ClampedArray.from(data), width, width)?.data;
+}
+
+test('a 16- and a 32-board card: its QR code reads as its link, copied or selected to copy, which a teammate\'s phone, offline, places in Autre table, a differing board left', async () => {
+  const sender = await browser.newContext({ viewport: phone, hasTouch: true, permissions: ['clipboard-read', 'clipboard-write'] });
+  const teammate = await browser.newContext({ viewport: phone, hasTouch: true });
+  try {
+    const a = await openCalculator(sender, server.url);
+    const b = await openCalculator(teammate, server.url);
+    await b.evaluate(() => navigator.serviceWorker.ready);
+    for (const count of [16, 32]) {
+      const scores = Array.from({ length: count }, (_, i) => [620, -100, 420, 0, -50, 1430][i % 6]);
+      // Our table's scores, with the other table's on board 1 alone, from board 17 on the second time.
+      const first = count === 16 ? 1 : 17;
+      await storeMatch(a, scores.map((own, i) => [first + i, own, i ? null : -620]));
+      // From the keyboard, which the opener's quiet time leaves alone.
+      await a.focus('#SendCard');
+      await a.keyboard.press('Enter');
+      await a.locator('#CardQR[aria-label]').waitFor();
+      const link = await a.textContent('#CardLink');
+      assert.equal(await a.getAttribute('#CardQR', 'aria-label'), `Code QR de ma carte : donnes ${first} à ${first + count - 1}`);
+      assert.equal(await qrRead(a), link, `${count} boards`);
+      assert.ok(link.startsWith(`${server.url.split('#')[0]}#CARTE`), link);
+      // Partager le lien, with no share sheet here: copied, and said; where the clipboard refuses it too, selected to be copied by hand.
+      await a.click('#CardShare');
+      await settles(checkedBrowser(a), async () => [CardSaid.textContent, await navigator.clipboard.readText()], ['Lien copié.', link], 'copied');
+      await a.evaluate(() => {
+        navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+      });
+      await a.focus('#CardShare');
+      await a.keyboard.press('Enter');
+      await settles(checkedBrowser(a), () => [CardSaid.textContent, getSelection().toString()], ['Copiez le lien ci-dessus.', link], 'selected');
+
+      // The teammate's phone has board 2 with another score, board 3 with its own table's alone; offline, the link opened.
+      await storeMatch(b, [[first + 1, 620, 100], [first + 2, -420, null]]);
+      await teammate.setOffline(true);
+      const opened = await teammate.newPage();
+      await opened.goto(link);
+      await opened.locator('#CardReceived[open]').waitFor();
+      assert.deepEqual([await opened.textContent('#ReceivedText'), await opened.textContent('#ReceivedKept'), opened.url()],
+        [`Carte de l'autre table : donnes ${first} à ${first + count - 1}. Laissées telles quelles :`,
+          `Donne ${first + 1} : 100 ici, -100 sur la carte`, server.url]);
+      // Kept through a reload until the player decides; once placed, offered no more.
+      await opened.reload();
+      await opened.click('#CardAccept');
+      await settles(checkedBrowser(opened), () => MatchNote.textContent,
+        `Carte placée dans Autre table : ${count - 1} donnes. Laissées telles quelles : Donne ${first + 1} : 100 ici, -100 sur la carte.`, 'placed');
+      // Its Autre table column, board by board, as kept over a reload, which offers the card no more.
+      await opened.reload();
+      await opened.locator('#MatchForm').waitFor();
+      await settles(checkedBrowser(opened), () => [...Boards.querySelectorAll('.board')]
+        .map((board) => [...board.querySelectorAll('span')].slice(0, 3).map((cell) => cell.textContent).join(' ')),
+      scores.map((score, i) => `Donne ${first + i} ${[620, -420][i - 1] ?? ''} ${i === 1 ? 100 : score}`), 'placed, reloaded');
+      assert.equal(await opened.locator('#CardReceived[open]').count(), 0);
+      await opened.close();
+      await teammate.setOffline(false);
+      await a.click('#CardClose');
+    }
+  } finally {
+    await Promise.all([sender.close(), teammate.close()]);
+  }
+});

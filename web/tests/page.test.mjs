@@ -13,7 +13,7 @@ import { checkedBrowser, launch, listedScreens, openCalculator, openEveryScreen,
 import { audit } from '../../tools/web/lighthouse.mjs';
 import { linesShow, press, settles } from './calculator_checks.mjs';
 import { everyCheck } from './in_browser.mjs';
-import { keyBoard } from './match_checks.mjs';
+import { keyBoard, leaveEmpty, matchRecord, storeAndOpen } from './match_checks.mjs';
 
 let browser, server, page;
 before(async () => {
@@ -131,6 +131,56 @@ test('colours: axe finds nothing after V and after NV, light, dark and forced; f
   }).map((e) => e.id));
   await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
   assert.deepEqual(borderless, []);
+});
+
+test('the card\'s boxes, sent and received, at every size: whole, nothing sideways, keys thumb-sized, the QR code square and large; axe clean', async () => {
+  const checked = checkedBrowser(page);
+  await storeAndOpen(checked, matchRecord(Array.from({ length: 32 }, (_, i) => [i + 1, -620, i % 2 ? 100 : null])));
+  const closed = () => page.evaluate(() => document.querySelectorAll('dialog[open]').forEach((box) => box.close()));
+  // From the keyboard, which a quick second tap's quiet time leaves alone.
+  const send = async () => {
+    await closed();
+    await page.focus('#SendCard');
+    await page.keyboard.press('Enter');
+    await page.locator('#CardBox[open] #CardQR[aria-label]').waitFor();
+  };
+  await send();
+  const link = await page.textContent('#CardLink');
+  // Escape closes the box, and only the box.
+  await page.keyboard.press('Escape');
+  await page.locator('#CardBox').waitFor({ state: 'hidden' });
+  assert.ok(await page.isVisible('#MatchForm'));
+  // Board 2 differs, so that the received box lists it.
+  const receive = async () => {
+    await closed();
+    await page.evaluate((address) => {
+      location.href = address;
+    }, link);
+    await page.locator('#ReceivedKept li').first().waitFor();
+  };
+  const measure = (id) => page.evaluate((box) => {
+    const rect = (element) => element.getBoundingClientRect();
+    const dialog = document.getElementById(box);
+    const keys = [...dialog.querySelectorAll('button:not([hidden])')].map(rect);
+    const qr = dialog.querySelector('canvas:not([hidden])');
+    return { inside: rect(dialog).left >= 0 && rect(dialog).right <= innerWidth && rect(dialog).top >= 0 && rect(dialog).bottom <= innerHeight,
+      sideways: dialog.scrollWidth > dialog.clientWidth || document.documentElement.scrollWidth > innerWidth,
+      keys: keys.every(({ width, height }) => width >= 44 && height >= 44), qr: qr && [rect(qr).width >= 150, rect(qr).width === rect(qr).height] };
+  }, id);
+  for (const [id, open, qr] of [['CardBox', send, [true, true]], ['CardReceived', receive, null]]) {
+    for (const size of screens) {
+      await page.setViewportSize(size);
+      await open();
+      assert.deepEqual(await measure(id), { inside: true, sideways: false, keys: true, qr }, `${id}, ${size.width} × ${size.height}`);
+    }
+  }
+  await page.setViewportSize(phone);
+  await axeClean({ sending: send, receiving: receive });
+  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
+  // The card ignored, or it would be offered again at the screen's next opening.
+  await page.click('#CardRefuse');
+  await page.locator('#CardReceived').waitFor({ state: 'hidden' });
+  await leaveEmpty(checked);
 });
 
 // Each screen with twelve entries, correcting one, at every size: each

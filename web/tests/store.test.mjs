@@ -13,14 +13,16 @@ globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const key = 'quimbel.match /q/';
 const siteKey = 'quimbel.match';
 const deal = new Set([0, 50, 110, 420, 620, -50, -100, -200, -650, 1430]);
-const empty = { boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null };
-// Boards named 1, 2… in their order, as a record of today's version holds them.
-const named = (boards) => boards.map(([own, other], i) => ({ id: i + 1, own, other }));
-const entry = (own, other, editing = null) => ({ own, other, editing, next: 'own', kept: null, was: null });
+const empty = { boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null };
+// Boards named 1, 2… in their order, numbered from `first`, as a record of today's version holds them.
+const named = (boards, first = 1) => boards.map(([own, other], i) => ({ id: i + 1, number: first + i, own, other }));
+const entry = (own, other, editing = null) => ({ own, other, number: '', editing, next: 'own', kept: null, was: null });
 const last = (typed) => ({ page: '', entry: typed });
 const draft = (Own, Other, editing = null) => ({ Own, Other, editing });
-const record = (fields) => ({ version: 6, revision: 2, ...empty, boards: named([[620, -650]]), nextId: 2, ...fields });
+const record = (fields) => ({ version: 7, revision: 2, ...empty, boards: named([[620, -650]]), nextId: 2, ...fields });
 const today = (fields) => JSON.stringify(record(fields));
+const v6 = (firstBoard, boards) => JSON.stringify({ version: 6, revision: 3, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
+  nextId: boards.length + 1, firstBoard, matchLength: null, lastEntry: null });
 
 // A transactional store in memory: each update reads and writes as one step, all its writes or none; the next `refuse`
 // updates that write are refused as a full storage refuses them, and every one is while `blocked`.
@@ -48,27 +50,32 @@ const open = (store) => openMatchStore({ isDealScore: (score) => deal.has(score)
 const opened = (items, refuse, store = memory(items, refuse)) => [store, open(store)];
 const stored = (store) => JSON.parse(store.map.get(key));
 
-test('each earlier version\'s record, in Web Storage, is read whole, moved, stored at version 6, revision one more', async () => {
+test('each earlier version\'s record, in Web Storage, is read whole, moved, stored at version 7, revision one more', async () => {
   const landed = (name) => readFileSync(new URL(`records/landed-v3-${name}.json`, import.meta.url), 'utf8');
-  for (const [where, text, revision, value] of [
+  for (const [where, text, revision, value, first] of [
     [siteKey, JSON.stringify({ version: 1, boards: [[620, -650]], draft: draft('14', '') }), 0,
       { boards: [[620, -650]], lastEntry: last(entry('14', '')) }],
     [key, JSON.stringify({ version: 2, revision: 6, boards: [[0, 50], [110, -100]], draft: draft('', '-50', 1) }), 6,
       { boards: [[0, 50], [110, -100]], lastEntry: last(entry('', '-50', 2)) }],
-    [key, landed('typing'), 5, { boards: [[620, -650], [110, -100], [-200, 1430]], lastEntry: last(entry('14', '')), firstBoard: 17 }],
+    [key, landed('typing'), 5, { boards: [[620, -650], [110, -100], [-200, 1430]], lastEntry: last(entry('14', '')) }, 17],
     [key, landed('correcting'), 4, { boards: [[420, 0], [50, -100]], lastEntry: last(entry('-50', '-100', 2)) }],
-    [key, JSON.stringify({ version: 4, revision: 1, boards: [], entry: null, firstBoard: 9 }), 1, { boards: [], firstBoard: 9 }],
+    [key, JSON.stringify({ version: 4, revision: 1, boards: [], entry: null, firstBoard: 9 }), 1, { boards: [] }],
+    // Numbered from the first board, as far as board numbers go (99 here).
+    [key, v6(9, [[620, -650], [110, -100]]), 3, { boards: [[620, -650], [110, -100]] }, 9],
+    [key, v6(98, [[620, -650], [110, -100], [0, 50]]), 3, { boards: [[620, -650], [110, -100], [0, 50]] }, 97],
     [key, today({ version: 5, revision: 7, lastEntry: { page: 'a', entry: { ours: '14', theirs: '', editing: null, next: 'theirs',
       kept: { ours: '1', theirs: '-5', next: 'ours' }, was: null } } }), 7,
-    { boards: [[620, -650]], lastEntry: { page: 'a', entry: { ...entry('14', ''), next: 'other', kept: { own: '1', other: '-5', next: 'own' } } } }],
+    { boards: [[620, -650]], lastEntry: { page: 'a', entry: { ...entry('14', ''), next: 'other', kept: { own: '1', other: '-5', number: '', next: 'own' } } } }],
     [key, today({ revision: 7 }), 7, { boards: [[620, -650]] }],
-  ]) {
+    // A board waiting for one table's score; boards read in the order of their numbers.
+    [key, today({ revision: 7, boards: named([[null, -650], [620, null]], 5).reverse(), nextId: 3 }), 7, { boards: [[null, -650], [620, null]] }, 5],
+  ].map(([where, text, revision, value, first = 1]) => [where, text, revision, value, first])) {
     const local = webStorage({ [where]: text });
     const [store, match] = opened({});
     await match.refresh();
-    const read = { ...empty, ...value, boards: named(value.boards), nextId: value.boards.length + 1 };
+    const read = { ...empty, ...value, boards: named(value.boards, first), nextId: value.boards.length + 1 };
     assert.deepEqual([match.value, [...store.map.keys()], stored(store), [...local]],
-      [read, [key], { version: 6, revision: revision + 1, ...read }, movedFrom(where)], text);
+      [read, [key], { version: 7, revision: revision + 1, ...read }, movedFrom(where)], text);
   }
   // Once moved, what Web Storage may hold is an older copy.
   webStorage({ [key]: today({ boards: [] }) });
@@ -81,7 +88,9 @@ test('a record whose boards do not hold is set aside whole and a new match store
   webStorage();
   for (const text of ['{', 'null', '[]', today({ version: 0 }), today({ version: '6' }), today({ revision: -1 }), today({ revision: 1.5 }),
     today({ revision: undefined }), today({ boards: {} }), today({ boards: [[620, -650]] }), today({ boards: named([[620, 621]]) }),
-    today({ boards: named([[620, '-650']]) }), today({ nextId: 1 }), today({ boards: named([[0, 0], [0, 0]]).map((board) => ({ ...board, id: 1 })) }),
+    today({ boards: named([[620, '-650']]) }), today({ boards: named([[null, null]]) }), today({ boards: named([[620, -650]], 0) }),
+    today({ boards: named([[620, -650]], 100) }), today({ boards: named([[0, 0], [0, 0]]).map((board) => ({ ...board, number: 1 })), nextId: 3 }),
+    today({ nextId: 1 }), today({ boards: named([[0, 0], [0, 0]]).map((board) => ({ ...board, id: 1 })) }),
     JSON.stringify({ version: 1, boards: [[620, 6.5]], draft: draft('', '') })]) {
     const [store, match] = opened({ [key]: text });
     await match.change((m) => m.boards.push({ id: 7, own: 0, other: 0 }));
@@ -94,7 +103,7 @@ test('a record whose boards do not hold is set aside whole and a new match store
 
 test('a record not to be read is left as it is: a later version\'s, or an unreadable one with no room to set it aside', async () => {
   webStorage();
-  for (const [text, refuse, later] of [[JSON.stringify({ version: 7, revision: 9, games: [] }), 0, true], ['{', 1, false]]) {
+  for (const [text, refuse, later] of [[JSON.stringify({ version: 8, revision: 9, games: [] }), 0, true], ['{', 1, false]]) {
     const [store, match] = opened({ [key]: text }, refuse);
     await match.change((m) => m.boards.push(named([[620, -650]])[0]));
     assert.deepEqual([match.later, match.setAside, match.saved, match.value.boards, [...store.map]],
@@ -106,19 +115,25 @@ test('a record not to be read is left as it is: a later version\'s, or an unread
   }
 });
 
-test('a last entry, a first board or a match length that does not hold is started again on its own, the boards kept', async () => {
+test('a last entry, a match length, a card received or a board removed that does not hold is started again on its own, the boards kept',
+  async () => {
   webStorage();
-  const held = { boards: named([[620, -650], [110, -100]]), nextId: 3, lastEntry: last(entry('1'.repeat(64), '14', 2)), firstBoard: 99,
-    matchLength: 16 };
+  const card = { first: 97, scores: [620, null, -650] };
+  const held = { boards: named([[620, -650], [110, -100]]), nextId: 3, lastEntry: last(entry('1'.repeat(64), '14', 2)), matchLength: 16,
+    received: card, removed: { id: 2, number: 3, own: null, other: 50 } };
   const typed = entry('-1', '14', 2);
-  const wrong = [entry('1'.repeat(65), '14'), entry('-1', 14), { ...typed, editing: -1 }, { ...typed, editing: 0.5 },
+  const wrong = [entry('1'.repeat(65), '14'), entry('-1', 14), { ...typed, editing: -1 }, { ...typed, editing: 0.5 }, { ...typed, number: 5 },
     { ...typed, next: 'ours' }].map(last).concat([{ page: 5, entry: typed }, 7]);
-  for (const [field, bad, read = empty[field]] of [['firstBoard', 99, 99], ...wrong.map((lastEntry) => ['lastEntry', lastEntry]),
+  for (const [field, bad, read = empty[field]] of [...wrong.map((lastEntry) => ['lastEntry', lastEntry]),
     // The new board put by while a board is looked at goes alone, and so does the board a correction was opened on.
     ['lastEntry', last({ ...typed, kept: { ours: '', theirs: 5, next: 'ours' } }), last(typed)],
     ['lastEntry', last({ ...typed, was: { own: 620, other: '-650' } }), last(typed)],
     ['lastEntry', last({ ...typed, was: { own: 620, other: -650 } }), last({ ...typed, was: { own: 620, other: -650 } })],
-    ...[0, 100, 1.5, '17'].map((number) => ['firstBoard', number]), ...[0, 100, '16'].map((length) => ['matchLength', length])]) {
+    ...[0, 100, '16'].map((length) => ['matchLength', length]),
+    ...[{ ...card, first: 98 }, { ...card, first: 0 }, { ...card, first: '97' }, { ...card, scores: [620, 621] }, { ...card, scores: '620' },
+      null].map((received) => ['received', received]),
+    ...[{ id: 3, number: 3, own: 0, other: 0 }, { id: 2, number: 100, own: 0, other: 0 }, { id: 2, number: 3, own: null, other: null },
+      7].map((removed) => ['removed', removed])]) {
     const [, match] = opened({ [key]: today({ ...held, [field]: bad }) });
     await match.refresh();
     assert.deepEqual([match.setAside, match.value], [false, { ...held, [field]: read }], JSON.stringify([field, bad]));
@@ -129,7 +144,7 @@ test('a change is stored over whatever another page stored meanwhile, never over
   webStorage();
   const store = memory();
   const [here, there] = [open(store), open(store)];
-  const add = (own, other) => (m) => m.boards.push({ id: m.nextId++, own, other });
+  const add = (own, other) => (m) => m.boards.push({ id: m.nextId, number: m.nextId++, own, other });
   // Each page acts on the match as it last saw it, at once, before it hears of the other's change.
   await Promise.all([here.change(add(620, -650)), there.change(add(110, -100)), here.change(add(-200, 1430)),
     here.change((m) => { m.lastEntry = last(entry('1'.repeat(70), '14')); })]);
@@ -172,5 +187,5 @@ test('a tab\'s own entry, kept by the version before, is read with its tables re
   const v1 = { ours: '14', theirs: '-5', editing: 2, next: 'theirs', kept: { ours: '6', theirs: '', next: 'ours' }, was: null };
   const tab = openTabRecord({ key: 'entry', version: 2, migrations: entryMigrations, decode: ({ entry: typed }) => ({ entry: entryIn(typed) }),
     empty: () => ({ entry: null }), storage: () => ({ getItem: () => JSON.stringify({ version: 1, revision: 0, entry: v1 }) }) });
-  assert.deepEqual(tab.value.entry, { ...entry('14', '-5', 2), next: 'other', kept: { own: '6', other: '', next: 'own' } });
+  assert.deepEqual(tab.value.entry, { ...entry('14', '-5', 2), next: 'other', kept: { own: '6', other: '', number: '', next: 'own' } });
 });

@@ -8,11 +8,11 @@ import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
 import { cut, emptyEntry, entryIn, entryMigrations, openMatchStore } from './store.js';
-import { matchText, pointsText } from './summary.js';
 import { handOver } from '../share.js';
+import { matchText, pointsText } from './summary.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
-<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error">
+<input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error SignHint">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error" role="alert"></p>`;
 const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2"
@@ -22,14 +22,18 @@ const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatric
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
 <output id="VictoryPoints" aria-label="Points de victoire"></output></p>
 <form id="Entry" class="entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p>
-<div class="head"><h2 id="EntryTitle"></h2><button id="Remove" type="button">Supprimer</button></div>
+<div class="head"><h2><label id="EntryTitle" for="EntryNumber"></label> <input id="EntryNumber" inputmode="numeric" maxlength="2"
+autocomplete="off" aria-describedby="EntryNumberError"> <span id="EntryDealt"></span></h2><button id="Remove" type="button">Supprimer</button></div>
+<p id="EntryNumberError" class="error" role="alert"></p>
 ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
+<p id="SignHint">Marques vues de notre équipe : -620 si l'adversaire a marqué 620.</p>
 <div class="actions"><button id="Carry" type="button"></button><button id="Save">Valider</button>
 <button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
-<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button></div>
-<footer>${numberField('FirstBoard', 'Première donne')}${numberField('MatchLength', 'Donnes prévues')}
-<button id="ShareMatch" type="button">Partager</button><button id="NewMatch" type="button">Nouveau match</button></footer>
+<div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button>
+<textarea id="ShareText" readonly hidden aria-label="Le match, à copier" rows="4"></textarea></div>
+<footer><div>${numberField('MatchLength', 'Donnes prévues')}</div>
+<button id="ShareMatch" type="button">Partager</button><button id="SendCard" type="button">Envoyer ma carte</button><button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
 <button id="ConfirmYes" type="button">Effacer</button> <button id="ConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
 
@@ -37,6 +41,9 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 const parts = { Own: 'own', Other: 'other' };
 const labels = { own: 'Notre table', other: 'Autre table' };
 const otherPart = (part) => (part === 'own' ? 'other' : 'own');
+const waiting = 'en attente';
+const complete = ({ own, other }) => own !== null && other !== null;
+const inOrder = (boards) => boards.sort((a, b) => a.number - b.number);
 
 // The screen, built once by the page's navigator, to show and hide.
 export async function build({ engine: { isDealScore }, comparison: { boardImps, totalImps, dealt, victoryPoints, largestCount }, result, back,
@@ -48,25 +55,63 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   const store = openMatchStore({ isDealScore, isBoardNumber }, { changed: () => refresh() });
   await store.refresh();
   const typing = await openEntry({ name: 'quimbel.entry', version: 2, migrations: entryMigrations, entryIn, keep: cut, empty: emptyEntry,
-    isBlank: ({ own, other, editing }) => !own && !other && editing === null, record: store, presence });
+    isBlank: ({ own, other, number, editing }) => !own && !other && !number && editing === null, record: store, presence });
 
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const fields = [$('Own'), $('Other')];
+  const numberInput = $('EntryNumber');
   const note = $('MatchNote');
+  // The boxes that carry a card between the two tables, loaded with the first card to show.
+  let cards;
+  const withCards = (use) => {
+    cards ??= import('./card_box.js').then(({ cardBoxes }) => cardBoxes({ root, store, change: changeMatch,
+      actOnce, rules: { isDealScore, largestCount }, handOver, done(said) {
+        note.textContent = said;
+        render();
+      } }));
+    cards.then(use, () => {
+      cards = undefined;
+      note.textContent = "La carte n'a pas pu venir : réessayez.";
+    });
+  };
+  $('SendCard').addEventListener('click', actOnce(() => withCards((boxes) => boxes.send())));
   if (store.setAside) note.textContent = "Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
   const entry = () => typing.value;
-  const boardNumber = (index) => store.value.firstBoard + index;
   const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
-  // The board a removal may bring back, until the next change.
-  let removed = null;
 
   const changeEntry = (edit) => typing.change(edit);
   // The new board being typed, as it was before a board was looked at.
   const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
+  // Any change to the match ends what Rétablir can bring back, and makes a shared text shown out of date.
   function changeMatch(edit) {
-    removed = null;
-    return store.change(edit);
+    $('ShareText').hidden = true;
+    return store.change((match) => {
+      match.removed = null;
+      edit(match);
+    });
+  }
+
+  // The number a new board takes unless another is typed: the one after the
+  // highest, or else the first one missing, within the planned boards from
+  // the first; none once they are all in.
+  function nextNumber({ boards, matchLength }) {
+    const first = boards[0]?.number ?? 1;
+    const last = Math.min(largestCount, matchLength ? first + matchLength - 1 : largestCount);
+    const next = (boards.at(-1)?.number ?? 0) + 1;
+    if (next <= last) return next;
+    for (let number = first; number <= last; ++number) if (!boards.some((board) => board.number === number)) return number;
+    return null;
+  }
+  // The number the entry saves its board at, null for the next one as it is
+  // when the board is stored; and why it cannot where it cannot.
+  function entryNumber() {
+    const { number: typed, editing } = entry();
+    const number = typed ? (/^\d+$/.test(typed) ? Number(typed) : NaN) : nextNumber(store.value);
+    if (!isBoardNumber(number)) return { error: `Numéro de donne de 1 à ${largestCount}.` };
+    if (!typed) return { number: null };
+    const taken = store.value.boards.some((board) => board.number === number && board.id !== editing);
+    return taken ? { error: `Donne ${number} déjà saisie : touchez-la pour la corriger.` } : { number };
   }
 
   // The field Reporter fills next, marked, and Reporter's key naming it.
@@ -78,25 +123,28 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
 
   // What the screen shows besides the fields, to tell whether a match stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.value.boards, store.value.firstBoard, store.value.matchLength, entry().editing, store.later,
-    store.saved, removed]);
-  // Each board as shown, and the match's total, length and VPs (null with no board, or past the largest count unset).
+  const shownAs = () => JSON.stringify([store.value.boards, store.value.matchLength, store.value.removed, entry().editing, store.later,
+    store.saved]);
+  // Each board as shown, its IMPs null while it waits for a table's score,
+  // and the match's total, length and VPs (null until a board is complete),
+  // of the complete boards alone.
   function summed() {
     const { boards, matchLength } = store.value;
-    const total = totalImps(boards.map(({ own, other }) => [own, other]));
-    // Never fewer than the boards entered.
-    const length = Math.max(matchLength ?? 1, boards.length);
-    const shown = boards.map(({ id, own, other }, i) => {
-      const [dealer, vulnerable] = dealtNames(dealt, boardNumber(i));
-      return { id, number: boardNumber(i), dealer, vulnerable, own, other, imps: `${signed(boardImps(own, other))} IMP` };
+    const counted = boards.filter(complete);
+    const total = totalImps(counted.map(({ own, other }) => [own, other]));
+    // Never fewer than the boards counted.
+    const length = Math.max(matchLength ?? 1, counted.length);
+    const shown = boards.map((board) => {
+      const [dealer, vulnerable] = dealtNames(dealt, board.number);
+      return { ...board, dealer, vulnerable, imps: complete(board) ? `${signed(boardImps(board.own, board.other))} IMP` : null };
     });
-    return { boards: shown, total: `${signed(total)} IMP`, length, points: boards.length ? victoryPoints(length, total) : null };
+    return { boards: shown, total: `${signed(total)} IMP`, length, points: counted.length ? victoryPoints(length, total) : null };
   }
   let shown;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
-    const { editing } = entry();
-    const { boards, total, points } = summed();
+    const { editing, number } = entry();
+    const { boards, total, points, length } = summed();
     // Written only when it changes, so that a screen reader hears it once.
     const unkept = store.later ? 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.saved ? '' : 'Attention : ce match ne sera pas conservé sur cet appareil.';
@@ -105,18 +153,21 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     $('Total').textContent = total;
     $('VictoryPoints').textContent = points === null ? '' : pointsText(points);
     // Scores are integers, checked as they were stored.
-    $('Boards').innerHTML = boards.map(({ id, number, dealer, vulnerable, own, other, imps }) => {
-      const cells = [`Donne ${number}`, own, other, imps];
+    $('Boards').innerHTML = boards.map(({ id, number: board, dealer, vulnerable, own, other, imps }) => {
+      const cells = [`Donne ${board}`, own ?? '', other ?? '', imps ?? waiting];
       return `<li${editing === id ? ' class="editing"' : ''}><button type="button" class="board" value="${id}"
-aria-label="Donne ${number}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own}, autre table ${other}, ${imps}. Corriger">
-${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
+aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own ?? waiting}, autre table ${other ?? waiting}${
+  imps ? `, ${imps}. Corriger` : '. Compléter'}">${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
     }).join('');
     const index = indexOf(editing);
-    $('EntryTitle').textContent = index >= 0 ? `Corriger la donne ${boardNumber(index)}` : `Donne ${boardNumber(boards.length)}`;
-    for (const id of Object.keys(numberFields)) if ($(id) !== document.activeElement) showNumber(id);
-    $('MatchLength').placeholder = Math.max(1, boards.length);
+    $('EntryTitle').textContent = index >= 0 ? 'Corriger la donne' : 'Donne';
+    if (numberInput !== document.activeElement) numberInput.value = number || (nextNumber(store.value) ?? '');
+    const at = Number(numberInput.value);
+    $('EntryDealt').textContent = isBoardNumber(at) ? `· ${dealtNames(dealt, at).join(' · ')}` : '';
+    if ($('MatchLength') !== document.activeElement) showLength();
+    $('MatchLength').placeholder = length;
     $('Remove').hidden = $('Cancel').hidden = index < 0;
-    $('Undo').hidden = !removed;
+    $('Undo').hidden = !store.value.removed;
     for (const input of fields) if (input.value !== entry()[parts[input.id]]) input.value = entry()[parts[input.id]];
     showNext();
   }
@@ -130,7 +181,7 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   // A fresh entry, or the one given; `focus`, the field to type in.
   function startOver(next = restored(entry()), focus = fields[0]) {
-    fields.forEach((input) => setError(input));
+    [...fields, numberInput].forEach((input) => setError(input));
     changeEntry((typed) => Object.assign(typed, next));
     render();
     focus.focus();
@@ -167,36 +218,46 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
       render();
     }));
   }
-  // The first board's number, by which the boards are numbered, and the
-  // match's length, which the VPs are scored on (until set, the boards
-  // entered): each 1 to the largest count. A number out of range is said at the field, and
-  // gives way to the stored one when the field is left; an empty length
-  // goes back to the boards entered.
-  const numberFields = {
-    FirstBoard: { stored: () => store.value.firstBoard, keep: (match, number) => { match.firstBoard = number; } },
-    MatchLength: { stored: () => store.value.matchLength ?? '', keep: (match, number) => { match.matchLength = number; }, optional: true },
-  };
-  function showNumber(id) {
-    $(id).value = numberFields[id].stored();
-    setError($(id));
-  }
-  for (const [id, { keep, optional }] of Object.entries(numberFields)) {
-    const input = $(id);
-    input.addEventListener('blur', () => showNumber(id));
-    input.addEventListener('input', () => {
-      const number = /^\d+$/.test(input.value) ? Number(input.value) : NaN;
-      const unset = optional && input.value === '';
-      if (!unset && !isBoardNumber(number)) return setError(input, `De 1 à ${largestCount}.`);
-      setError(input);
-      changeMatch((match) => keep(match, unset ? null : number));
-      render();
+  // The board's number, as typed: said at once where it cannot be taken,
+  // and shown again as it stands once the field is left.
+  numberInput.addEventListener('input', () => {
+    changeEntry((typed) => {
+      typed.number = numberInput.value.trim();
     });
+    setError(numberInput, entryNumber().error);
+    render();
+  });
+  numberInput.addEventListener('blur', render);
+  // The match's length, which the VPs are scored on (until set, the boards
+  // counted): 1 to the largest count. A number out of range is said at the
+  // field, and gives way to the stored one when the field is left; an empty
+  // length goes back to the boards counted.
+  const lengthInput = $('MatchLength');
+  function showLength() {
+    lengthInput.value = store.value.matchLength ?? '';
+    setError(lengthInput);
   }
+  lengthInput.addEventListener('blur', showLength);
+  lengthInput.addEventListener('input', () => {
+    const number = /^\d+$/.test(lengthInput.value) ? Number(lengthInput.value) : NaN;
+    if (lengthInput.value && !isBoardNumber(number)) return setError(lengthInput, `De 1 à ${largestCount}.`);
+    setError(lengthInput);
+    changeMatch((match) => {
+      match.matchLength = number || null;
+    });
+    render();
+  });
 
+  // Where neither a share sheet nor the clipboard takes it, the text is shown, selected, to be copied by hand.
   $('ShareMatch').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Match copié dans le presse-papiers.', failed: "Le match n'a pu être ni partagé ni copié." };
-    const outcome = await handOver('Match par quatre', matchText(summed()));
+    const said = { copied: 'Match copié dans le presse-papiers.', failed: 'Copiez le match ci-dessous :' };
+    const text = matchText(summed());
+    const outcome = await handOver({ title: 'Match par quatre', text });
     if (said[outcome]) note.textContent = said[outcome];
+    const box = $('ShareText');
+    box.hidden = outcome !== 'failed';
+    box.value = text;
+    if (!box.hidden) box.select();
   }));
 
   // Enter in the first field goes on to the second.
@@ -219,28 +280,33 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     render();
   }));
 
-  // A board saved where the entry says, unless another page removed it or
-  // corrected it since it was opened here: what became of it.
-  function saveBoard(match, { editing, was }, [own, other]) {
+  // A board saved where the entry says, at its number, unless another page
+  // removed it, corrected it since it was opened here, or gave its number to
+  // another board: what became of it.
+  function saveBoard(match, { editing, was }, [own, other], number) {
     const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
     if (index < 0) return { gone: true };
     const stored = match.boards[index];
-    if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { index, changed: stored };
-    const board = { id: editing ?? match.nextId++, own, other };
+    if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { changed: stored };
+    const at = number ?? nextNumber(match);
+    if (at === null || match.boards.some((board) => board.number === at && board.id !== editing)) return { taken: true };
+    const board = { id: editing ?? match.nextId++, number: at, own, other };
     match.boards[index] = board;
-    return { index, board };
+    inOrder(match.boards);
+    return { board };
   }
   // What became of the board saved, said; a correction not made is kept in
   // the fields. The fields are left to whatever the player went on to meanwhile.
-  function showSaved({ gone, index, changed, board }, typed) {
+  function showSaved({ gone, changed, taken, board }, typed) {
     if (board) {
-      note.textContent = `Donne ${boardNumber(index)} : ${signed(boardImps(board.own, board.other))} IMP.`;
+      note.textContent = `Donne ${board.number} : ${complete(board) ? `${signed(boardImps(board.own, board.other))} IMP` : waiting}.`;
       if (JSON.stringify(entry()) === JSON.stringify(typed)) startOver();
       return scrollTo(board.id);
     }
-    changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : { was: changed }));
-    note.textContent = gone ? 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'
-      : `Donne ${boardNumber(index)} corrigée sur une autre page : ${changed.own} / ${changed.other}. Validez à nouveau pour la remplacer.`;
+    changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : changed ? { was: changed } : {}));
+    if (taken) setError(numberInput, entryNumber().error);
+    else note.textContent = gone ? 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'
+      : `Donne ${changed.number} corrigée sur une autre page : ${changed.own ?? waiting} / ${changed.other ?? waiting}. Validez à nouveau pour la remplacer.`;
     render();
   }
 
@@ -251,20 +317,24 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     event.preventDefault();
     saving = saving.then(saveEntry);
   });
+  // A board is saved with one table's score, the other waiting; never with neither.
   async function saveEntry() {
-    const parsed = fields.map((input) => parseScore(input.value, isDealScore));
+    const blank = fields.map((input) => !input.value.trim());
+    const parsed = fields.map((input, i) => (blank[i] && !blank.every(Boolean) ? { score: null } : parseScore(input.value, isDealScore)));
+    const { number, error } = entryNumber();
     // Cleared first, so that a refusal said again is heard again.
-    fields.forEach((input) => setError(input));
-    const refused = parsed.findIndex(({ error }) => error);
-    if (refused >= 0) {
-      requestAnimationFrame(() => parsed.forEach(({ error }, i) => setError(fields[i], error)));
-      return fields[refused].focus();
+    [...fields, numberInput].forEach((input) => setError(input));
+    const refused = [error, ...parsed.map((score) => score.error)];
+    const first = refused.findIndex(Boolean);
+    if (first >= 0) {
+      requestAnimationFrame(() => refused.forEach((why, i) => setError([numberInput, ...fields][i], why)));
+      return [numberInput, ...fields][first].focus();
     }
     const scores = parsed.map(({ score }) => score);
     const typed = structuredClone(entry());
     let outcome;
     const stored = changeMatch((match) => {
-      outcome = saveBoard(match, typed, scores);
+      outcome = saveBoard(match, typed, scores, number);
     });
     // The screen shows the board, and empties the fields, once it is stored,
     // so that a reload meanwhile keeps the scores; what became of it is said
@@ -274,15 +344,18 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
   }
   $('Save').addEventListener('click', actOnce(() => {}));
 
-  // A board opened shows more keys above the list: a second tap is not taken.
+  // A board opened shows more keys above the list: a second tap is not
+  // taken. A board waiting for a table's score opens on that field.
   $('Boards').addEventListener('click', actOnce((event) => {
     const id = Number(event.target.closest('button')?.value ?? NaN);
     const board = store.value.boards[indexOf(id)];
     if (!board) return;
     // The new board being typed is put by, to come back after, as its fields show it.
     const typed = entry();
-    const kept = typed.editing === null ? { own: fields[0].value, other: fields[1].value, next: typed.next } : typed.kept;
-    startOver({ own: String(board.own), other: String(board.other), editing: id, next: 'own', kept, was: { own: board.own, other: board.other } });
+    const kept = typed.editing === null ? { own: fields[0].value, other: fields[1].value, number: typed.number, next: typed.next } : typed.kept;
+    const { own, other, number } = board;
+    startOver({ own: String(own ?? ''), other: String(other ?? ''), number: String(number), editing: id, next: 'own', kept, was: { own, other } },
+      fields[Number(own !== null && other === null)]);
   }));
   $('Remove').addEventListener('click', actOnce(() => {
     // The board as stored now, which another page may have moved.
@@ -291,32 +364,31 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     let taken = null;
     changeMatch((match) => {
       const index = match.boards.findIndex(({ id }) => id === editing);
-      taken = index < 0 ? null : { board: match.boards.splice(index, 1)[0], index };
+      if (index >= 0) taken = match.removed = match.boards.splice(index, 1)[0];
     });
-    if (taken) {
-      removed = taken;
-      note.textContent = `Donne ${boardNumber(taken.index)} (${taken.board.own} / ${taken.board.other}) supprimée.`;
-    }
+    if (taken) note.textContent = `Donne ${taken.number} (${taken.own ?? waiting} / ${taken.other ?? waiting}) supprimée.`;
     startOver();
   }));
+  // The board comes back at its number, unless another has taken it meanwhile.
   $('Undo').addEventListener('click', actOnce(() => {
-    const { board, index } = removed;
+    const board = store.value.removed;
+    // Another page's change, not yet shown, may have ended it.
+    if (!board) return;
     changeMatch((match) => {
-      if (!match.boards.some(({ id }) => id === board.id)) match.boards.splice(Math.min(index, match.boards.length), 0, board);
+      if (!match.boards.some(({ id, number }) => id === board.id || number === board.number)) match.boards = inOrder(match.boards.concat(board));
     });
-    note.textContent = `Donne ${boardNumber(indexOf(board.id))} rétablie.`;
+    note.textContent = `Donne ${board.number} rétablie.`;
     render();
     scrollTo(board.id);
     $('Boards').querySelector(`[value="${board.id}"]`)?.focus();
   }));
   $('Cancel').addEventListener('click', actOnce(() => startOver()));
 
-  const confirm = askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
+  askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
     erase() {
       note.textContent = 'Nouveau match.';
       changeMatch((match) => {
         match.boards = [];
-        match.firstBoard = 1;
         match.matchLength = null;
       });
       startOver(emptyEntry());
@@ -325,8 +397,6 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
 
   // Another page's change taken up: the match as stored.
   refresh = () => {
-    // Rétablir would bring a board back into a match another page changed.
-    removed = null;
     holdToRemovedBoard();
     if (shownAs() === shown) return;
     // A board or a key the new match no longer shows hands focus to the entry.
@@ -335,8 +405,17 @@ ${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vul
     const now = document.activeElement;
     if (focused && (!root.contains(now) || now.closest('[hidden]'))) fields[0].focus();
   };
-  return screenFrame({ root, backKey: $('MatchBack'), box: confirm, store, back, actOnce, beforeShow: () => {
-    holdToRemovedBoard();
-    render();
-  } });
+  return screenFrame({ root, backKey: $('MatchBack'), store, back, actOnce,
+    beforeShow: () => {
+      holdToRemovedBoard();
+      render();
+      // A card the address brings, or one received and not yet placed or ignored.
+      if (location.hash || store.value.received) withCards((boxes) => boxes.offer());
+    },
+    // Escape in the middle of a correction cancels it, before it leaves the screen.
+    escaped() {
+      const correcting = entry().editing !== null;
+      if (correcting) startOver();
+      return correcting;
+    } });
 }

@@ -12,23 +12,27 @@ const longestTyped = 64;
 // The two tables, by the names a board gives them.
 const fields = ['own', 'other'];
 
+// `number` is the board's number as typed, '' for the one after the last;
 // `kept` is the new board being typed, put by while a board is looked at;
 // `was`, the board being corrected as it was when opened.
-export const emptyEntry = () => ({ own: '', other: '', editing: null, next: 'own', kept: null, was: null });
-const emptyMatch = () => ({ boards: [], nextId: 1, firstBoard: 1, matchLength: null, lastEntry: null });
+export const emptyEntry = () => ({ own: '', other: '', number: '', editing: null, next: 'own', kept: null, was: null });
+// `received`, a teammate's card not yet placed or ignored; `removed`, the
+// board Rétablir brings back, until the next change.
+const emptyMatch = () => ({ boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null });
 
 // An entry as stored, or null where it does not hold: a half-typed entry is
 // started again on its own, never costing the boards.
 export function entryIn(stored) {
   const typed = (part) => typeof part === 'string' && part.length <= longestTyped;
-  const holds = (entry) => fields.every((field) => typed(entry?.[field])) && fields.includes(entry.next);
+  // An entry kept before boards had numbers of their own has none typed.
+  const holds = (entry) => fields.every((field) => typed(entry?.[field])) && typed(entry.number ?? '') && fields.includes(entry.next);
   if (!holds(stored) || !(stored.editing === null || isCount(stored.editing))) return null;
   const kept = stored.kept === null || !holds(stored.kept) ? null
-    : { own: stored.kept.own, other: stored.kept.other, next: stored.kept.next };
+    : { own: stored.kept.own, other: stored.kept.other, number: stored.kept.number ?? '', next: stored.kept.next };
   // Where it does not hold, the correction is checked no more, as before it was kept.
-  const was = Number.isSafeInteger(stored.was?.own) && Number.isSafeInteger(stored.was.other)
+  const was = [stored.was?.own, stored.was?.other].every((score) => score === null || Number.isSafeInteger(score))
     ? { own: stored.was.own, other: stored.was.other } : null;
-  return { own: stored.own, other: stored.other, editing: stored.editing, next: stored.next, kept, was };
+  return { own: stored.own, other: stored.other, number: stored.number ?? '', editing: stored.editing, next: stored.next, kept, was };
 }
 
 // An entry whose tables were named 'ours' and 'theirs', named as a board names them.
@@ -41,7 +45,8 @@ const tablesRenamed = (entry) => {
 // The tab's own entry record, by the version each produces.
 export const entryMigrations = { 2: ({ entry, ...record }) => ({ ...record, entry: tablesRenamed(entry) }) };
 
-const migrations = {
+// `fits` tells a board's number.
+const migrations = (fits) => ({
   2: (record) => ({ ...record, revision: 0 }),
   3: (record) => ({ ...record, firstBoard: 1 }),
   // The entry's fields were named after the page's elements.
@@ -53,30 +58,51 @@ const migrations = {
     lastEntry: entry && { page: '', entry: { ...entry, editing: isCount(entry.editing) ? entry.editing + 1 : null, next: 'ours', kept: null } } }),
   // The entry's tables named as a board names them.
   6: ({ lastEntry, ...record }) => ({ ...record, lastEntry: lastEntry && { ...lastEntry, entry: tablesRenamed(lastEntry.entry) } }),
-};
+  // Each board keeps its own number, through a removal; the first board's
+  // number, which numbered them all, gives way as far as their numbers must
+  // stay board numbers. A board may wait for one table's score.
+  7: ({ boards, firstBoard, ...record }) => {
+    let first = fits(firstBoard) ? firstBoard : 1;
+    while (first > 1 && !fits(first + boards.length - 1)) first--;
+    return { ...record, boards: boards.map((board, i) => ({ ...board, number: first + i })), received: null, removed: null };
+  },
+});
 
-// Every board with a name of its own, below the next one to give, and two deal scores.
-function boardsIn(boards, nextId, isDealScore) {
+// A score at one table: a deal's, or null while it is not known.
+const scoreIn = (score, isDealScore) => score === null || isDealScore(score);
+// A board with a name of its own, below the next one to give, its number,
+// and at least one table's score, as stored; or null.
+function boardIn(board, nextId, { isDealScore, isBoardNumber }) {
+  const { id, number, own, other } = board ?? {};
+  return isCount(id) && id < nextId && isBoardNumber(number) && scoreIn(own, isDealScore) && scoreIn(other, isDealScore)
+    && (own ?? other) !== null ? { id, number, own, other } : null;
+}
+// Every board held, each name and number once, in the order of their numbers.
+function boardsIn(boards, nextId, rules) {
   if (!isCount(nextId) || !Array.isArray(boards)) return null;
-  const named = new Set();
-  for (const board of boards) {
-    if (!isCount(board?.id) || board.id >= nextId || named.has(board.id) || !isDealScore(board.own) || !isDealScore(board.other)) return null;
-    named.add(board.id);
-  }
-  return boards.map(({ id, own, other }) => ({ id, own, other }));
+  const held = boards.map((board) => boardIn(board, nextId, rules));
+  const once = (part) => new Set(held.map((board) => board?.[part])).size === held.length;
+  return held.every(Boolean) && once('id') && once('number') ? held.sort((a, b) => a.number - b.number) : null;
+}
+// A teammate's card: its first board's number and each board's score at
+// its table, or null for a board it leaves out; each board a board number.
+function cardIn(card, { isDealScore, isBoardNumber }) {
+  const { first, scores } = card ?? {};
+  return Array.isArray(scores) && scores.every((score, i) => scoreIn(score, isDealScore) && isBoardNumber(first + i)) && isBoardNumber(first)
+    ? { first, scores: [...scores] } : null;
 }
 
-function decode({ boards, nextId, firstBoard, matchLength, lastEntry }, { isDealScore, isBoardNumber }) {
-  const named = boardsIn(boards, nextId, isDealScore);
+function decode({ boards, nextId, matchLength, lastEntry, received, removed }, rules) {
+  const held = boardsIn(boards, nextId, rules);
   const last = entryIn(lastEntry?.entry);
-  return named && { boards: named, nextId, firstBoard: isBoardNumber(firstBoard) ? firstBoard : 1,
-    matchLength: isBoardNumber(matchLength) ? matchLength : null,
-    lastEntry: last && typeof lastEntry.page === 'string' ? { page: lastEntry.page, entry: last } : null };
+  return held && { boards: held, nextId, matchLength: rules.isBoardNumber(matchLength) ? matchLength : null,
+    lastEntry: last && typeof lastEntry.page === 'string' ? { page: lastEntry.page, entry: last } : null,
+    received: cardIn(received, rules), removed: boardIn(removed, nextId, rules) };
 }
 
 // Each field cut, here and as stored, to what a field keeps.
 export function cut(entry) {
-  for (const field of fields) entry[field] = entry[field].slice(0, longestTyped);
+  for (const field of [...fields, 'number']) entry[field] = entry[field].slice(0, longestTyped);
   return entry;
 }
 
@@ -85,7 +111,7 @@ export function openMatchStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.match ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage; before it had a folder of its own, it was the whole site's.
-    key, former: localRecord([key, 'quimbel.match']), version: 6, migrations,
+    key, former: localRecord([key, 'quimbel.match']), version: 7, migrations: migrations(rules.isBoardNumber),
     decode: (record) => decode(record, rules), empty: emptyMatch, storage, changed, channel,
     encode(match) {
       if (match.lastEntry) cut(match.lastEntry.entry);

@@ -369,11 +369,11 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
       const [name, place, , , percent] = rankedOf(pair);
       return `${place}${pair.tied ? '' : '.'} ${pair.direction === 'howell' ? 'Paire ' : ''}${name} — ${percent}`;
     });
-    const outcome = await handOver('Tournoi par paires', ['Tournoi par paires', ...lines].join('\n'));
+    const outcome = await handOver({ title: 'Tournoi par paires', text: ['Tournoi par paires', ...lines].join('\n') });
     if (said[outcome]) note.textContent = said[outcome];
   }));
 
-  const confirm = askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
+  askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
     actOnce, erase() {
       changeSession((stored) => Object.assign(stored, { board: 1, boards: [] }));
       note.textContent = 'Nouveau tournoi : donne 1.';
@@ -394,7 +394,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     render();
     if (focused) focused.value = typed;
   };
-  return screenFrame({ root, backKey: $('PairsBack'), box: confirm, store, back, actOnce, beforeShow: () => {
+  return screenFrame({ root, backKey: $('PairsBack'), store, back, actOnce, beforeShow: () => {
     holdToRemovedResult();
     render();
   } });
