@@ -1,34 +1,49 @@
 // Measures the page built by the web preset against a bare page with 24 keys
 // (bench/bare_page), in headless Chromium at a phone's size: from navigation
-// to the answer to the first tap, cold and from the offline cache (median of
-// 7 rounds, the two pages in turn, after one round each that is not counted,
-// each round from a quiet machine); the gzipped size of the first visit, of
-// each screen and of all the code; and a
-// Lighthouse audit (mobile profile).
-//   QUIMBEL_SITE=build/web/web/site node bench/web.mjs
+// to the answer to the first tap, at full speed and with the CPU slowed 4×
+// (a mid-range phone), cold and from the service worker's cache; then the
+// gzipped size of the first visit, of each screen and of all the code; and
+// a Lighthouse audit (mobile profile).
+// Each time is the median of 21 rounds, after one round that is not counted,
+// the pages in turn within each round, so that a busy machine weighs on
+// them alike. A cold round is a new browser, left to finish its own start
+// for 2 s; a round from the cache is a new tab of a browser where the page
+// is installed, its servers gone and its workers stopped, as when a player
+// opens it from the home screen.
+// Other sites given after the command are measured beside the two, such as
+// an earlier build: the ratio of each to the bare page in the same run.
+//   QUIMBEL_SITE=build/web/web/site node bench/web.mjs [SITE...] [--times]
+// --times stops after the times.
 import { fileURLToPath } from 'node:url';
 import { codeSize } from '../tools/web/code_size.mjs';
 import { launch, persistentContext, phone, site } from '../tools/web/chromium.mjs';
 import { audit } from '../tools/web/lighthouse.mjs';
 import { serve } from '../tools/web/serve.mjs';
 
-const rounds = 7;
+const rounds = 21;
+const slowdowns = [1, 4];
+const settle = 2000; // ms: a browser's own start, left out of a cold round
 const bare = fileURLToPath(new URL('bare_page', import.meta.url));
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-// Lets the browser finish what the round before left, such as closing a tab.
-const quiet = () => new Promise((resolve) => setTimeout(resolve, 300));
+const others = process.argv.slice(2).filter((arg) => arg !== '--times');
+const roots = [bare, site, ...others];
+const names = ['bare page', 'QUIMBEL', ...others];
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// The median time of each page, visited in turn, after a round not counted.
-async function medians(visit) {
-  const times = [[], []];
+const sorted = (values) => [...values].sort((a, b) => a - b);
+const quantile = (values, q) => sorted(values)[Math.round(q * (values.length - 1))];
+const spread = (values) => `${quantile(values, 0.5).toFixed(0)} ms (quartiles ${quantile(values, 0.25).toFixed(0)}`
+  + `-${quantile(values, 0.75).toFixed(0)})`;
+
+// Each page's times, visited in turn, after a round not counted.
+async function timesOf(visit) {
+  const times = roots.map(() => []);
   for (let round = -1; round < rounds; ++round) {
-    for (const i of [0, 1]) {
-      await quiet();
+    for (const i of roots.keys()) {
       const time = await visit(i);
       if (round >= 0) times[i].push(time);
     }
   }
-  return times.map(median);
+  return times;
 }
 
 // Notes when the line first shows something: the answer to the first tap.
@@ -42,9 +57,11 @@ function noteAnswer() {
 
 // Milliseconds from navigation to the answer to a tap on 7, made on the first
 // frame where the key shows and takes taps, as a quick thumb would: pressed
-// and released at once, straight through the DevTools protocol.
-async function firstAnswer(page, url) {
+// and released at once, straight through the DevTools protocol. The CPU is
+// slowed `slowdown` times from before the navigation.
+async function firstAnswer(page, url, slowdown) {
   const devtools = await page.context().newCDPSession(page);
+  await devtools.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
   await page.goto(url, { waitUntil: 'commit' });
   const { x, y } = await page.evaluate(() => new Promise((found) => {
     const look = () => {
@@ -62,42 +79,66 @@ async function firstAnswer(page, url) {
   return page.evaluate(() => window.answeredAt);
 }
 
-const servers = await Promise.all([serve(bare), serve(site)]);
-const names = ['bare page', 'QUIMBEL'];
-const browser = await launch();
-const cold = await medians(async (i) => {
-  const context = await browser.newContext({ viewport: phone });
-  await context.addInitScript(noteAnswer);
-  const time = await firstAnswer(await context.newPage(), servers[i].url);
-  await context.close();
-  return time;
-});
-await browser.close();
+const servers = await Promise.all(roots.map((root) => serve(root)));
+
+async function cold(i, slowdown) {
+  const browser = await launch();
+  try {
+    await pause(settle);
+    const context = await browser.newContext({ viewport: phone });
+    await context.addInitScript(noteAnswer);
+    return await firstAnswer(await context.newPage(), servers[i].url, slowdown);
+  } finally {
+    await browser.close();
+  }
+}
 
 // Installed, then with the servers stopped.
-const installed = [];
-for (const server of servers) {
+async function install(server) {
   const { context, close } = await persistentContext();
   await context.addInitScript(noteAnswer);
   const page = await context.newPage();
   await page.goto(server.url);
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  installed.push({ page, close, url: server.url });
+  await page.waitForFunction(() => navigator.serviceWorker.controller);
+  await page.close();
+  return { context, close, url: server.url };
 }
+
+async function fromCache({ context, url }, slowdown) {
+  const page = await context.newPage();
+  const devtools = await context.newCDPSession(page);
+  await devtools.send('ServiceWorker.enable');
+  await devtools.send('ServiceWorker.stopAllWorkers');
+  await devtools.detach();
+  const time = await firstAnswer(page, url, slowdown);
+  if (!await page.evaluate(() => navigator.serviceWorker.controller)) throw new Error(`${url} came not from its worker`);
+  await page.close();
+  return time;
+}
+
+const times = {};
+for (const slowdown of slowdowns) times[`cold, CPU ${slowdown}×`] = await timesOf((i) => cold(i, slowdown));
+const installed = [];
+for (const server of servers) installed.push(await install(server));
 await Promise.all(servers.map((server) => server.close()));
-const offline = await medians((i) => firstAnswer(installed[i].page, installed[i].url));
+for (const slowdown of slowdowns) {
+  times[`from the cache, CPU ${slowdown}×`] = await timesOf((i) => fromCache(installed[i], slowdown));
+}
 await Promise.all(installed.map(({ close }) => close()));
 
-const size = await codeSize(site);
+console.log(`first tap answered, median of ${rounds} rounds:`);
+for (const [label, pages] of Object.entries(times)) {
+  const floor = quantile(pages[0], 0.5);
+  console.log(`  ${label}: ${pages.map((values, i) => `${names[i]} ${spread(values)}`
+    + (i ? `, ratio ${(quantile(values, 0.5) / floor).toFixed(2)}` : '')).join('; ')}`);
+}
+if (process.argv.includes('--times')) process.exit();
 
+const size = await codeSize(site);
 const lighthouseServer = await serve(site);
 const scores = await audit(lighthouseServer.url);
 await lighthouseServer.close();
 
-for (const [label, [bareTime, ours]] of [['cold', cold], ['offline cache', offline]]) {
-  console.log(`first tap answered, ${label} (median of ${rounds}): ${names[0]} ${bareTime.toFixed(0)} ms, `
-    + `${names[1]} ${ours.toFixed(0)} ms; ratio ${(ours / bareTime).toFixed(2)}`);
-}
 console.log(`before the first tap (index.html): ${size.firstTap} bytes gzipped`);
 for (const [name, bytes] of Object.entries(size.screens)) console.log(`the ${name} screen (screens/${name}/): ${bytes} bytes gzipped`);
 console.log(`all code (${size.files.join(', ')}): ${size.all} bytes gzipped`);
