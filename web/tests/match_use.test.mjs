@@ -261,6 +261,18 @@ test('each board keeps its number: a removal renumbers none, Rétablir survives 
     await numbers('one more, typed at its number', ['Donne 1', 'Donne 2', 'Donne 3', 'Donne 5', '', '']);
   }));
 
+test('a correction with no number typed, as kept before boards had numbers, saves the board at its own number', () => tabs(1, async (page) => {
+  const six = [...fiveBoards, '-50 110'];
+  // Version 6: sixteen boards planned, six in, the fifth being corrected; taken up by a tab opened anew.
+  await page.evaluate(() => sessionStorage.clear());
+  await storeMatch(page, JSON.stringify({ version: 6, revision: 1, nextId: 7, firstBoard: 1, matchLength: 16,
+    boards: six.map((board, i) => ({ id: i + 1, own: Number(board.split(' ')[0]), other: Number(board.split(' ')[1]) })),
+    lastEntry: { page: '', entry: { own: '450', other: '-420', editing: 5, next: 'own', kept: null } } }));
+  await shows(page, { entry: ['Corriger la donne 5', '450', '-420'], boards: six }, 'taken up');
+  await page.click('#Save');
+  await shows(page, { entry: ['Donne 7', '', ''], boards: six.with(4, '450 -420'), said: ['Donne 5 : +1 IMP.'] }, 'saved');
+}));
+
 const noDatabase = (context) => context.addInitScript(() =>
   Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } }));
 
@@ -393,9 +405,9 @@ test('the match shared as text, each board by its own number once one is removed
 }));
 
 // The match stored on `page`'s phone, and the match screen opened on it anew.
-async function storeMatch(page, boards) {
+async function storeMatch(page, record) {
   const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
-  await storeRecord(checkedBrowser(page), key, matchRecord(boards));
+  await storeRecord(checkedBrowser(page), key, record);
   await page.evaluate(() => history.replaceState(null, ''));
   await page.reload();
   await page.click('#Match');
@@ -424,7 +436,7 @@ test('a 16- and a 32-board card: its QR code reads as its link, copied or select
       const scores = Array.from({ length: count }, (_, i) => [620, -100, 420, 0, -50, 1430][i % 6]);
       // Our table's scores, with the other table's on board 1 alone, from board 17 on the second time.
       const first = count === 16 ? 1 : 17;
-      await storeMatch(a, scores.map((own, i) => [first + i, own, i ? null : -620]));
+      await storeMatch(a, matchRecord(scores.map((own, i) => [first + i, own, i ? null : -620])));
       // From the keyboard, which the opener's quiet time leaves alone.
       await a.focus('#SendCard');
       await a.keyboard.press('Enter');
@@ -444,7 +456,7 @@ test('a 16- and a 32-board card: its QR code reads as its link, copied or select
       await settles(checkedBrowser(a), () => [CardSaid.textContent, getSelection().toString()], ['Copiez le lien ci-dessus.', link], 'selected');
 
       // The teammate's phone has board 2 with another score, board 3 with its own table's alone; offline, the link opened.
-      await storeMatch(b, [[first + 1, 620, 100], [first + 2, -420, null]]);
+      await storeMatch(b, matchRecord([[first + 1, 620, 100], [first + 2, -420, null]]));
       await teammate.setOffline(true);
       const opened = await teammate.newPage();
       await opened.goto(link);

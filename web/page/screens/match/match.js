@@ -103,11 +103,14 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     for (let number = first; number <= last; ++number) if (!boards.some((board) => board.number === number)) return number;
     return null;
   }
-  // The number the entry saves its board at, null for the next one as it is
-  // when the board is stored; and why it cannot where it cannot.
+  // The number a board takes where none is typed: its own for a board being
+  // corrected, else the next one.
+  const untypedNumber = (match, editing) => match.boards.find((board) => board.id === editing)?.number ?? nextNumber(match);
+  // The number the entry saves its board at, null for the one it takes
+  // untyped as it is when the board is stored; and why it cannot where it cannot.
   function entryNumber() {
     const { number: typed, editing } = entry();
-    const number = typed ? (/^\d+$/.test(typed) ? Number(typed) : NaN) : nextNumber(store.value);
+    const number = typed ? (/^\d+$/.test(typed) ? Number(typed) : NaN) : untypedNumber(store.value, editing);
     if (!isBoardNumber(number)) return { error: `Numéro de donne de 1 à ${largestCount}.` };
     if (!typed) return { number: null };
     const taken = store.value.boards.some((board) => board.number === number && board.id !== editing);
@@ -161,7 +164,7 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     }).join('');
     const index = indexOf(editing);
     $('EntryTitle').textContent = index >= 0 ? 'Corriger la donne' : 'Donne';
-    if (numberInput !== document.activeElement) numberInput.value = number || (nextNumber(store.value) ?? '');
+    if (numberInput !== document.activeElement) numberInput.value = number || (untypedNumber(store.value, editing) ?? '');
     const at = Number(numberInput.value);
     $('EntryDealt').textContent = isBoardNumber(at) ? `· ${dealtNames(dealt, at).join(' · ')}` : '';
     if ($('MatchLength') !== document.activeElement) showLength();
@@ -288,7 +291,7 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     if (index < 0) return { gone: true };
     const stored = match.boards[index];
     if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { changed: stored };
-    const at = number ?? nextNumber(match);
+    const at = number ?? untypedNumber(match, editing);
     if (at === null || match.boards.some((board) => board.number === at && board.id !== editing)) return { taken: true };
     const board = { id: editing ?? match.nextId++, number: at, own, other };
     match.boards[index] = board;
