@@ -3,19 +3,24 @@
 // characters a QR code packs tightest (digits, capitals and $*+-./:), none of
 // which an address escapes: "CARTE", the version, the first board's number,
 // two characters a board (its score in tens, or none), and a CRC-32 of all
-// that, which catches any character changed or lost on the way.
+// that, which catches any character changed or lost on the way, in digits and
+// capitals alone: a chat app's linkifier leaves a last "." or ":" out of the
+// link, and markdown takes a "*" for its own.
 
 const alphabet = '0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ$*+-./:';
 const base = alphabet.length;
 export const cardMark = 'CARTE';
 const version = '1';
-const checkLength = 6;
+// Seven digits of base 36 hold any CRC-32.
+const checkBase = 36;
+const checkLength = 7;
 // Two characters a board: 0 for none, else the score in tens moved above 0.
 const middle = (base * base - 1) / 2;
 // Far past the longest card, and read no further.
 const longest = 1024;
 
-const digits = (n, width) => Array.from({ length: width }, (_, i) => alphabet[Math.floor(n / base ** (width - 1 - i)) % base]).join('');
+const digits = (n, width, radix = base) => Array.from({ length: width }, (_, i) => alphabet[Math.floor(n / radix ** (width - 1 - i)) % radix])
+  .join('');
 const valueOf = (text) => [...text].reduce((n, c) => n * base + alphabet.indexOf(c), 0);
 
 const table = Array.from({ length: 256 }, (_, n) => {
@@ -24,7 +29,7 @@ const table = Array.from({ length: 256 }, (_, n) => {
   return c >>> 0;
 });
 const crc32 = (text) => [...text].reduce((c, ch) => table[(c ^ ch.charCodeAt(0)) & 0xff] ^ (c >>> 8), 0xffffffff) ^ 0xffffffff;
-const sealed = (text) => text + digits(crc32(text) >>> 0, checkLength);
+const sealed = (text) => text + digits(crc32(text) >>> 0, checkLength, checkBase);
 
 // The fragment of the card from board `first` on; a null score, a board our table has not played.
 export function cardFragment({ first, scores }) {
