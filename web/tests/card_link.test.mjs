@@ -28,7 +28,7 @@ test('a link that cannot be a card refused, with its reason', () => {
   const altered = (at) => good.slice(0, at) + (good[at] === 'A' ? 'B' : 'A') + good.slice(at + 1);
   const cutOrAltered = 'Lien coupé ou modifié en chemin : redemandez-le.';
   for (const [fragment, error] of [
-    ...[good.slice(0, -1), good.slice(0, -2), good.slice(0, 9), good.slice(0, 6) + good.slice(8), 'CARTE1'].map((cut) => [cut, cutOrAltered]),
+    ...[good.slice(0, -1), good.slice(0, -2), good.slice(0, 9), good.slice(0, 6) + good.slice(8), 'CARTE'].map((cut) => [cut, cutOrAltered]),
     ...[6, 8, 10, good.length - 1].map((at) => [altered(at), cutOrAltered]),
     [good.toLowerCase().replace('carte', 'CARTE'), cutOrAltered],
     [good.replace('CARTE1', 'CARTE2'), "Carte d'une autre version de QUIMBEL : mettez la page à jour des deux côtés."],

@@ -43,12 +43,13 @@ export function readCard(fragment, { isDealScore, largestCount }) {
   if (fragment.length > longest) return refused('Lien trop long pour une carte.');
   if (!fragment.startsWith(cardMark)) return refused("Ce lien n'est pas une carte.");
   const body = fragment.slice(cardMark.length, -checkLength);
-  if (fragment[cardMark.length] !== version) {
+  const fixed = cardMark.length + 3 + checkLength;
+  // Shorter than any card, or with a character none holds, it was cut or changed, whatever version it seems to say.
+  const shaped = fragment.length >= fixed + 2 && [...fragment].every((c) => alphabet.includes(c));
+  if (shaped && fragment[cardMark.length] !== version) {
     return refused("Carte d'une autre version de QUIMBEL : mettez la page à jour des deux côtés.");
   }
-  const fixed = cardMark.length + 3 + checkLength;
-  if ([...fragment].some((c) => !alphabet.includes(c)) || fragment.length < fixed + 2 || (fragment.length - fixed) % 2
-    || sealed(cardMark + body) !== fragment) {
+  if (!shaped || (fragment.length - fixed) % 2 || sealed(cardMark + body) !== fragment) {
     return refused('Lien coupé ou modifié en chemin : redemandez-le.');
   }
   const first = valueOf(body.slice(1, 3));
