@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { checkedBrowser, launch, openCalculator, phone, serveSite, stopClock } from '../../tools/web/chromium.mjs';
 import { press, settles } from './calculator_checks.mjs';
-import { matchRecord, storeRecord } from './match_checks.mjs';
+import { matchRecord, storedRecord, storeRecord } from './match_checks.mjs';
 
 const jsQR = createRequire(import.meta.url)('jsqr');
 
@@ -271,6 +271,22 @@ test('a correction with no number typed, as kept before boards had numbers, save
   await shows(page, { entry: ['Corriger la donne 5', '450', '-420'], boards: six }, 'taken up');
   await page.click('#Save');
   await shows(page, { entry: ['Donne 7', '', ''], boards: six.with(4, '450 -420'), said: ['Donne 5 : +1 IMP.'] }, 'saved');
+}));
+
+test('Rétablir where another page has meanwhile typed a board at its number: said, the board kept to bring back', () => tabs(1, async (page) => {
+  await addBoards(page, fiveBoards.slice(0, 3));
+  await page.click('#Boards li:nth-child(2) button');
+  await page.click('#Remove');
+  const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
+  let stored;
+  do stored = JSON.parse(await storedRecord(checkedBrowser(page), key)); while (!stored.removed);
+  // Another page, not heard of yet, types board 2 again.
+  await storeRecord(checkedBrowser(page), key, JSON.stringify({ ...stored, revision: stored.revision + 1, removed: null, nextId: 5,
+    boards: [...stored.boards, { id: 4, number: 2, own: -200, other: 140 }] }));
+  await page.click('#Undo');
+  await shows(page, { entry: ['Donne 4', '', ''], boards: [fiveBoards[0], '-200 140', fiveBoards[2]],
+    said: ["Donne 2 déjà saisie ailleurs : la donne supprimée (-100 / 140) n'est pas rétablie."] }, 'not put back');
+  assert.equal(await page.isHidden('#Undo'), false);
 }));
 
 const noDatabase = (context) => context.addInitScript(() =>

@@ -43,6 +43,8 @@ const labels = { own: 'Notre table', other: 'Autre table' };
 const otherPart = (part) => (part === 'own' ? 'other' : 'own');
 const waiting = 'en attente';
 const complete = ({ own, other }) => own !== null && other !== null;
+// A board's two scores, as said: "620 / en attente".
+const scoresSaid = ({ own, other }) => `${own ?? waiting} / ${other ?? waiting}`;
 const inOrder = (boards) => boards.sort((a, b) => a.number - b.number);
 
 // The screen, built once by the page's navigator, to show and hide.
@@ -309,7 +311,7 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : changed ? { was: changed } : {}));
     if (taken) setError(numberInput, entryNumber().error);
     else note.textContent = gone ? 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'
-      : `Donne ${changed.number} corrigée sur une autre page : ${changed.own ?? waiting} / ${changed.other ?? waiting}. Validez à nouveau pour la remplacer.`;
+      : `Donne ${changed.number} corrigée sur une autre page : ${scoresSaid(changed)}. Validez à nouveau pour la remplacer.`;
     render();
   }
 
@@ -369,19 +371,28 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
       const index = match.boards.findIndex(({ id }) => id === editing);
       if (index >= 0) taken = match.removed = match.boards.splice(index, 1)[0];
     });
-    if (taken) note.textContent = `Donne ${taken.number} (${taken.own ?? waiting} / ${taken.other ?? waiting}) supprimée.`;
+    if (taken) note.textContent = `Donne ${taken.number} (${scoresSaid(taken)}) supprimée.`;
     startOver();
   }));
-  // The board comes back at its number, unless another has taken it meanwhile.
-  $('Undo').addEventListener('click', actOnce(() => {
+  // The board comes back at its number, unless another page has given the
+  // number to another board meanwhile: then it stays to bring back, its
+  // scores said, as stored.
+  $('Undo').addEventListener('click', actOnce(async () => {
     const board = store.value.removed;
     // Another page's change, not yet shown, may have ended it.
     if (!board) return;
-    changeMatch((match) => {
-      if (!match.boards.some(({ id, number }) => id === board.id || number === board.number)) match.boards = inOrder(match.boards.concat(board));
+    let back;
+    await changeMatch((match) => {
+      back = match.boards.some(({ id }) => id === board.id);
+      if (back) return;
+      back = !match.boards.some(({ number }) => number === board.number);
+      if (back) match.boards = inOrder(match.boards.concat(board));
+      else match.removed = board;
     });
-    note.textContent = `Donne ${board.number} rétablie.`;
+    note.textContent = back ? `Donne ${board.number} rétablie.`
+      : `Donne ${board.number} déjà saisie ailleurs : la donne supprimée (${scoresSaid(board)}) n'est pas rétablie.`;
     render();
+    if (!back) return;
     scrollTo(board.id);
     $('Boards').querySelector(`[value="${board.id}"]`)?.focus();
   }));
