@@ -186,15 +186,16 @@ test('the card\'s boxes, sent and received, at every size: whole, nothing sidewa
 // Each screen with twelve entries, correcting one, at every size: each
 // target thumb-sized, no label cut, no two overlapping outside `scroller`,
 // `inView` in view (but with the on-screen keyboard up, where the screen
-// scrolls), nothing sideways in the page or in `scroller`; then axe clean
-// once a score is refused.
+// scrolls), `scroller` at least as high as its first of `rows` and its text
+// readable (12 px), nothing sideways in the page nor, unless `wide`, in
+// `scroller`; then axe clean once a score is refused.
 const crowded = [
   { name: 'match screen, correcting a board: thumb-sized targets, no label cut, total and entry in view, boards scrolling, nothing sideways; axe clean',
     opener: 'Match', root: 'MatchForm', title: 'EntryTitle', error: 'OwnError', back: 'MatchBack',
     entries: Array.from({ length: 12 }, (_, board) => ['620', `-${board * 10 + 500}`]), refused: ['625', ''],
     enter: ([own, other], saved) => keyBoard(checkedBrowser(page), own, other, saved), row: '#Boards li:nth-child(12) button',
-    inView: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], scroller: 'Boards', sizes: screens },
-  { name: 'pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table with nothing sideways; axe clean',
+    inView: ['Total', 'Own', 'Other', 'Carry', 'Save', 'NewMatch'], scroller: 'Boards', rows: '#Boards li', sizes: screens },
+  { name: 'pairs screen, correcting a result: thumb-sized targets, no label cut, the entry in view, the table readable, in view or a scroll away, sideways only in its box; axe clean',
     opener: 'Pairs', root: 'PairsForm', title: 'PairsEntryTitle', error: 'PairsScoreError', back: 'PairsBack',
     // Pairs 1 to 24, so that the ranking shows.
     entries: ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620'].map((score, i) => [i + 1, i + 13, score]),
@@ -207,19 +208,19 @@ const crowded = [
       if (saved) await settles(checkedBrowser(page), () => PairsScore.value, '', `${score} saved`);
     },
     row: '#PairsRows tr:nth-child(12) button', inView: ['PairsBack', 'PairsBoard', 'PairsScore', 'PairsScoreSign', 'PairsCarry',
-      'PairsAdd', 'PairsRemove', 'PairsCancel', 'PairsSummary', 'PairsNew'], scroller: 'PairsTable',
+      'PairsAdd', 'PairsRemove', 'PairsCancel', 'PairsSummary', 'PairsNew'], scroller: 'PairsTable', rows: '#PairsRows tr', wide: true,
     // The narrowest phone besides, and phones with the keyboard up.
     sizes: [...screens, { width: 320, height: 568 }, ...[[320, 300], [360, 320], [390, 360]].map(([width, height]) => ({ width, height,
       keyboard: true }))] },
 ];
-for (const { name, opener, root, title, error, back, entries, refused, enter, row, inView, scroller, sizes } of crowded) test(name, async () => {
+for (const { name, opener, root, title, error, back, entries, refused, enter, row, inView, scroller, rows, wide, sizes } of crowded) test(name, async () => {
   await page.click(`#${opener}`);
   for (const entry of entries) await enter(entry);
   await page.click(row);
   await page.locator(`#${title}`, { hasText: 'Corriger' }).waitFor();
   for (const { keyboard, ...size } of sizes) {
     await page.setViewportSize(size);
-    const found = await page.evaluate(([form, ids, list]) => {
+    const found = await page.evaluate(([form, ids, list, first, sidewaysInList]) => {
       const box = (e) => e.getBoundingClientRect();
       const controls = [...document.querySelectorAll(`#${form} :is(button, input, select)`)].filter((e) => e.checkVisibility());
       const scrolling = document.getElementById(list);
@@ -232,10 +233,14 @@ for (const { name, opener, root, title, error, back, entries, refused, enter, ro
           const { top, bottom, left, right } = box(document.getElementById(id));
           return top < 0 || bottom > innerHeight || left < 0 || right > innerWidth;
         }),
-        sideways: document.documentElement.scrollWidth > innerWidth || scrolling.scrollWidth > scrolling.clientWidth
-          || box(scrolling.firstElementChild ?? scrolling).right > innerWidth };
-    }, [root, keyboard ? [] : inView, scroller]);
-    assert.deepEqual(found, { small: [], cut: [], overlapping: [], hidden: [], sideways: false }, `${root} ${size.width}×${size.height}`);
+        shown: scrolling.clientHeight >= box(scrolling.querySelector(first)).height,
+        tiny: [...scrolling.querySelectorAll('*')].filter((e) => [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.data.trim())
+          && e.checkVisibility() && parseFloat(getComputedStyle(e).fontSize) < 12).map((e) => e.id || e.textContent),
+        sideways: document.documentElement.scrollWidth > innerWidth || (!sidewaysInList && (scrolling.scrollWidth > scrolling.clientWidth
+          || box(scrolling.firstElementChild ?? scrolling).right > innerWidth)) };
+    }, [root, keyboard ? [] : inView, scroller, rows, wide]);
+    assert.deepEqual(found, { small: [], cut: [], overlapping: [], hidden: [], shown: true, tiny: [], sideways: false },
+      `${root} ${size.width}×${size.height}`);
   }
   await page.setViewportSize(phone);
   await enter(refused, false);
