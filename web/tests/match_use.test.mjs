@@ -259,6 +259,13 @@ test('each board keeps its number: a removal renumbers none, Rétablir survives 
     await page.fill('#EntryNumber', '5');
     await addBoards(page, ['0 -50']);
     await numbers('one more, typed at its number', ['Donne 1', 'Donne 2', 'Donne 3', 'Donne 5', '', '']);
+    // Board 6 saved waiting for the other table, whose score then goes in at its number.
+    await page.fill('#MatchLength', '');
+    await addBoards(page, ['-100 ']);
+    await page.fill('#EntryNumber', '6');
+    await addBoards(page, [' 140']);
+    await shows(page, { entry: ['Donne 7', '', ''], boards: ['620 -650', '-200 140', '420 -420', '0 -50', '-100 140'], said: ['Donne 6 : +1 IMP.'] },
+      'a waiting board completed at its number');
   }));
 
 test('a correction with no number typed, as kept before boards had numbers, saves the board at its own number', () => tabs(1, async (page) => {

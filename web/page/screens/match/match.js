@@ -43,6 +43,8 @@ const labels = { own: 'Notre table', other: 'Autre table' };
 const otherPart = (part) => (part === 'own' ? 'other' : 'own');
 const waiting = 'en attente';
 const complete = ({ own, other }) => own !== null && other !== null;
+// Whether scores typed for a new board fill only the tables a board waits for.
+const completes = (board, typed) => !complete(board) && ['own', 'other'].every((table) => typed[table] === null || board[table] === null);
 // A board's two scores, as said: "620 / en attente".
 const scoresSaid = ({ own, other }) => `${own ?? waiting} / ${other ?? waiting}`;
 const inOrder = (boards) => boards.sort((a, b) => a.number - b.number);
@@ -115,7 +117,10 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     const number = typed ? (/^\d+$/.test(typed) ? Number(typed) : NaN) : untypedNumber(store.value, editing);
     if (!isBoardNumber(number)) return { error: `Numéro de donne de 1 à ${largestCount}.` };
     if (!typed) return { number: null };
-    const taken = store.value.boards.some((board) => board.number === number && board.id !== editing);
+    const { own, other } = entry();
+    const typedScores = { own: own.trim() || null, other: other.trim() || null };
+    const taken = store.value.boards.some((board) => board.number === number && board.id !== editing
+      && !(editing === null && completes(board, typedScores)));
     return taken ? { error: `Donne ${number} déjà saisie : touchez-la pour la corriger.` } : { number };
   }
 
@@ -294,6 +299,13 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     const stored = match.boards[index];
     if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { changed: stored };
     const at = number ?? untypedNumber(match, editing);
+    // A new board typed at the number of one waiting for those tables completes it.
+    const waitingAt = editing === null && number !== null ? match.boards.findIndex((board) => board.number === at) : -1;
+    if (waitingAt >= 0 && completes(match.boards[waitingAt], { own, other })) {
+      const board = match.boards[waitingAt];
+      match.boards[waitingAt] = { ...board, own: board.own ?? own, other: board.other ?? other };
+      return { board: match.boards[waitingAt] };
+    }
     if (at === null || match.boards.some((board) => board.number === at && board.id !== editing)) return { taken: true };
     const board = { id: editing ?? match.nextId++, number: at, own, other };
     match.boards[index] = board;
