@@ -246,6 +246,7 @@ test('each board keeps its number: a removal renumbers none, Rétablir survives 
     await numbers('removed', ['Donne 1', 'Donne 3', '4', '']);
     await page.reload();
     await page.locator('#MatchForm').waitFor();
+    assert.equal(await page.textContent('#Undo'), 'Rétablir la donne 2', 'says what it brings back, its note gone');
     await page.click('#Undo');
     await numbers('undone after a reload', ['Donne 1', 'Donne 2', 'Donne 3', '4', '']);
     // Three boards planned, the second one missing: offered, and typed at its number; then none.

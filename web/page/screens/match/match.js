@@ -177,7 +177,10 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     if ($('MatchLength') !== document.activeElement) showLength();
     $('MatchLength').placeholder = length;
     $('Remove').hidden = $('Cancel').hidden = index < 0;
-    $('Undo').hidden = !store.value.removed;
+    // Named, so that after a reload, with its note gone, it still says what it brings back.
+    const { removed } = store.value;
+    $('Undo').hidden = !removed;
+    if (removed) $('Undo').textContent = `Rétablir la donne ${removed.number}`;
     for (const input of fields) if (input.value !== entry()[parts[input.id]]) input.value = entry()[parts[input.id]];
     showNext();
   }
