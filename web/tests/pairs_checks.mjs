@@ -44,12 +44,13 @@ const choose = (browser, id, value) => browser.evaluate(([select, option]) => {
   document.getElementById(select).dispatchEvent(new Event('change'));
 }, [id, value]);
 // A result's pairs and score typed, or `adjusted`'s code chosen, and
-// added; or the E-W pair refused with `refusal`, the fields kept.
-async function addResult(browser, [ns, ew, score, adjusted, refusal = '']) {
+// added (`before` run just ahead of Ajouter); or the E-W pair refused with `refusal`, the fields kept.
+async function addResult(browser, [ns, ew, score, adjusted, refusal = ''], before = async () => {}) {
   await browser.fill('#PairsNS', ns);
   await browser.fill('#PairsEW', ew);
   if (adjusted) await choose(browser, 'PairsAdjusted', adjusted);
   else await browser.fill('#PairsScore', score);
+  await before();
   await browser.click('#PairsAdd');
   await settles(browser, () => [PairsEWError.textContent, document.activeElement.id, PairsNS.value],
     [refusal, refusal ? 'PairsEW' : 'PairsNS', refusal ? ns : ''], `${ns} v ${ew}: ${score}`);
@@ -179,6 +180,23 @@ export const pairsChecks = {
     await choose(browser, 'PairsMovement', 'mitchell');
     await rankingShows(browser, ['', 'N-S 1 1 3 4,5 75,00 %', 'N-S 2 2 2 2,0 50,00 %', 'N-S 3 3 1 0,0 0,00 %',
       'E-O 4 1 3 3,8 63,33 %', 'E-O 3 2 2 2,0 50,00 %', 'E-O 2 3 1 0,0 0,00 %'], 'a Mitchell');
+    // N-S 1 v E-O 1, as a Mitchell seats them: no Howell then, said at the movement, which stays.
+    await pasteBoard(browser, '4');
+    await addResult(browser, ['1', '1', '420']);
+    await choose(browser, 'PairsMovement', 'howell');
+    await settles(browser, () => [PairsMovement.value, PairsMovementError.textContent], ['mitchell',
+      'Donne 4 : la paire 1 jouerait contre elle-même en Howell.'], 'no Howell');
+    // Another page's Howell with pair 2 twice on board 4: no ranking, the board and result said aloud.
+    const key = await browser.evaluate(pairsKey);
+    const board4 = (revision, results) => JSON.stringify({ version: 3, revision, movement: 'howell', board: 4, boards: [{ number: 4, results }],
+      nextId: 3, lastEntry: null });
+    await storeRecord(browser, key, board4(1000, [{ id: 1, ns: 1, ew: 2, score: 420 }, { id: 2, ns: 2, ew: 1, score: -50 }]), true);
+    await rankingShows(browser, ['Donne 4, résultat 2 contre 1, -50 : la paire 2 joue deux fois cette donne. Corrigez-le pour obtenir le classement.'],
+      'a Howell refused');
+    await settles(browser, () => PairsRankingNote.getAttribute('aria-live'), 'polite', 'heard');
+    // 6 v 5 typed here as another page, not yet heard, seats pair 5: refused as it is stored.
+    await addResult(browser, ['6', '5', '100', '', 'La paire 5 a déjà joué cette donne.'],
+      () => storeRecord(browser, key, board4(1001, [{ id: 1, ns: 1, ew: 5, score: 420 }])));
     await browser.key('Escape');
     await shown(browser, 'Form1');
   },

@@ -11,7 +11,7 @@ import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
 import { handOver } from '../share.js';
 import { adjustedNames, emptyEntry, entryIn, openPairsStore, sameResult } from './store.js';
-import { pairsRefused } from './pair_numbers.js';
+import { clashOf, pairsRefused } from './pair_numbers.js';
 
 // The columns of figures after the score's, by their header cells' ids.
 const figureColumns = ['ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
@@ -38,9 +38,10 @@ ${['Marque', ...adjustedNames].map((name, code) => `<option value="${code}">${na
 <div id="PairsTable"><table id="PairsResults"><thead><tr>${headers([['ColScore', 'Marque'], ['ColNS', 'N-S', 'Paire N-S'], ['ColEW', 'E-O', 'Paire E-O'],
   ['ColRank', 'Rang'], ['ColMP', '<abbr title="Points de match">PM</abbr>'], ['ColPctNS', '% N-S'], ['ColPctEW', '% E-O'],
   ['ColCross', 'IMP croisés'], ['ColButler', 'Butler']])}</tr></thead><tbody id="PairsRows"></tbody></table>
-<div class="head"><h2 id="PairsRankingTitle">Classement</h2><select id="PairsMovement" aria-label="Mouvement">
-<option value="howell">Howell</option><option value="mitchell">Mitchell</option></select><button id="PairsShare" type="button">Partager</button></div>
-<p id="PairsRankingNote"></p><table id="PairsRanking" aria-labelledby="PairsRankingTitle"><thead><tr>${headers([['ColPair', 'Paire'],
+<div class="head"><h2 id="PairsRankingTitle">Classement</h2><select id="PairsMovement" aria-label="Mouvement"
+aria-describedby="PairsMovementError"><option value="howell">Howell</option><option value="mitchell">Mitchell</option></select>
+<button id="PairsShare" type="button">Partager</button></div><p id="PairsMovementError" class="error" role="alert"></p>
+<p id="PairsRankingNote" aria-live="polite"></p><table id="PairsRanking" aria-labelledby="PairsRankingTitle"><thead><tr>${headers([['ColPair', 'Paire'],
   ['ColPlace', 'Place'], ['ColPlayed', 'Donnes'], ['ColTotal', 'Total'], ['ColPercent', '%']])}</tr></thead><tbody></tbody></table></div>
 <footer><p id="PairsNote" role="status"></p><button id="PairsUndo" type="button" hidden>Rétablir</button>
 <button id="PairsNext" type="button">Nouvelle donne</button><button id="PairsNew" type="button">Nouveau tournoi</button></footer>
@@ -56,6 +57,7 @@ const rankedOf = ({ direction, pair, place, tied, played, total, percent }) =>
 // A result's score, or its adjusted score; and the result, its pairs first.
 const scoreText = ({ score, adjusted }) => (adjusted ? adjustedNames[adjusted - 1] : String(score));
 const resultText = (result) => (result.ns === null ? '' : `${result.ns} contre ${result.ew}, `) + scoreText(result);
+const movementNames = { howell: 'Howell', mitchell: 'Mitchell' };
 // Each row's cells: the first its header, each named by its column.
 const row = (cells, [first, ...columns], header, className = '') => `<tr${className}><th scope="row" headers="${first}">${header}</th>${
   columns.map((column, i) => `<td headers="${column}">${cells[i] ?? ''}</td>`).join('')}</tr>`;
@@ -85,8 +87,10 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   let removed = null;
 
   const changeEntry = (edit) => typing.change(edit);
+  // A refusal at the movement holds until the session changes.
   function changeSession(edit) {
     removed = null;
+    setError($('PairsMovement'));
     return store.change(edit);
   }
   const clearErrors = () => Object.values(typedFields).forEach((input) => setError(input));
@@ -98,10 +102,12 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // Written only when it changes, so that a screen reader hears it once.
   const say = (element, text) => element.textContent !== text && (element.textContent = text);
 
-  // The session's ranking, in the movement's rankings' order.
-  const ranked = () => session({ mitchell: store.value.movement === 'mitchell', boards: store.value.boards
-    .filter((board) => board.results.length)
-    .map((board) => board.results.map(({ ns, ew, score, adjusted }) => ({ ns: ns ?? 0, ew: ew ?? 0, ...(adjusted ? { adjusted } : { score }) }))) });
+  // The boards with results, as the engine counts them.
+  const played = (value) => value.boards.filter((board) => board.results.length);
+  // The session's ranking in `movement`, in its rankings' order, or where it cannot be ranked.
+  const ranked = (movement = store.value.movement, value = store.value) => session({ mitchell: movement === 'mitchell',
+    boards: played(value).map((board) => board.results.map(({ ns, ew, score, adjusted }) =>
+      ({ ns: ns ?? 0, ew: ew ?? 0, ...(adjusted ? { adjusted } : { score }) }))) });
 
   // What the screen shows besides the fields, to tell whether a session stored
   // elsewhere changes it.
@@ -134,7 +140,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     }).join('');
     const standings = ranked();
     const rows = standings?.rows ?? [];
-    say($('PairsRankingNote'), !standings ? 'Sur une donne, une paire figure deux fois ou joue contre elle-même : corrigez-la pour obtenir le classement.'
+    say($('PairsRankingNote'), standings?.refused ? refusalText(standings.refused, movement)
       : rows.length ? '' : 'Le classement paraît dès qu\'une donne a deux résultats, avec les paires de chacun.');
     $('PairsRanking').tBodies[0].innerHTML = rows.map((pair) => {
       const [name, ...cells] = rankedOf(pair);
@@ -150,6 +156,19 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     // An adjusted score has no score to type.
     field.disabled = $('PairsScoreSign').disabled = entry.adjusted > 0;
     showCarry($('PairsCarry'), entry.adjusted ? '' : result());
+  }
+
+  // Why the session cannot be ranked in `movement`, from the engine's
+  // refusal: the board, the result at fault and the pair that cannot sit
+  // there; `would`, for a movement not yet taken.
+  function refusalText({ board, result: index }, movement, would = false) {
+    const { number, results: list = [] } = played(store.value)[board] ?? {};
+    const at = list[index];
+    const clash = at && clashOf(at, list.filter((other) => other !== at), movement === 'howell');
+    if (!clash) return 'Un résultat empêche le classement : corrigez-le.';
+    const pair = `la paire ${clash.pair} ${would ? 'jouerait' : 'joue'} ${clash.itself ? 'contre elle-même' : 'deux fois cette donne'}`;
+    return would ? `Donne ${number} : ${pair} en ${movementNames[movement]}.`
+      : `Donne ${number}, résultat ${resultText(at)} : ${pair}. Corrigez-le pour obtenir le classement.`;
   }
 
   // Back to a new result, with what was being typed before a result was
@@ -222,9 +241,19 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     setError(boardField);
     showNumber(number);
   });
+  // A movement the session cannot be ranked in is refused at its field, with
+  // the board at fault; checked again on the session as stored.
   $('PairsMovement').addEventListener('change', () => {
+    const movement = $('PairsMovement').value;
+    const refused = ranked(movement)?.refused;
+    if (refused) {
+      $('PairsMovement').value = store.value.movement;
+      // Cleared first, so that a refusal said again is heard again.
+      setError($('PairsMovement'));
+      return requestAnimationFrame(() => setError($('PairsMovement'), refusalText(refused, movement, true)));
+    }
     changeSession((stored) => {
-      stored.movement = $('PairsMovement').value;
+      if (!ranked(movement, stored)?.refused) stored.movement = movement;
     });
     render();
   });
@@ -241,6 +270,9 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     let board = boardOf(stored);
     if (!board) stored.boards.push(board = { number: stored.board, results: [] });
     if (editing === null && board.results.length >= largestCount) return { full: true };
+    // Another page may have seated one of its pairs on the board meanwhile.
+    const others = board.results.filter(({ id }) => id !== editing);
+    if (saved.ns !== null && clashOf(saved, others, stored.movement === 'howell')) return { clash: true };
     if (editing === null) {
       const id = stored.nextId++;
       board.results.push({ id, ...saved });
@@ -256,17 +288,17 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   }
   // What became of the result saved, said; a correction not made is kept in
   // the fields. The fields are left to whatever the player went on to meanwhile.
-  function showSaved({ id, was, gone, changed, full }, typed, saved) {
+  function showSaved({ id, was, gone, changed, full, clash }, typed, saved) {
     if (id !== undefined) {
       note.textContent = was === undefined ? `Résultat ${resultText(saved)} ajouté.`
         : `Résultat ${resultText(was)} corrigé : ${resultText(saved)}.`;
       if (JSON.stringify(typing.value) === JSON.stringify(typed)) startOver(saved.ns === null ? field : typedFields.ns);
       return scrollTo(id);
     }
-    if (full) {
+    if (full || clash) {
       changeEntry((entry) => Object.assign(entry, typed));
       render();
-      refuse({ score: `Une donne compte au plus ${largestCount} résultats.` });
+      refuse(full ? { score: `Une donne compte au plus ${largestCount} résultats.` } : refusedPairs(typed).errors);
       return;
     }
     changeEntry((entry) => Object.assign(entry, typed, gone ? { editing: null, was: null } : { was: changed }));
@@ -293,12 +325,13 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     event.preventDefault();
     saving = saving.then(saveEntry);
   });
+  // The entry's pairs against the board's other results as stored.
+  const refusedPairs = (typed) => pairsRefused(typed, results().filter(({ id }) => id !== typed.editing), store.value.movement === 'howell');
   async function saveEntry() {
     // Cleared first, so that a refusal said again is heard again.
     clearErrors();
     const typed = structuredClone(typing.value);
-    const others = results().filter(({ id }) => id !== typed.editing);
-    const { ns, ew, errors } = pairsRefused(typed, others, store.value.movement === 'howell');
+    const { ns, ew, errors } = refusedPairs(typed);
     const { score, error } = typed.adjusted ? {} : parseScore(field.value, isDealScore);
     if (error) errors.score = error;
     if (Object.keys(errors).length) return refuse(errors);
