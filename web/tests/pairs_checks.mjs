@@ -157,11 +157,13 @@ export const pairsChecks = {
     // pairs 2 and 3: 0 + 1 + 1 = 2, 33,33 %.
     const howell = ['', '1 1 3 4,5 75,00 %', '4 2 3 3,8 63,33 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'];
     await rankingShows(browser, howell, 'a Howell');
-    // The adjusted score removed: pairs 1 and 4, 3 of 4 on two boards, tie; then brought back.
+    // The adjusted score removed: pairs 1 and 4, 3 of 4 on two boards, tie; then brought back, after a reload.
     await browser.click('#PairsRows [aria-label="Corriger 60 / 40"]');
     await browser.evaluate(() => PairsRemove.focus());
     await browser.key('Enter');
     await rankingShows(browser, ['', '1 1= 2 3,0 75,00 %', '4 1= 2 3,0 75,00 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'], 'removed');
+    await browser.reload();
+    await shown(browser, 'PairsUndo');
     await browser.click('#PairsUndo');
     await rankingShows(browser, howell, 'brought back');
 
@@ -208,7 +210,7 @@ export const pairsChecks = {
     const stored = JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null });
     for (const [record, prepare, said] of [
       ['{', () => {}, ["Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
-      [stored.replace('"version":3', '"version":4'), () => {},
+      [stored.replace('"version":3', '"version":5'), () => {},
         ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
       [stored, blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.']]]) {
       // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.

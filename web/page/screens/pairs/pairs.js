@@ -83,15 +83,14 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   const results = () => boardOf(store.value)?.results ?? [];
   // The result being corrected, if it is still there.
   const edited = () => results().find(({ id }) => id === typing.value.editing);
-  // The result a removal may bring back, with its board and its place, until the next change.
-  let removed = null;
-
   const changeEntry = (edit) => typing.change(edit);
-  // A refusal at the movement holds until the session changes.
+  // Any change to the session ends what Rétablir can bring back; a refusal at the movement holds until then.
   function changeSession(edit) {
-    removed = null;
     setError($('PairsMovement'));
-    return store.change(edit);
+    return store.change((stored) => {
+      stored.removed = null;
+      edit(stored);
+    });
   }
   const clearErrors = () => Object.values(typedFields).forEach((input) => setError(input));
 
@@ -112,7 +111,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // What the screen shows besides the fields, to tell whether a session stored
   // elsewhere changes it.
   const shownAs = () => JSON.stringify([store.value.movement, store.value.board, store.value.boards, edited()?.id, store.later, store.saved,
-    removed]);
+    store.value.removed]);
   let shown;
   function render() {
     const { board, movement } = store.value;
@@ -150,7 +149,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     $('PairsEntryTitle').textContent = editing ? `Corriger ${resultText(editing)}` : `Résultat ${all.length + 1}`;
     $('PairsAdd').textContent = editing ? 'Valider' : 'Ajouter';
     $('PairsRemove').hidden = $('PairsCancel').hidden = !editing;
-    $('PairsUndo').hidden = !removed;
+    $('PairsUndo').hidden = !store.value.removed;
     for (const [part, input] of Object.entries(typedFields)) if (input.value !== entry[part]) input.value = entry[part];
     adjustedField.value = entry.adjusted;
     // An adjusted score has no score to type.
@@ -372,15 +371,17 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
       const board = boardOf(stored);
       const index = board?.results.findIndex(({ id }) => id === editing) ?? -1;
       taken = index < 0 ? null : { number: board.number, index, result: board.results.splice(index, 1)[0] };
+      stored.removed = taken;
     });
     if (taken) {
-      removed = taken;
       note.textContent = `Résultat ${resultText(taken.result)} supprimé.`;
     }
     startOver();
   }));
   $('PairsUndo').addEventListener('click', actOnce(() => {
-    const { number, index, result: back } = removed;
+    // Another page's change, not yet shown, may have ended it.
+    if (!store.value.removed) return;
+    const { number, index, result: back } = store.value.removed;
     changeSession((stored) => {
       let board = boardOf(stored, number);
       if (!board) stored.boards.push(board = { number, results: [] });
@@ -418,8 +419,6 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // Another page's change taken up: the session as stored, what is being
   // typed left as it is.
   refresh = () => {
-    // Rétablir would bring a result back into a session another page changed.
-    removed = null;
     holdToRemovedResult();
     if (shownAs() === shown) return;
     const focused = Object.values(typedFields).find((input) => input === document.activeElement);
