@@ -9,7 +9,7 @@ import { caretAfterDigits, hundredths, parseScore, settled, signChanged, signed,
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
-import { handOver } from '../share.js';
+import { copyBox, shareOrShow } from '../share.js';
 import { adjustedNames, emptyEntry, entryIn, openPairsStore, sameResult } from './store.js';
 import { clashOf, pairsRefused } from './pair_numbers.js';
 
@@ -43,7 +43,7 @@ aria-describedby="PairsMovementError"><option value="howell">Howell</option><opt
 <button id="PairsShare" type="button">Partager</button></div><p id="PairsMovementError" class="error" role="alert"></p>
 <p id="PairsRankingNote" aria-live="polite"></p><table id="PairsRanking" aria-labelledby="PairsRankingTitle"><thead><tr>${headers([['ColPair', 'Paire'],
   ['ColPlace', 'Place'], ['ColPlayed', 'Donnes'], ['ColTotal', 'Total'], ['ColPercent', '%']])}</tr></thead><tbody></tbody></table></div>
-<footer><p id="PairsNote" role="status"></p><button id="PairsUndo" type="button" hidden>Rétablir</button>
+<footer><p id="PairsNote" role="status"></p>${copyBox('PairsShareText', 'Le classement, à copier')}<button id="PairsUndo" type="button" hidden>Rétablir</button>
 <button id="PairsNext" type="button">Nouvelle donne</button><button id="PairsNew" type="button">Nouveau tournoi</button></footer>
 <dialog id="PairsConfirm" aria-labelledby="PairsConfirmText"><p id="PairsConfirmText">Effacer tout le tournoi et en commencer un nouveau ?</p>
 <button id="PairsConfirmYes" type="button">Effacer</button> <button id="PairsConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
@@ -84,9 +84,11 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // The result being corrected, if it is still there.
   const edited = () => results().find(({ id }) => id === typing.value.editing);
   const changeEntry = (edit) => typing.change(edit);
-  // Any change to the session ends what Rétablir can bring back; a refusal at the movement holds until then.
+  // Any change to the session ends what Rétablir can bring back, and makes a
+  // shared text shown out of date; a refusal at the movement holds until then.
   function changeSession(edit) {
     setError($('PairsMovement'));
+    $('PairsShareText').hidden = true;
     return store.change((stored) => {
       stored.removed = null;
       edit(stored);
@@ -396,15 +398,15 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   }));
   $('PairsCancel').addEventListener('click', actOnce(() => startOver()));
 
+  // Where neither a share sheet nor the clipboard takes it, the text is shown, selected, to be copied by hand.
   $('PairsShare').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Classement copié dans le presse-papiers.', failed: "Le classement n'a pu être ni partagé ni copié." };
     // "3= Paire 2 — 33,33 %": in a Howell, a pair's number alone would read as a place.
     const lines = (ranked()?.rows ?? []).map((pair) => {
       const [name, place, , , percent] = rankedOf(pair);
       return `${place}${pair.tied ? '' : '.'} ${pair.direction === 'howell' ? 'Paire ' : ''}${name} — ${percent}`;
     });
-    const outcome = await handOver({ title: 'Tournoi par paires', text: ['Tournoi par paires', ...lines].join('\n') });
-    if (said[outcome]) note.textContent = said[outcome];
+    await shareOrShow({ title: 'Tournoi par paires', text: ['Tournoi par paires', ...lines].join('\n') }, { note, box: $('PairsShareText'),
+      said: { copied: 'Classement copié dans le presse-papiers.', failed: 'Copiez le classement ci-dessous :' } });
   }));
 
   askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
