@@ -67,7 +67,8 @@ function boardsIn(boards, nextId, rules) {
   return read;
 }
 
-// A removed result, below the next name to give, with its board's number and its place; or null.
+// A removed result, below the next name to give, with its board's number
+// and its place; or null, as in a record kept before Rétablir was.
 function removedIn(removed, nextId, { isBoardNumber, isDealScore }) {
   const result = resultIn(removed?.result, isDealScore);
   return result && result.id < nextId && isBoardNumber(removed.number) && isCount(removed.index)
@@ -92,8 +93,6 @@ const migrations = ({ isBoardNumber }) => ({
     return { ...record, movement: 'howell', board: number,
       boards: [{ number, results: results.map(({ id, score }) => ({ id, ns: null, ew: null, score })) }] };
   },
-  // Rétablir is kept with the session.
-  4: (record) => ({ ...record, removed: null }),
 });
 
 // `rules` tell a score some deal gives, a board's number and
@@ -102,7 +101,7 @@ export function openPairsStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.pairs ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage.
-    key, former: localRecord([key]), version: 4, migrations: migrations(rules),
+    key, former: localRecord([key]), version: 3, migrations: migrations(rules),
     decode: (record) => decode(record, rules), empty: emptySession, storage, changed, channel,
     encode(session) {
       if (session.lastEntry) session.lastEntry.entry = entryIn(session.lastEntry.entry);
