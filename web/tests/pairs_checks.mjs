@@ -203,7 +203,7 @@ export const pairsChecks = {
     const board4 = (revision, results) => JSON.stringify({ version: 3, revision, movement: 'howell', board: 4, boards: [{ number: 4, results }],
       nextId: 3, lastEntry: null });
     await storeRecord(browser, key, board4(1000, [{ id: 1, ns: 1, ew: 2, score: 420 }, { id: 2, ns: 2, ew: 1, score: -50 }]), true);
-    await rankingShows(browser, ['Donne 4, résultat 2 contre 1, -50 : la paire 2 joue deux fois cette donne. Corrigez-le pour obtenir le classement.'],
+    await rankingShows(browser, ['Donne 4, résultat 2 contre 1, -50 : la paire 2 joue deux fois. Corrigez-la pour obtenir le classement.'],
       'a Howell refused');
     await settles(browser, () => PairsRankingNote.getAttribute('aria-live'), 'polite', 'heard');
     // 6 v 5 typed here as another page, not yet heard, seats pair 5: refused as it is stored.
@@ -220,7 +220,7 @@ export const pairsChecks = {
     const stored = JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null });
     for (const [record, prepare, said] of [
       ['{', () => {}, ["Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
-      [stored.replace('"version":3', '"version":5'), () => {},
+      [stored.replace('"version":3', '"version":4'), () => {},
         ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
       [stored, blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.']]]) {
       // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.

@@ -57,7 +57,6 @@ const rankedOf = ({ direction, pair, place, tied, played, total, percent }) =>
 // A result's score, or its adjusted score; and the result, its pairs first.
 const scoreText = ({ score, adjusted }) => (adjusted ? adjustedNames[adjusted - 1] : String(score));
 const resultText = (result) => (result.ns === null ? '' : `${result.ns} contre ${result.ew}, `) + scoreText(result);
-const movementNames = { howell: 'Howell', mitchell: 'Mitchell' };
 // Each row's cells: the first its header, each named by its column.
 const row = (cells, [first, ...columns], header, className = '') => `<tr${className}><th scope="row" headers="${first}">${header}</th>${
   columns.map((column, i) => `<td headers="${column}">${cells[i] ?? ''}</td>`).join('')}</tr>`;
@@ -74,7 +73,8 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     isBlank: ({ ns, ew, adjusted, score, editing }) => !ns && !ew && !adjusted && !score && editing === null, record: store, presence });
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
-  const [field, boardField, note, adjustedField] = [$('PairsScore'), $('PairsBoard'), $('PairsNote'), $('PairsAdjusted')];
+  const [field, boardField, note, adjustedField, movementField] = [$('PairsScore'), $('PairsBoard'), $('PairsNote'), $('PairsAdjusted'),
+    $('PairsMovement')];
   // The entry's text fields, by the part of the entry each holds.
   const typedFields = { ns: $('PairsNS'), ew: $('PairsEW'), score: field };
   if (store.setAside) note.textContent = "Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
@@ -87,7 +87,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // Any change to the session ends what Rétablir can bring back, and makes a
   // shared text shown out of date; a refusal at the movement holds until then.
   function changeSession(edit) {
-    setError($('PairsMovement'));
+    setError(movementField);
     $('PairsShareText').hidden = true;
     return store.change((stored) => {
       stored.removed = null;
@@ -123,7 +123,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
       : store.saved ? '' : 'Attention : ce tournoi ne sera pas conservé sur cet appareil.');
     $('PairsDealt').textContent = dealtNames(dealt, board).join(' · ');
     if (boardField !== document.activeElement) showBoard();
-    $('PairsMovement').value = movement;
+    movementField.value = movement;
     // Only the scored results are matchpointed on the board: the adjusted ones follow them.
     const all = results();
     const scoredResults = all.filter(({ adjusted }) => !adjusted);
@@ -161,15 +161,15 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
 
   // Why the session cannot be ranked in `movement`, from the engine's
   // refusal: the board, the result at fault and the pair that cannot sit
-  // there; `would`, for a movement not yet taken.
-  function refusalText({ board, result: index }, movement, would = false) {
+  // there; `named`, the movement's name where it is not yet taken.
+  function refusalText({ board, result: index }, movement, named) {
     const { number, results: list = [] } = played(store.value)[board] ?? {};
     const at = list[index];
     const clash = at && clashOf(at, list.filter((other) => other !== at), movement === 'howell');
-    if (!clash) return 'Un résultat empêche le classement : corrigez-le.';
-    const pair = `la paire ${clash.pair} ${would ? 'jouerait' : 'joue'} ${clash.itself ? 'contre elle-même' : 'deux fois cette donne'}`;
-    return would ? `Donne ${number} : ${pair} en ${movementNames[movement]}.`
-      : `Donne ${number}, résultat ${resultText(at)} : ${pair}. Corrigez-le pour obtenir le classement.`;
+    const pair = clash ? `la paire ${clash.pair} ${named ? 'jouerait' : 'joue'} ${clash.itself ? 'contre elle-même' : 'deux fois'}`
+      : 'pas de classement possible';
+    return named ? `Donne ${number} : ${pair} en ${named}.`
+      : `Donne ${number}${at ? `, résultat ${resultText(at)}` : ''} : ${pair}. Corrigez-la pour obtenir le classement.`;
   }
 
   // Back to a new result, with what was being typed before a result was
@@ -244,14 +244,14 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   });
   // A movement the session cannot be ranked in is refused at its field, with
   // the board at fault; checked again on the session as stored.
-  $('PairsMovement').addEventListener('change', () => {
-    const movement = $('PairsMovement').value;
+  movementField.addEventListener('change', () => {
+    const { value: movement, selectedOptions: [{ text }] } = movementField;
     const refused = ranked(movement)?.refused;
     if (refused) {
-      $('PairsMovement').value = store.value.movement;
+      movementField.value = store.value.movement;
       // Cleared first, so that a refusal said again is heard again.
-      setError($('PairsMovement'));
-      return requestAnimationFrame(() => setError($('PairsMovement'), refusalText(refused, movement, true)));
+      setError(movementField);
+      return requestAnimationFrame(() => setError(movementField, refusalText(refused, movement, text)));
     }
     changeSession((stored) => {
       if (!ranked(movement, stored)?.refused) stored.movement = movement;
