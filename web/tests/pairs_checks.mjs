@@ -5,7 +5,7 @@
 // arithmetic itself is the engine's, tested in the core; one board's
 // figures and one session's, worked by hand, check how the page writes them.
 import { linesShow, press, settles } from './calculator_checks.mjs';
-import { storeRecord } from './match_checks.mjs';
+import { storeRecord, storedRecord } from './match_checks.mjs';
 
 const green = 'rgb(0, 192, 0)';
 const columns = ['ColScore', 'ColNS', 'ColEW', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
@@ -32,6 +32,11 @@ const pasteBoard = (browser, text) => browser.evaluate((value) => {
 }, text);
 // The board's own storage key, in the page.
 const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
+// Once the session as stored meets `holds`: a reload before would leave the change unstored.
+async function storedHolds(browser, holds) {
+  const key = await browser.evaluate(pairsKey);
+  while (!holds(JSON.parse(await storedRecord(browser, key))));
+}
 // A result typed and added; once saved, the field is emptied.
 async function add(browser, score, typed = () => browser.type('#PairsScore', score)) {
   await typed();
@@ -162,6 +167,7 @@ export const pairsChecks = {
     await browser.evaluate(() => PairsRemove.focus());
     await browser.key('Enter');
     await rankingShows(browser, ['', '1 1= 2 3,0 75,00 %', '4 1= 2 3,0 75,00 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'], 'removed');
+    await storedHolds(browser, ({ removed }) => Boolean(removed));
     await browser.reload();
     await shown(browser, 'PairsUndo');
     await browser.click('#PairsUndo');
