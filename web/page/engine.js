@@ -101,18 +101,21 @@ export function startComparison(code) {
     // A pairs session from each board's results, each its pairs' numbers
     // (0 for none) and N-S's score or an adjusted score (1 to 5: 60/40,
     // 50/50, 40/60, 60/60, 40/40): its top and its ranking, in order of
-    // place, totals in tenths and percentages in hundredths; null where a
-    // result cannot be scored.
+    // place, totals in tenths and percentages in hundredths; or, where a
+    // result cannot be scored, `refused`: the board and the result at fault,
+    // each counted from 0 (-1 where it is none of them). Null for a number
+    // that is no int.
     session({ mitchell, boards }) {
       // Each result as session.h's SessionResult.
       const results = boards.flat().flatMap(({ ns, ew, adjusted = 0, score = 0 }) => [ns, ew, adjusted, score]);
       if (!results.every(isInt)) return null;
       const room = written([...boards.map((board) => board.length), ...results]);
       const answer = session(mitchell ? 1 : 0, room, boards.length, room + 4 * boards.length, results.length / 4);
-      const { top, refused, count } = read(answer, sessionLayout.session);
+      const { top, refused, board, result, count } = read(answer, sessionLayout.session);
+      if (refused & 0xff) return { refused: { board, result } };
       const rows = records(answer, sessionLayout.session, count, sessionLayout.row)
         .map((row) => ({ ...row, direction: ['howell', 'ns', 'ew'][row.direction], tied: (row.tied & 0xff) !== 0 }));
-      return refused & 0xff ? null : { top, rows };
+      return { top, rows };
     },
   };
 }

@@ -64,16 +64,16 @@ test('the built modules and engine.js keep to the boundary engine_interface.h de
 
   // A Mitchell of two tables, top 2: N-S 1 and E-W 2 win board 1 and share
   // the 50/50 of board 2, 3 of 4; a Howell where all tie; a pair facing
-  // itself, and a number that is no int, refused.
+  // itself on the second board, refused at its second result; a number that is no int, refused.
   const row = (direction, pair, place, tied, played, total, percent) => ({ direction, pair, place, tied, played, total, percent });
   assert.deepEqual([comparison.session({ mitchell: true, boards: [[{ ns: 1, ew: 1, score: 420 }, { ns: 2, ew: 2, score: 100 }],
     [{ ns: 1, ew: 2, adjusted: 2 }]] }),
   comparison.session({ mitchell: false, boards: [[{ ns: 1, ew: 2, score: -50 }, { ns: 3, ew: 4, score: -50 }]] }),
-  comparison.session({ mitchell: false, boards: [[{ ns: 3, ew: 3, score: 0 }]] }),
+  comparison.session({ mitchell: false, boards: [[{ ns: 1, ew: 2, score: 0 }], [{ ns: 1, ew: 2, score: 0 }, { ns: 3, ew: 3, score: 0 }]] }),
   comparison.session({ mitchell: true, boards: [[{ ns: '1', ew: 2, score: 0 }]] })],
   [{ top: 2, rows: [row('ns', 1, 1, false, 2, 30, 7500), row('ns', 2, 2, false, 1, 0, 0),
     row('ew', 2, 1, false, 2, 30, 7500), row('ew', 1, 2, false, 1, 0, 0)] },
-  { top: 2, rows: [1, 2, 3, 4].map((pair) => row('howell', pair, 1, true, 1, 10, 5000)) }, null, null]);
+  { top: 2, rows: [1, 2, 3, 4].map((pair) => row('howell', pair, 1, true, 1, 10, 5000)) }, { refused: { board: 1, result: 1 } }, null]);
 });
 
 test('engine.js reads a pairs board and a session in the order pairs.h and session.h declare their ints', async () => {

@@ -5,7 +5,7 @@
 // arithmetic itself is the engine's, tested in the core; one board's
 // figures and one session's, worked by hand, check how the page writes them.
 import { linesShow, press, settles } from './calculator_checks.mjs';
-import { storeRecord } from './match_checks.mjs';
+import { storeRecord, storedRecord } from './match_checks.mjs';
 
 const green = 'rgb(0, 192, 0)';
 const columns = ['ColScore', 'ColNS', 'ColEW', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
@@ -32,6 +32,11 @@ const pasteBoard = (browser, text) => browser.evaluate((value) => {
 }, text);
 // The board's own storage key, in the page.
 const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
+// Once the session as stored meets `holds`: a reload before would leave the change unstored.
+async function storedHolds(browser, holds) {
+  const key = await browser.evaluate(pairsKey);
+  while (!holds(JSON.parse(await storedRecord(browser, key))));
+}
 // A result typed and added; once saved, the field is emptied.
 async function add(browser, score, typed = () => browser.type('#PairsScore', score)) {
   await typed();
@@ -44,12 +49,13 @@ const choose = (browser, id, value) => browser.evaluate(([select, option]) => {
   document.getElementById(select).dispatchEvent(new Event('change'));
 }, [id, value]);
 // A result's pairs and score typed, or `adjusted`'s code chosen, and
-// added; or the E-W pair refused with `refusal`, the fields kept.
-async function addResult(browser, [ns, ew, score, adjusted, refusal = '']) {
+// added (`before` run just ahead of Ajouter); or the E-W pair refused with `refusal`, the fields kept.
+async function addResult(browser, [ns, ew, score, adjusted, refusal = ''], before = async () => {}) {
   await browser.fill('#PairsNS', ns);
   await browser.fill('#PairsEW', ew);
   if (adjusted) await choose(browser, 'PairsAdjusted', adjusted);
   else await browser.fill('#PairsScore', score);
+  await before();
   await browser.click('#PairsAdd');
   await settles(browser, () => [PairsEWError.textContent, document.activeElement.id, PairsNS.value],
     [refusal, refusal ? 'PairsEW' : 'PairsNS', refusal ? ns : ''], `${ns} v ${ew}: ${score}`);
@@ -156,11 +162,14 @@ export const pairsChecks = {
     // pairs 2 and 3: 0 + 1 + 1 = 2, 33,33 %.
     const howell = ['', '1 1 3 4,5 75,00 %', '4 2 3 3,8 63,33 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'];
     await rankingShows(browser, howell, 'a Howell');
-    // The adjusted score removed: pairs 1 and 4, 3 of 4 on two boards, tie; then brought back.
+    // The adjusted score removed: pairs 1 and 4, 3 of 4 on two boards, tie; then brought back, after a reload.
     await browser.click('#PairsRows [aria-label="Corriger 60 / 40"]');
     await browser.evaluate(() => PairsRemove.focus());
     await browser.key('Enter');
     await rankingShows(browser, ['', '1 1= 2 3,0 75,00 %', '4 1= 2 3,0 75,00 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'], 'removed');
+    await storedHolds(browser, ({ removed }) => Boolean(removed));
+    await browser.reload();
+    await shown(browser, 'PairsUndo');
     await browser.click('#PairsUndo');
     await rankingShows(browser, howell, 'brought back');
 
@@ -173,12 +182,39 @@ export const pairsChecks = {
       };
     });
     await browser.click('#PairsShare');
-    await settles(browser, () => window.shared, ['Tournoi par paires', '1. Paire 1 — 75,00 %', '2. Paire 4 — 63,33 %',
-      '3= Paire 2 — 33,33 %', '3= Paire 3 — 33,33 %'].join('\n'), 'shared');
+    const ranking = ['Tournoi par paires', '1. Paire 1 — 75,00 %', '2. Paire 4 — 63,33 %', '3= Paire 2 — 33,33 %', '3= Paire 3 — 33,33 %'].join('\n');
+    await settles(browser, () => window.shared, ranking, 'shared');
+    // Neither a share sheet nor a clipboard: the ranking shown, selected, to be copied by hand. From the
+    // keyboard, which no double tap's guard holds back.
+    await browser.evaluate(() => {
+      navigator.share = undefined;
+      Object.defineProperty(navigator, 'clipboard', { value: undefined });
+      PairsShare.focus();
+    });
+    await browser.key('Enter');
+    await settles(browser, () => [PairsNote.textContent, PairsShareText.checkVisibility(), PairsShareText.value.slice(PairsShareText.selectionStart,
+      PairsShareText.selectionEnd)], ['Copiez le classement ci-dessous :', true, ranking], 'copied by hand');
     // In a Mitchell, each direction on its own: N-S 2 has 1 + 1 of 4, E-O 2 0 of 2.
     await choose(browser, 'PairsMovement', 'mitchell');
     await rankingShows(browser, ['', 'N-S 1 1 3 4,5 75,00 %', 'N-S 2 2 2 2,0 50,00 %', 'N-S 3 3 1 0,0 0,00 %',
       'E-O 4 1 3 3,8 63,33 %', 'E-O 3 2 2 2,0 50,00 %', 'E-O 2 3 1 0,0 0,00 %'], 'a Mitchell');
+    // N-S 1 v E-O 1, as a Mitchell seats them: no Howell then, said at the movement, which stays.
+    await pasteBoard(browser, '4');
+    await addResult(browser, ['1', '1', '420']);
+    await choose(browser, 'PairsMovement', 'howell');
+    await settles(browser, () => [PairsMovement.value, PairsMovementError.textContent], ['mitchell',
+      'Donne 4 : la paire 1 jouerait contre elle-même en Howell.'], 'no Howell');
+    // Another page's Howell with pair 2 twice on board 4: no ranking, the board and result said aloud.
+    const key = await browser.evaluate(pairsKey);
+    const board4 = (revision, results) => JSON.stringify({ version: 3, revision, movement: 'howell', board: 4, boards: [{ number: 4, results }],
+      nextId: 3, lastEntry: null });
+    await storeRecord(browser, key, board4(1000, [{ id: 1, ns: 1, ew: 2, score: 420 }, { id: 2, ns: 2, ew: 1, score: -50 }]), true);
+    await rankingShows(browser, ['Donne 4, résultat 2 contre 1, -50 : la paire 2 joue deux fois. Corrigez-la pour obtenir le classement.'],
+      'a Howell refused');
+    await settles(browser, () => PairsRankingNote.getAttribute('aria-live'), 'polite', 'heard');
+    // 6 v 5 typed here as another page, not yet heard, seats pair 5: refused as it is stored.
+    await addResult(browser, ['6', '5', '100', '', 'La paire 5 a déjà joué cette donne.'],
+      () => storeRecord(browser, key, board4(1001, [{ id: 1, ns: 1, ew: 5, score: 420 }])));
     await browser.key('Escape');
     await shown(browser, 'Form1');
   },

@@ -12,9 +12,10 @@ const results = [{ id: 0, ns: 3, ew: 5, score: 420 }, { id: 2, ns: null, ew: nul
 const typed = { ns: '3', ew: '', adjusted: 0, score: '14' };
 const entry = { ...typed, editing: 2, was: { id: 2, ns: null, ew: null, adjusted: 4 }, kept: { ...typed, score: '-5' } };
 const lastEntry = { page: 'a', entry };
-const session = { movement: 'mitchell', board: 7, boards: [{ number: 7, results }, { number: 2, results: [] }], nextId: 3, lastEntry };
+const removed = { number: 7, index: 1, result: { id: 1, ns: 4, ew: 6, score: -50 } };
+const session = { movement: 'mitchell', board: 7, boards: [{ number: 7, results }, { number: 2, results: [] }], nextId: 3, lastEntry, removed };
 const zeros = (count, from = 0) => Array.from({ length: count }, (_, i) => ({ id: from + i, ns: null, ew: null, score: 0 }));
-const empty = { movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null };
+const empty = { movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null, removed: null };
 
 // The value read from `fields` stored over a whole record, and whether it was set aside.
 async function read(fields, version = 3) {
@@ -28,7 +29,7 @@ async function read(fields, version = 3) {
   return [store.value, store.setAside];
 }
 
-test('a movement, a board number or a last entry that does not hold gives way alone; a typed text is kept cut', async () => {
+test('a movement, a board number, a last entry or a removed result that does not hold gives way alone; a typed text kept cut', async () => {
   const withEntry = (kept) => ({ ...session, lastEntry: { page: 'a', entry: kept } });
   const blank = { ns: '', ew: '', adjusted: 0, score: '' };
   for (const [fields, value] of [
@@ -39,6 +40,8 @@ test('a movement, a board number or a last entry that does not hold gives way al
     [{ lastEntry: { page: 'a', entry: { ...entry, ns: '1'.repeat(80), was: { ns: 3, score: 420 } } } },
       withEntry({ ...entry, ns: '1'.repeat(64), was: null })],
     [{ lastEntry: { page: 5, entry } }, { ...session, lastEntry: null }],
+    ...[{ ...removed, result: { ...removed.result, id: 3 } }, { ...removed, index: -1 }, { ...removed, number: 0 }, { ...removed, result: null }]
+      .map((gone) => [{ removed: gone }, { ...session, removed: null }]),
     [{ boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 },
       { ...session, boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 }],
   ]) {
@@ -58,9 +61,10 @@ test('a traveller that does not hold sets the record aside whole', async () => {
 });
 
 test('the one board of the first two versions becomes the session\'s first, its results with no pairs, its entry the last one typed', async () => {
-  const v2 = { movement: undefined, boards: undefined, board: 7, results: [{ id: 0, score: 420 }, { id: 2, score: -50 }] };
+  const v2 = { movement: undefined, boards: undefined, removed: undefined, board: 7,
+    results: [{ id: 0, score: 420 }, { id: 2, score: -50 }] };
   const asSession = (board) => ({ movement: 'howell', board, boards: [{ number: board, results: [{ id: 0, ns: null, ew: null, score: 420 },
-    { id: 2, ns: null, ew: null, score: -50 }] }], nextId: 3 });
+    { id: 2, ns: null, ew: null, score: -50 }] }], nextId: 3, removed: null });
   const oldEntry = { score: '14', editing: 2, was: -50, kept: '-5' };
   const newEntry = { ns: '', ew: '', adjusted: 0, score: '14', editing: 2, was: null, kept: { ns: '', ew: '', adjusted: 0, score: '-5' } };
   for (const [fields, version, value] of [

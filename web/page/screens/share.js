@@ -19,3 +19,17 @@ export async function handOver(shared) {
     return 'failed';
   }
 }
+
+// A read-only box, hidden until a text must be copied from it by hand.
+export const copyBox = (id, label) => `<textarea id="${id}" readonly hidden aria-label="${label}" rows="4"></textarea>`;
+
+// `shared` handed over, what became of it said in `note` as `said` words it
+// ('copied', 'failed'); where neither way is open, its text shown in `box`,
+// selected, to be copied by hand.
+export async function shareOrShow(shared, { note, box, said }) {
+  const outcome = await handOver(shared);
+  if (said[outcome]) note.textContent = said[outcome];
+  box.hidden = outcome !== 'failed';
+  box.value = shared.text;
+  if (!box.hidden) box.select();
+}

@@ -8,7 +8,7 @@ import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
 import { cut, emptyEntry, entryIn, entryMigrations, openMatchStore } from './store.js';
-import { handOver } from '../share.js';
+import { copyBox, handOver, shareOrShow } from '../share.js';
 import { matchText, pointsText } from './summary.js';
 
 const field = (id, label) => `<label for="${id}">${label}</label>
@@ -31,7 +31,7 @@ ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
 <button id="Cancel" type="button">Annuler</button></div></form>
 <ol id="Boards" aria-label="Donnes"></ol>
 <div id="NoteLine"><p id="MatchNote" role="status"></p><button id="Undo" type="button" hidden>Rétablir</button>
-<textarea id="ShareText" readonly hidden aria-label="Le match, à copier" rows="4"></textarea></div>
+${copyBox('ShareText', 'Le match, à copier')}</div>
 <footer><div>${numberField('MatchLength', 'Donnes prévues')}</div>
 <button id="ShareMatch" type="button">Partager</button><button id="SendCard" type="button">Envoyer ma carte</button><button id="NewMatch" type="button">Nouveau match</button></footer>
 <dialog id="Confirm" aria-labelledby="ConfirmText"><p id="ConfirmText">Effacer le match en cours et en commencer un nouveau ?</p>
@@ -263,14 +263,8 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
 
   // Where neither a share sheet nor the clipboard takes it, the text is shown, selected, to be copied by hand.
   $('ShareMatch').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Match copié dans le presse-papiers.', failed: 'Copiez le match ci-dessous :' };
-    const text = matchText(summed());
-    const outcome = await handOver({ title: 'Match par quatre', text });
-    if (said[outcome]) note.textContent = said[outcome];
-    const box = $('ShareText');
-    box.hidden = outcome !== 'failed';
-    box.value = text;
-    if (!box.hidden) box.select();
+    await shareOrShow({ title: 'Match par quatre', text: matchText(summed()) }, { note, box: $('ShareText'),
+      said: { copied: 'Match copié dans le presse-papiers.', failed: 'Copiez le match ci-dessous :' } });
   }));
 
   // Enter in the first field goes on to the second.

@@ -9,9 +9,9 @@ import { caretAfterDigits, hundredths, parseScore, settled, signChanged, signed,
 import { screenFrame } from '../screen_frame.js';
 import { linkStyle } from '../style_link.js';
 import { openEntry } from '../entry.js';
-import { handOver } from '../share.js';
+import { copyBox, shareOrShow } from '../share.js';
 import { adjustedNames, emptyEntry, entryIn, openPairsStore, sameResult } from './store.js';
-import { pairsRefused } from './pair_numbers.js';
+import { clashOf, pairsRefused } from './pair_numbers.js';
 
 // The columns of figures after the score's, by their header cells' ids.
 const figureColumns = ['ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
@@ -38,11 +38,12 @@ ${['Marque', ...adjustedNames].map((name, code) => `<option value="${code}">${na
 <div id="PairsTable"><table id="PairsResults"><thead><tr>${headers([['ColScore', 'Marque'], ['ColNS', 'N-S', 'Paire N-S'], ['ColEW', 'E-O', 'Paire E-O'],
   ['ColRank', 'Rang'], ['ColMP', '<abbr title="Points de match">PM</abbr>'], ['ColPctNS', '% N-S'], ['ColPctEW', '% E-O'],
   ['ColCross', 'IMP croisés'], ['ColButler', 'Butler']])}</tr></thead><tbody id="PairsRows"></tbody></table>
-<div class="head"><h2 id="PairsRankingTitle">Classement</h2><select id="PairsMovement" aria-label="Mouvement">
-<option value="howell">Howell</option><option value="mitchell">Mitchell</option></select><button id="PairsShare" type="button">Partager</button></div>
-<p id="PairsRankingNote"></p><table id="PairsRanking" aria-labelledby="PairsRankingTitle"><thead><tr>${headers([['ColPair', 'Paire'],
+<div class="head"><h2 id="PairsRankingTitle">Classement</h2><select id="PairsMovement" aria-label="Mouvement"
+aria-describedby="PairsMovementError"><option value="howell">Howell</option><option value="mitchell">Mitchell</option></select>
+<button id="PairsShare" type="button">Partager</button></div><p id="PairsMovementError" class="error" role="alert"></p>
+<p id="PairsRankingNote" aria-live="polite"></p><table id="PairsRanking" aria-labelledby="PairsRankingTitle"><thead><tr>${headers([['ColPair', 'Paire'],
   ['ColPlace', 'Place'], ['ColPlayed', 'Donnes'], ['ColTotal', 'Total'], ['ColPercent', '%']])}</tr></thead><tbody></tbody></table></div>
-<footer><p id="PairsNote" role="status"></p><button id="PairsUndo" type="button" hidden>Rétablir</button>
+<footer><p id="PairsNote" role="status"></p>${copyBox('PairsShareText', 'Le classement, à copier')}<button id="PairsUndo" type="button" hidden>Rétablir</button>
 <button id="PairsNext" type="button">Nouvelle donne</button><button id="PairsNew" type="button">Nouveau tournoi</button></footer>
 <dialog id="PairsConfirm" aria-labelledby="PairsConfirmText"><p id="PairsConfirmText">Effacer tout le tournoi et en commencer un nouveau ?</p>
 <button id="PairsConfirmYes" type="button">Effacer</button> <button id="PairsConfirmNo" type="button" autofocus>Annuler</button></dialog>`;
@@ -72,7 +73,8 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     isBlank: ({ ns, ew, adjusted, score, editing }) => !ns && !ew && !adjusted && !score && editing === null, record: store, presence });
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
-  const [field, boardField, note, adjustedField] = [$('PairsScore'), $('PairsBoard'), $('PairsNote'), $('PairsAdjusted')];
+  const [field, boardField, note, adjustedField, movementField] = [$('PairsScore'), $('PairsBoard'), $('PairsNote'), $('PairsAdjusted'),
+    $('PairsMovement')];
   // The entry's text fields, by the part of the entry each holds.
   const typedFields = { ns: $('PairsNS'), ew: $('PairsEW'), score: field };
   if (store.setAside) note.textContent = "Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
@@ -81,13 +83,16 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   const results = () => boardOf(store.value)?.results ?? [];
   // The result being corrected, if it is still there.
   const edited = () => results().find(({ id }) => id === typing.value.editing);
-  // The result a removal may bring back, with its board and its place, until the next change.
-  let removed = null;
-
   const changeEntry = (edit) => typing.change(edit);
+  // Any change to the session ends what Rétablir can bring back, and makes a
+  // shared text shown out of date; a refusal at the movement holds until then.
   function changeSession(edit) {
-    removed = null;
-    return store.change(edit);
+    setError(movementField);
+    $('PairsShareText').hidden = true;
+    return store.change((stored) => {
+      stored.removed = null;
+      edit(stored);
+    });
   }
   const clearErrors = () => Object.values(typedFields).forEach((input) => setError(input));
 
@@ -98,15 +103,17 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // Written only when it changes, so that a screen reader hears it once.
   const say = (element, text) => element.textContent !== text && (element.textContent = text);
 
-  // The session's ranking, in the movement's rankings' order.
-  const ranked = () => session({ mitchell: store.value.movement === 'mitchell', boards: store.value.boards
-    .filter((board) => board.results.length)
-    .map((board) => board.results.map(({ ns, ew, score, adjusted }) => ({ ns: ns ?? 0, ew: ew ?? 0, ...(adjusted ? { adjusted } : { score }) }))) });
+  // The boards with results, as the engine counts them.
+  const played = (value) => value.boards.filter((board) => board.results.length);
+  // The session's ranking in `movement`, in its rankings' order, or where it cannot be ranked.
+  const ranked = (movement = store.value.movement, value = store.value) => session({ mitchell: movement === 'mitchell',
+    boards: played(value).map((board) => board.results.map(({ ns, ew, score, adjusted }) =>
+      ({ ns: ns ?? 0, ew: ew ?? 0, ...(adjusted ? { adjusted } : { score }) }))) });
 
   // What the screen shows besides the fields, to tell whether a session stored
   // elsewhere changes it.
   const shownAs = () => JSON.stringify([store.value.movement, store.value.board, store.value.boards, edited()?.id, store.later, store.saved,
-    removed]);
+    store.value.removed]);
   let shown;
   function render() {
     const { board, movement } = store.value;
@@ -116,7 +123,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
       : store.saved ? '' : 'Attention : ce tournoi ne sera pas conservé sur cet appareil.');
     $('PairsDealt').textContent = dealtNames(dealt, board).join(' · ');
     if (boardField !== document.activeElement) showBoard();
-    $('PairsMovement').value = movement;
+    movementField.value = movement;
     // Only the scored results are matchpointed on the board: the adjusted ones follow them.
     const all = results();
     const scoredResults = all.filter(({ adjusted }) => !adjusted);
@@ -134,7 +141,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     }).join('');
     const standings = ranked();
     const rows = standings?.rows ?? [];
-    say($('PairsRankingNote'), !standings ? 'Sur une donne, une paire figure deux fois ou joue contre elle-même : corrigez-la pour obtenir le classement.'
+    say($('PairsRankingNote'), standings?.refused ? refusalText(standings.refused, movement)
       : rows.length ? '' : 'Le classement paraît dès qu\'une donne a deux résultats, avec les paires de chacun.');
     $('PairsRanking').tBodies[0].innerHTML = rows.map((pair) => {
       const [name, ...cells] = rankedOf(pair);
@@ -144,12 +151,25 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     $('PairsEntryTitle').textContent = editing ? `Corriger ${resultText(editing)}` : `Résultat ${all.length + 1}`;
     $('PairsAdd').textContent = editing ? 'Valider' : 'Ajouter';
     $('PairsRemove').hidden = $('PairsCancel').hidden = !editing;
-    $('PairsUndo').hidden = !removed;
+    $('PairsUndo').hidden = !store.value.removed;
     for (const [part, input] of Object.entries(typedFields)) if (input.value !== entry[part]) input.value = entry[part];
     adjustedField.value = entry.adjusted;
     // An adjusted score has no score to type.
     field.disabled = $('PairsScoreSign').disabled = entry.adjusted > 0;
     showCarry($('PairsCarry'), entry.adjusted ? '' : result());
+  }
+
+  // Why the session cannot be ranked in `movement`, from the engine's
+  // refusal: the board, the result at fault and the pair that cannot sit
+  // there; `named`, the movement's name where it is not yet taken.
+  function refusalText({ board, result: index }, movement, named) {
+    const { number, results: list = [] } = played(store.value)[board] ?? {};
+    const at = list[index];
+    const clash = at && clashOf(at, list.filter((other) => other !== at), movement === 'howell');
+    const pair = clash ? `la paire ${clash.pair} ${named ? 'jouerait' : 'joue'} ${clash.itself ? 'contre elle-même' : 'deux fois'}`
+      : 'pas de classement possible';
+    return named ? `Donne ${number} : ${pair} en ${named}.`
+      : `Donne ${number}${at ? `, résultat ${resultText(at)}` : ''} : ${pair}. Corrigez-la pour obtenir le classement.`;
   }
 
   // Back to a new result, with what was being typed before a result was
@@ -222,9 +242,19 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     setError(boardField);
     showNumber(number);
   });
-  $('PairsMovement').addEventListener('change', () => {
+  // A movement the session cannot be ranked in is refused at its field, with
+  // the board at fault; checked again on the session as stored.
+  movementField.addEventListener('change', () => {
+    const { value: movement, selectedOptions: [{ text }] } = movementField;
+    const refused = ranked(movement)?.refused;
+    if (refused) {
+      movementField.value = store.value.movement;
+      // Cleared first, so that a refusal said again is heard again.
+      setError(movementField);
+      return requestAnimationFrame(() => setError(movementField, refusalText(refused, movement, text)));
+    }
     changeSession((stored) => {
-      stored.movement = $('PairsMovement').value;
+      if (!ranked(movement, stored)?.refused) stored.movement = movement;
     });
     render();
   });
@@ -241,6 +271,9 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     let board = boardOf(stored);
     if (!board) stored.boards.push(board = { number: stored.board, results: [] });
     if (editing === null && board.results.length >= largestCount) return { full: true };
+    // Another page may have seated one of its pairs on the board meanwhile.
+    const others = board.results.filter(({ id }) => id !== editing);
+    if (saved.ns !== null && clashOf(saved, others, stored.movement === 'howell')) return { clash: true };
     if (editing === null) {
       const id = stored.nextId++;
       board.results.push({ id, ...saved });
@@ -256,17 +289,17 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   }
   // What became of the result saved, said; a correction not made is kept in
   // the fields. The fields are left to whatever the player went on to meanwhile.
-  function showSaved({ id, was, gone, changed, full }, typed, saved) {
+  function showSaved({ id, was, gone, changed, full, clash }, typed, saved) {
     if (id !== undefined) {
       note.textContent = was === undefined ? `Résultat ${resultText(saved)} ajouté.`
         : `Résultat ${resultText(was)} corrigé : ${resultText(saved)}.`;
       if (JSON.stringify(typing.value) === JSON.stringify(typed)) startOver(saved.ns === null ? field : typedFields.ns);
       return scrollTo(id);
     }
-    if (full) {
+    if (full || clash) {
       changeEntry((entry) => Object.assign(entry, typed));
       render();
-      refuse({ score: `Une donne compte au plus ${largestCount} résultats.` });
+      refuse(full ? { score: `Une donne compte au plus ${largestCount} résultats.` } : refusedPairs(typed).errors);
       return;
     }
     changeEntry((entry) => Object.assign(entry, typed, gone ? { editing: null, was: null } : { was: changed }));
@@ -293,12 +326,13 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     event.preventDefault();
     saving = saving.then(saveEntry);
   });
+  // The entry's pairs against the board's other results as stored.
+  const refusedPairs = (typed) => pairsRefused(typed, results().filter(({ id }) => id !== typed.editing), store.value.movement === 'howell');
   async function saveEntry() {
     // Cleared first, so that a refusal said again is heard again.
     clearErrors();
     const typed = structuredClone(typing.value);
-    const others = results().filter(({ id }) => id !== typed.editing);
-    const { ns, ew, errors } = pairsRefused(typed, others, store.value.movement === 'howell');
+    const { ns, ew, errors } = refusedPairs(typed);
     const { score, error } = typed.adjusted ? {} : parseScore(field.value, isDealScore);
     if (error) errors.score = error;
     if (Object.keys(errors).length) return refuse(errors);
@@ -339,15 +373,17 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
       const board = boardOf(stored);
       const index = board?.results.findIndex(({ id }) => id === editing) ?? -1;
       taken = index < 0 ? null : { number: board.number, index, result: board.results.splice(index, 1)[0] };
+      stored.removed = taken;
     });
     if (taken) {
-      removed = taken;
       note.textContent = `Résultat ${resultText(taken.result)} supprimé.`;
     }
     startOver();
   }));
   $('PairsUndo').addEventListener('click', actOnce(() => {
-    const { number, index, result: back } = removed;
+    // Another page's change, not yet shown, may have ended it.
+    if (!store.value.removed) return;
+    const { number, index, result: back } = store.value.removed;
     changeSession((stored) => {
       let board = boardOf(stored, number);
       if (!board) stored.boards.push(board = { number, results: [] });
@@ -362,15 +398,15 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   }));
   $('PairsCancel').addEventListener('click', actOnce(() => startOver()));
 
+  // Where neither a share sheet nor the clipboard takes it, the text is shown, selected, to be copied by hand.
   $('PairsShare').addEventListener('click', actOnce(async () => {
-    const said = { copied: 'Classement copié dans le presse-papiers.', failed: "Le classement n'a pu être ni partagé ni copié." };
     // "3= Paire 2 — 33,33 %": in a Howell, a pair's number alone would read as a place.
     const lines = (ranked()?.rows ?? []).map((pair) => {
       const [name, place, , , percent] = rankedOf(pair);
       return `${place}${pair.tied ? '' : '.'} ${pair.direction === 'howell' ? 'Paire ' : ''}${name} — ${percent}`;
     });
-    const outcome = await handOver({ title: 'Tournoi par paires', text: ['Tournoi par paires', ...lines].join('\n') });
-    if (said[outcome]) note.textContent = said[outcome];
+    await shareOrShow({ title: 'Tournoi par paires', text: ['Tournoi par paires', ...lines].join('\n') }, { note, box: $('PairsShareText'),
+      said: { copied: 'Classement copié dans le presse-papiers.', failed: 'Copiez le classement ci-dessous :' } });
   }));
 
   askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
@@ -385,8 +421,6 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // Another page's change taken up: the session as stored, what is being
   // typed left as it is.
   refresh = () => {
-    // Rétablir would bring a result back into a session another page changed.
-    removed = null;
     holdToRemovedResult();
     if (shownAs() === shown) return;
     const focused = Object.values(typedFields).find((input) => input === document.activeElement);

@@ -6,6 +6,8 @@
 // way on its own. Each page keeps its own entry (the result being typed or
 // corrected) for itself, and the record keeps the last one typed, which a
 // page opened later takes up when the page that typed it is no longer open.
+// `removed` is the result Rétablir brings back, with its board and its
+// place there, until the next change.
 import { isCount, localRecord, openRecord } from '../record_store.js';
 import { isPair } from './pair_numbers.js';
 
@@ -24,7 +26,7 @@ const emptyTyped = () => ({ ns: '', ew: '', adjusted: 0, score: '' });
 // it was when opened; and `kept`, the new result that was being typed
 // before a result was looked at.
 export const emptyEntry = () => ({ ...emptyTyped(), editing: null, was: null, kept: emptyTyped() });
-const emptySession = () => ({ movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null });
+const emptySession = () => ({ movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null, removed: null });
 
 const text = (typed) => (typeof typed === 'string' ? typed.slice(0, longestTyped) : '');
 // An earlier entry's `kept` was the score alone.
@@ -65,11 +67,20 @@ function boardsIn(boards, nextId, rules) {
   return read;
 }
 
-function decode({ movement, board, boards, nextId, lastEntry }, rules) {
+// A removed result, below the next name to give, with its board's number
+// and its place; or null, as in a record kept before Rétablir was.
+function removedIn(removed, nextId, { isBoardNumber, isDealScore }) {
+  const result = resultIn(removed?.result, isDealScore);
+  return result && result.id < nextId && isBoardNumber(removed.number) && isCount(removed.index)
+    ? { number: removed.number, index: removed.index, result } : null;
+}
+
+function decode({ movement, board, boards, nextId, lastEntry, removed }, rules) {
   const read = boardsIn(boards, nextId, rules);
   return read && { movement: movements.includes(movement) ? movement : 'howell', board: rules.isBoardNumber(board) ? board : 1,
     boards: read, nextId,
-    lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry) } : null };
+    lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry) } : null,
+    removed: removedIn(removed, nextId, rules) };
 }
 
 const migrations = ({ isBoardNumber }) => ({
