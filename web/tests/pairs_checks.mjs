@@ -97,6 +97,10 @@ export const pairsChecks = {
     await browser.click('#PairsRows [aria-label="Corriger -400"]');
     await fieldReads(browser, ['-400', '', null, 'Valider', 'PairsScore'], 'correcting -400');
     await add(browser, '400', () => browser.click('#PairsScoreSign'));
+    // Escape cancels a correction before it leaves the screen.
+    await browser.click('#PairsRows [aria-label="Corriger 1430"]');
+    await browser.key('Escape');
+    await fieldReads(browser, ['', '', null, 'Ajouter', 'PairsScore'], 'a correction escaped');
     await browser.click('#PairsRows [aria-label="Corriger 1430"]');
     // Supprimer shows where the row was tapped: from the keyboard, which no
     // double tap's guard holds back, whenever the driver comes to it.

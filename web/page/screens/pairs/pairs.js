@@ -431,5 +431,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   return screenFrame({ root, backKey: $('PairsBack'), store, back, actOnce, beforeShow: () => {
     holdToRemovedResult();
     render();
-  } });
+  },
+  // Escape in the middle of a correction cancels it, before it leaves the screen.
+  escaped: () => typing.value.editing !== null && (startOver(), true) });
 }
