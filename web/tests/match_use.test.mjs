@@ -53,6 +53,13 @@ const shows = (page, expected, message) => settles(checkedBrowser(page), () => (
   boards: [...Boards.querySelectorAll('.board')].map((board) => [...board.querySelectorAll('span')].slice(1, 3).map((cell) => cell.textContent).join(' ')),
   said: [OwnError.textContent, OtherError.textContent, MatchNote.textContent].filter(Boolean),
 }), { said: [], ...expected }, message);
+// The match as stored once a removal is, and its key.
+async function removalStored(page) {
+  const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
+  let stored;
+  do stored = JSON.parse(await storedRecord(checkedBrowser(page), key)); while (!stored.removed);
+  return { key, stored };
+}
 const fiveBoards = ['620 -650', '-100 140', '420 -420', '0 -50', '50 -110'];
 
 test('two tabs: each keeps its own entry, and a correction changes only the board it was opened on', () => tabs(2, async (a, b) => {
@@ -244,6 +251,8 @@ test('each board keeps its number: a removal renumbers none, Rétablir survives 
     await addBoards(page, fiveBoards.slice(0, 3));
     await remove(2);
     await numbers('removed', ['Donne 1', 'Donne 3', '4', '']);
+    // Reloaded once the removal is stored, as a player's reload comes long after.
+    await removalStored(page);
     await page.reload();
     await page.locator('#MatchForm').waitFor();
     assert.equal(await page.textContent('#Undo'), 'Rétablir la donne 2', 'says what it brings back, its note gone');
@@ -285,9 +294,7 @@ test('Rétablir where another page has meanwhile typed a board at its number: sa
   await addBoards(page, fiveBoards.slice(0, 3));
   await page.click('#Boards li:nth-child(2) button');
   await page.click('#Remove');
-  const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
-  let stored;
-  do stored = JSON.parse(await storedRecord(checkedBrowser(page), key)); while (!stored.removed);
+  const { key, stored } = await removalStored(page);
   // Another page, not heard of yet, types board 2 again.
   await storeRecord(checkedBrowser(page), key, JSON.stringify({ ...stored, revision: stored.revision + 1, removed: null, nextId: 5,
     boards: [...stored.boards, { id: 4, number: 2, own: -200, other: 140 }] }));
