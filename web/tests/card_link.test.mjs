@@ -1,6 +1,5 @@
-// A card written into a link and read back whole, every link that cannot be a
-// card refused with its reason, a 32-board card's QR code small enough to
-// scan at arm's length, and a card placed in the match as the other table's.
+// A card written into a link and read back whole or refused with the reason, its QR code small enough to scan at arm's
+// length, and a card placed in the match as the other table's.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { cardFragment, readCard } from '../page/screens/match/card_link.js';
@@ -45,10 +44,8 @@ test('a link that cannot be a card refused, with its reason', () => {
 });
 
 test('a 32-board card, at an address of 89 characters, is a QR code of version 10 at most', () => {
-  const address = `https://${'q'.repeat(60)}.example.org/quimbel/`;
-  const { size } = cardCode(`${address}#${cardFragment({ first: 1, scores: Array(32).fill(-7600) })}`);
-  // A code of version v is 17 + 4v modules wide.
-  assert.ok(size <= 57, `${size} modules`);
+  const { size } = cardCode(`https://${'q'.repeat(60)}.example.org/quimbel/#${cardFragment({ first: 1, scores: Array(32).fill(-7600) })}`);
+  assert.ok(size <= 57, `${size} modules`); // a code of version v is 17 + 4v modules wide
 });
 
 test('a card placed on the boards of its numbers as the other table\'s scores, a differing one left as it is', () => {
