@@ -31,7 +31,7 @@ test('a movement, a board number, a last entry or a removed result that does not
   const withEntry = (kept) => ({ ...session, lastEntry: { page: 'a', entry: kept } });
   const blank = { ns: '', ew: '', adjusted: 0, score: '' };
   for (const [fields, value] of [
-    [{}, session],
+    ...[{}, { boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 }].map((kept) => [kept, { ...session, ...kept }]),
     [{ movement: 'swiss', board: 100 }, { ...session, movement: 'howell', board: 1 }],
     [{ board: '7' }, { ...session, board: 1 }],
     [{ lastEntry: { page: 'a', entry: { score: 14, adjusted: 6, editing: -1, was: 5, kept: null } } }, withEntry({ ...blank, editing: null, was: null, kept: blank })],
@@ -40,8 +40,6 @@ test('a movement, a board number, a last entry or a removed result that does not
     [{ lastEntry: { page: 5, entry } }, { ...session, lastEntry: null }],
     ...[{ ...removed, result: { ...removed.result, id: 3 } }, { ...removed, index: -1 }, { ...removed, number: 0 }, { ...removed, result: null }]
       .map((gone) => [{ removed: gone }, { ...session, removed: null }]),
-    [{ boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 },
-      { ...session, boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 }],
   ]) {
     assert.deepEqual(await read(fields), [value, false], JSON.stringify(fields));
   }

@@ -22,8 +22,7 @@ const today = (fields) => JSON.stringify(record(fields));
 const v6 = (firstBoard, boards) => JSON.stringify({ version: 6, revision: 3, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
   nextId: boards.length + 1, firstBoard, matchLength: null, lastEntry: null });
 
-// A transactional store in memory: each update reads and writes as one step, all its writes or none; the next `refuse`
-// updates that write are refused as a full storage refuses them, and every one is while `blocked`.
+// A transactional store in memory; the next `refuse` updates that write are refused as a full storage does, all while `blocked`.
 function memory(items = {}, refuse = 0) {
   const store = { map: new Map(Object.entries(items)), refuse, blocked: false, async update(name, decide) {
     if (store.blocked) throw new DOMException('blocked', 'SecurityError');
@@ -33,8 +32,7 @@ function memory(items = {}, refuse = 0) {
   } };
   return store;
 }
-// Web Storage, where the record was kept before; once moved, a record there that every version reads as a later one's,
-// so that an earlier version's page still open writes nothing there.
+// Web Storage, where the record was kept before; once moved, a later version's there keeps an older page from writing.
 function webStorage(items = {}) {
   const map = new Map(Object.entries(items));
   globalThis.localStorage = { getItem: (name) => map.get(name) ?? null, setItem: (name, text) => map.set(name, text) };
@@ -110,8 +108,7 @@ test('a record not to be read is left as it is: a later version\'s, or an unread
   }
 });
 
-test('a last entry, a match length, a card received or a board removed that does not hold is started again on its own, the boards kept',
-  async () => {
+test('a last entry, match length, card received or board removed that does not hold starts again alone, the boards kept', async () => {
   webStorage();
   const card = { first: 97, scores: [620, null, -650] };
   const held = { boards: named([[620, -650], [110, -100]]), nextId: 3, lastEntry: last(entry('1'.repeat(64), '14', 2)), matchLength: 16,
@@ -143,8 +140,7 @@ test('a change is stored over whatever another page stored meanwhile, never over
   // Each page acts on the match as it last saw it, at once, before it hears of the other's change.
   await Promise.all([here.change(add(620, -650)), there.change(add(110, -100)), here.change(add(-200, 1430)),
     here.change((m) => { m.lastEntry = last(entry('1'.repeat(70), '14')); })]);
-  // Here's three changes in one write, then there's; the page that wrote last has taken up the other's board, the
-  // other takes them up as it reads again.
+  // Here's three changes in one write, then there's; the last to write took up the other's board, the other does on reading.
   const boards = named([[620, -650], [-200, 1430], [110, -100]]);
   const hereBoards = here.value.boards;
   await there.refresh();
