@@ -1,5 +1,4 @@
-// The WebAssembly modules' boundary as built: each module imports and
-// exports exactly what engine_interface.h declares, and engine.js offers it
+// The WebAssembly modules as built import and export exactly what engine_interface.h declares; engine.js offers each
 // exactly the declared imports and reads every declared export and no other name.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -20,8 +19,7 @@ function seen(start) {
     return { exports: new Proxy(exports, { get: (target, name) => (use.read.add(name), target[name]) }) };
   };
   try {
-    const wrapper = start();
-    return { ...use, wrapper };
+    return { wrapper: start(), ...use };
   } finally {
     WebAssembly.Instance = Instance;
   }
@@ -29,42 +27,35 @@ function seen(start) {
 
 test('the built modules and engine.js keep to the boundary engine_interface.h declares', async () => {
   const declared = declaredBoundary(await readFile(new URL('../wasm/engine_interface.h', import.meta.url), 'utf8'));
-  const built = join(process.env.QUIMBEL_SITE, '..');
   const wrappers = {};
   for (const [name, start] of [['engine', (code) => startEngine(code, new Proxy({}, { get: () => () => '' }))],
     ['comparison', startComparison]]) {
-    const code = await readFile(join(built, `${name}.wasm`));
+    const code = await readFile(join(process.env.QUIMBEL_SITE, '..', `${name}.wasm`));
     const module = new WebAssembly.Module(code);
     const { imports, exports, toolchainImports, toolchainExports } = declared[name];
-    assert.deepEqual(sorted(WebAssembly.Module.imports(module).map(({ module: from, name: called }) => `${from}.${called}`)),
-      sorted([...imports, ...toolchainImports]), `${name}: the module's imports`);
-    assert.deepEqual(sorted(WebAssembly.Module.exports(module).map(({ name: offered }) => offered)),
-      sorted([...exports, ...toolchainExports]), `${name}: the module's exports`);
     const { offered, read, wrapper } = seen(() => start(code));
-    assert.deepEqual(sorted(offered), sorted([...imports, ...toolchainImports]), `${name}: offered by engine.js`);
-    assert.deepEqual(sorted(read), sorted([...exports, 'memory', '_initialize']), `${name}: read by engine.js`);
+    const imported = sorted([...imports, ...toolchainImports]);
+    assert.deepEqual([sorted(WebAssembly.Module.imports(module).map(({ module: from, name: called }) => `${from}.${called}`)),
+      sorted(WebAssembly.Module.exports(module).map(({ name: offered }) => offered)), sorted(offered), sorted(read)],
+    [imported, sorted([...exports, ...toolchainExports]), imported, sorted([...exports, 'memory', '_initialize'])], name);
     wrappers[name] = wrapper;
   }
   const { engine, comparison } = wrappers;
-
-  // The wrapper's own work: boards and scores laid out as the engine reads
-  // them and figures as it writes them, an int's range, the cycle's indexes
-  // (Nord 0, E-O 2), and lengths and counts the engine refuses.
+  // The wrapper's own work: boards and scores laid out as the engine reads them and figures as it writes them, an int's
+  // range, the cycle's indexes (Nord 0, E-O 2), and lengths and counts the engine refuses.
   assert.deepEqual([comparison.totalImps([[620, -650], [-100, 200], [1430, -1460]]), comparison.totalImps([]),
     engine.isDealScore(620), engine.isDealScore(4294967916), engine.isDealScore('620'), comparison.dealt(9), comparison.dealt(16),
     comparison.victoryPoints(16, -100), comparison.victoryPoints(0, 5), comparison.pairs([100]), comparison.largestCount],
   [1, 0, true, false, false, [0, 2], [3, 2], 0, null, null, 99]);
-  // 420 beats 100 and ties the other 420: 3 of the top of 4, 8 IMPs over
-  // 100 and none over 420, 3 over the datum 310 (313.33); 100 loses 8 to
-  // each, 5 to the datum. Ranked, the tied tables in their order.
+  // 420 beats 100 and ties the other 420: 3 of the top of 4, 8 IMPs over 100 and none over 420, 3 over the datum 310
+  // (313.33); 100 loses 8 to each, 5 to the datum. Ranked, the tied tables in their order.
   const figures = (table, score, rank, tied, matchpoints, ns, ew, crossImps, butlerImps) =>
     ({ table, score, rank, tied, matchpoints, percentNorthSouth: ns, percentEastWest: ew, crossImps, butlerImps });
   assert.deepEqual(comparison.pairs([420, 100, 420]), { datum: 310, top: 4, rows: [figures(0, 420, 1, true, 3, 7500, 2500, 400, 3),
     figures(2, 420, 1, true, 3, 7500, 2500, 400, 3), figures(1, 100, 3, false, 0, 0, 10000, -800, -5)] });
 
-  // A Mitchell of two tables, top 2: N-S 1 and E-W 2 win board 1 and share
-  // the 50/50 of board 2, 3 of 4; a Howell where all tie; a pair facing
-  // itself on the second board, refused at its second result; a number that is no int, refused.
+  // A Mitchell of two tables, top 2: N-S 1 and E-W 2 win board 1 and share the 50/50 of board 2, 3 of 4; a Howell where
+  // all tie; a pair facing itself on the second board, refused at its second result; a number that is no int, refused.
   const row = (direction, pair, place, tied, played, total, percent) => ({ direction, pair, place, tied, played, total, percent });
   assert.deepEqual([comparison.session({ mitchell: true, boards: [[{ ns: 1, ew: 1, score: 420 }, { ns: 2, ew: 2, score: 100 }],
     [{ ns: 1, ew: 2, adjusted: 2 }]] }),

@@ -1,6 +1,5 @@
-// A score as typed in a field, read as the screens read it: every dash a
-// phone or a paste gives is a minus, grouping spaces and leading zeros are
-// settled, and what is no deal's score is refused with the reason.
+// A score as typed in a field, read as the screens read it: every dash a phone or a paste gives is a minus, grouping
+// spaces and leading zeros are settled, and what is no deal's score is refused with the reason.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { hundredths, parseScore, settled, signChanged, tenths } from '../page/screens/score_text.js';
@@ -17,10 +16,9 @@ test('every dash a minus, spaces and zeros settled, whether typed or pasted; the
 });
 
 test('what no deal scores is refused with the reason', () => {
-  for (const [typed, error] of [['', 'Saisissez la marque de cette table.'], ['  ', 'Saisissez la marque de cette table.'],
-    ['-', 'Tapez la marque en chiffres, par exemple 620 ou -650.'], ['6 2 0x', 'Tapez la marque en chiffres, par exemple 620 ou -650.'],
-    ['--620', 'Tapez la marque en chiffres, par exemple 620 ou -650.'], ['625', 'Une marque de donne se termine toujours par 0.'],
-    ['6200', 'Aucune donne ne marque 6200.']]) {
+  const digits = 'Tapez la marque en chiffres, par exemple 620 ou -650.';
+  for (const [typed, error] of [['', 'Saisissez la marque de cette table.'], ['  ', 'Saisissez la marque de cette table.'], ['-', digits],
+    ['6 2 0x', digits], ['--620', digits], ['625', 'Une marque de donne se termine toujours par 0.'], ['6200', 'Aucune donne ne marque 6200.']]) {
     assert.deepEqual(read(typed), { error }, typed);
   }
 });

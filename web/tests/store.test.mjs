@@ -1,7 +1,5 @@
-// The match as this device keeps it: read whole from every earlier version and from Web Storage, where it was kept before,
-// or set aside whole; a later version's record never written over; a change stored over whatever another page stored
-// meanwhile; blocked or full storage changing nothing. records/: see its README. Each page's own entry is checked in the
-// browser, where it lives.
+// The match as this device keeps it: read whole from every earlier version and from Web Storage, or set aside whole; a
+// later version's record never written over; blocked or full storage changing nothing. records/: see its README.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -24,25 +22,20 @@ const today = (fields) => JSON.stringify(record(fields));
 const v6 = (firstBoard, boards) => JSON.stringify({ version: 6, revision: 3, boards: boards.map(([own, other], i) => ({ id: i + 1, own, other })),
   nextId: boards.length + 1, firstBoard, matchLength: null, lastEntry: null });
 
-// A transactional store in memory: each update reads and writes as one step, all its writes or none; the next `refuse`
-// updates that write are refused as a full storage refuses them, and every one is while `blocked`.
+// A transactional store in memory; the next `refuse` updates that write are refused as a full storage does, all while `blocked`.
 function memory(items = {}, refuse = 0) {
-  const map = new Map(Object.entries(items));
-  const store = { map, refuse, blocked: false,
-    async update(name, decide) {
-      if (store.blocked) throw new DOMException('blocked', 'SecurityError');
-      const writes = decide(map.get(name) ?? null);
-      if (writes.length && store.refuse-- > 0) throw new DOMException('', 'QuotaExceededError');
-      for (const [at, text] of writes) map.set(at, text);
-    } };
+  const store = { map: new Map(Object.entries(items)), refuse, blocked: false, async update(name, decide) {
+    if (store.blocked) throw new DOMException('blocked', 'SecurityError');
+    const writes = decide(store.map.get(name) ?? null);
+    if (writes.length && store.refuse-- > 0) throw new DOMException('', 'QuotaExceededError');
+    for (const [at, text] of writes) store.map.set(at, text);
+  } };
   return store;
 }
-// Web Storage, where the record was kept before; once moved, a record there
-// that any version of the page reads as a later version's, so that a page of
-// an earlier version still open writes nothing there.
+// Web Storage, where the record was kept before; once moved, a later version's there keeps an older page from writing.
 function webStorage(items = {}) {
   const map = new Map(Object.entries(items));
-  globalThis.localStorage = { map, getItem: (name) => map.get(name) ?? null, setItem: (name, text) => map.set(name, text) };
+  globalThis.localStorage = { getItem: (name) => map.get(name) ?? null, setItem: (name, text) => map.set(name, text) };
   return map;
 }
 const movedFrom = (name) => [[name, JSON.stringify({ version: Number.MAX_SAFE_INTEGER })]];
@@ -52,7 +45,7 @@ const stored = (store) => JSON.parse(store.map.get(key));
 
 test('each earlier version\'s record, in Web Storage, is read whole, moved, stored at version 7, revision one more', async () => {
   const landed = (name) => readFileSync(new URL(`records/landed-v3-${name}.json`, import.meta.url), 'utf8');
-  for (const [where, text, revision, value, first] of [
+  for (const [where, text, revision, value, first = 1] of [
     [siteKey, JSON.stringify({ version: 1, boards: [[620, -650]], draft: draft('14', '') }), 0,
       { boards: [[620, -650]], lastEntry: last(entry('14', '')) }],
     [key, JSON.stringify({ version: 2, revision: 6, boards: [[0, 50], [110, -100]], draft: draft('', '-50', 1) }), 6,
@@ -69,7 +62,7 @@ test('each earlier version\'s record, in Web Storage, is read whole, moved, stor
     [key, today({ revision: 7 }), 7, { boards: [[620, -650]] }],
     // A board waiting for one table's score; boards read in the order of their numbers.
     [key, today({ revision: 7, boards: named([[null, -650], [620, null]], 5).reverse(), nextId: 3 }), 7, { boards: [[null, -650], [620, null]] }, 5],
-  ].map(([where, text, revision, value, first = 1]) => [where, text, revision, value, first])) {
+  ]) {
     const local = webStorage({ [where]: text });
     const [store, match] = opened({});
     await match.refresh();
@@ -115,8 +108,7 @@ test('a record not to be read is left as it is: a later version\'s, or an unread
   }
 });
 
-test('a last entry, a match length, a card received or a board removed that does not hold is started again on its own, the boards kept',
-  async () => {
+test('a last entry, match length, card received or board removed that does not hold starts again alone, the boards kept', async () => {
   webStorage();
   const card = { first: 97, scores: [620, null, -650] };
   const held = { boards: named([[620, -650], [110, -100]]), nextId: 3, lastEntry: last(entry('1'.repeat(64), '14', 2)), matchLength: 16,
@@ -148,13 +140,12 @@ test('a change is stored over whatever another page stored meanwhile, never over
   // Each page acts on the match as it last saw it, at once, before it hears of the other's change.
   await Promise.all([here.change(add(620, -650)), there.change(add(110, -100)), here.change(add(-200, 1430)),
     here.change((m) => { m.lastEntry = last(entry('1'.repeat(70), '14')); })]);
-  // Here's three changes in one write, then there's.
-  const boards = [[620, -650], [-200, 1430], [110, -100]];
-  assert.deepEqual(stored(store), record({ revision: 2, boards: named(boards), nextId: 4, lastEntry: last(entry('1'.repeat(64), '14')) }));
-  // The page that wrote last has taken up the other's board; the other takes them up as it reads again.
-  assert.deepEqual(here.value.boards, named(boards));
+  // Here's three changes in one write, then there's; the last to write took up the other's board, the other does on reading.
+  const boards = named([[620, -650], [-200, 1430], [110, -100]]);
+  const hereBoards = here.value.boards;
   await there.refresh();
-  assert.deepEqual(there.value.boards, named(boards));
+  assert.deepEqual([stored(store), hereBoards, there.value.boards],
+    [record({ revision: 2, boards, nextId: 4, lastEntry: last(entry('1'.repeat(64), '14')) }), boards, boards]);
 });
 
 test('where storage is blocked or full, the change holds for the visit and what was stored stays, till it can be stored', async () => {

@@ -1,10 +1,5 @@
-// The page installed, and its updates, on a host that lets browsers cache
-// every file for ten minutes: Chromium finds nothing against installing it; a
-// half-published version never runs and leaves the installed one working; a
-// page opened beside the one open keeps the version they share; a whole one
-// runs, whole, once its one open tab is reloaded, on the match screen with
-// the match in progress, then offline, with no old cache of its own left and
-// another site's kept. Without a worker, a page loads only its own files.
+// The page installed and updated on a host that lets browsers cache every file for ten minutes: a half-published version
+// never runs; a whole one runs, whole, once its one open tab is reloaded, then offline, another site's cache kept.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
@@ -18,23 +13,19 @@ import { writePage } from '../build/inline_page.mjs';
 import { keyBoard } from './match_checks.mjs';
 
 const web = fileURLToPath(new URL('..', import.meta.url));
-// What the page runs, its sources.
 const pageSources = join(web, 'page');
 const cacheName = async (folder) => (await readFile(join(folder, 'sw.js'), 'utf8')).match(/CACHE\s*=\s*`(\S+)/)[1];
 
-// Version B: the sources with a mark in the page, its script and each
-// screen's module, built and sealed by the build's own steps.
+// Version B: a mark in the page, its script and each screen's module, built and sealed by the build's own steps.
 async function secondVersion(folder, sources) {
   await cp(site, folder, { recursive: true });
   await cp(pageSources, sources, { recursive: true });
-  const mark = async (file, text) => writeFile(file, `${text}${await readFile(file, 'utf8')}`);
+  const mark = async (file, text) => writeFile(join(sources, file), `${text}${await readFile(join(sources, file), 'utf8')}`);
   await writeFile(join(sources, 'index.html'), (await readFile(join(site, '..', 'index.html'), 'utf8'))
     .replace('<head>', '<head>\n<meta name="build" content="B">'));
-  await mark(join(sources, 'main.js'), "document.documentElement.dataset.build = 'B';\n");
+  await mark('main.js', "document.documentElement.dataset.build = 'B';\n");
   const screens = join(sources, 'screens', 'screens.json');
-  for (const { name, module } of JSON.parse(await readFile(screens, 'utf8'))) {
-    await mark(join(sources, module), `document.documentElement.dataset.${name}Build = 'B';\n`);
-  }
+  for (const { name, module } of JSON.parse(await readFile(screens, 'utf8'))) await mark(module, `document.documentElement.dataset.${name}Build = 'B';\n`);
   await writePage({ page: join(sources, 'index.html'), entry: join(sources, 'main.js'), engine: join(site, '..', 'engine.wasm'),
     comparison: join(site, '..', 'comparison.wasm'), site: folder, screens });
   const version = (await cacheName(site)).split('-')[1];
@@ -47,24 +38,17 @@ const whole = (version) => Object.fromEntries(parts.map((part) => [part, version
 async function versions(page) {
   await openEveryScreen(page);
   const marks = await page.evaluate((keys) => [document.querySelector('meta[name=build]')?.content,
-    ...keys.map((key) => document.documentElement.dataset[key])], ['build', ...parts.slice(2).map((name) => `${name}Build`)]);
+    ...keys.map((key) => document.documentElement.dataset[key])], ['build', ...listedScreens.map(({ name }) => `${name}Build`)]);
   return Object.fromEntries(parts.map((part, i) => [part, marks[i] ?? 'A']));
 }
-const openMatch = async (page) => {
-  await page.click('#Match');
-  await page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
-};
+const matchShown = (page) => page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
 
-// Asks for the new version and waits until it is installed or given up.
 const checkForUpdate = (page) => page.evaluate(async () => {
   const registration = await navigator.serviceWorker.ready;
   await registration.update().catch(() => {});
   const worker = registration.installing;
-  if (worker) await new Promise((settled) => worker.addEventListener('statechange', () => {
-    if (worker.state !== 'installing') settled();
-  }));
+  if (worker) await new Promise((settled) => worker.addEventListener('statechange', () => { if (worker.state !== 'installing') settled(); }));
 });
-const cacheNames = (page) => page.evaluate(() => caches.keys());
 
 test('installable; a new version reaches it whole at a reload, never at a page opened beside; a half-published one never runs', async () => {
   const work = await mkdtemp(join(tmpdir(), 'quimbel-update-'));
@@ -73,7 +57,6 @@ test('installable; a new version reaches it whole at a reload, never at a page o
   await secondVersion(b, join(work, 'b-sources'));
   const server = await serve(published, { cacheControl: 'public, max-age=600' });
   const { context, close } = await persistentContext();
-  // A browser without workers, with only its HTTP cache.
   const plain = await launch();
   const start = async () => {
     const page = await context.newPage();
@@ -83,11 +66,11 @@ test('installable; a new version reaches it whole at a reload, never at a page o
   };
   const [cacheA, cacheB] = [`${await cacheName(site)} ${server.url}`, `${await cacheName(b)} ${server.url}`];
   try {
+    // A browser without workers, with only its HTTP cache.
     const uncontrolled = await plain.newContext({ serviceWorkers: 'block' });
     await (await uncontrolled.newPage()).goto(server.url);
     const installed = await start();
-    const cdp = await context.newCDPSession(installed);
-    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    assert.deepEqual((await (await context.newCDPSession(installed)).send('Page.getInstallabilityErrors')).installabilityErrors, []);
     await installed.evaluate(() => caches.open('another-site'));
     // Today's match, which the update keeps; this page stays open until another has read it.
     await installed.click('#Match');
@@ -97,8 +80,7 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     await cp(join(b, 'sw.js'), join(published, 'sw.js'));
     const page = await start();
     await checkForUpdate(page);
-    assert.deepEqual(await versions(page), whole('A'), 'half published');
-    assert.deepEqual(await cacheNames(page), [cacheA, 'another-site'], 'half published');
+    assert.deepEqual([await versions(page), await page.evaluate(() => caches.keys())], [whole('A'), [cacheA, 'another-site']], 'half published');
 
     await cp(b, published, { recursive: true });
     // Without a worker, A's page from the HTTP cache opens A's screens.
@@ -114,22 +96,22 @@ test('installable; a new version reaches it whole at a reload, never at a page o
     assert.deepEqual(await versions(beside), whole('A'), 'a page opened beside');
     await beside.close();
     assert.deepEqual(await versions(page), whole('A'), 'beside a page opened');
-    await openMatch(page);
+    await page.click('#Match');
+    await matchShown(page);
     await installed.close();
     await page.fill('#Own', '14');
-    // A tab kept open on the match screen and only reloaded: it comes again
-    // from B, on the match screen, with the match and the half-typed board.
+    // A tab kept open on the match screen and only reloaded comes again from B, there, with the match and the half-typed board.
     await page.reload();
     await page.waitForSelector('meta[name=build]', { state: 'attached' });
     await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.locator('#Total', { hasText: '-1 IMP' }).waitFor();
+    await matchShown(page);
     assert.equal(await page.inputValue('#Own'), '14');
     await page.click('#MatchBack');
-    assert.deepEqual(await versions(page), whole('B'), 'a reload');
-    assert.deepEqual(await cacheNames(page), ['another-site', cacheB], 'a reload');
+    assert.deepEqual([await versions(page), await page.evaluate(() => caches.keys())], [whole('B'), ['another-site', cacheB]], 'a reload');
     await server.close();
     await page.reload();
-    await openMatch(page);
+    await page.click('#Match');
+    await matchShown(page);
     await page.click('#MatchBack');
     assert.deepEqual(await versions(page), whole('B'), 'offline');
     await keyTypicalRequest(page);
