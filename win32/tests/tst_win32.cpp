@@ -90,6 +90,7 @@ std::wstring font(int id) {
 struct Picture {
     int width;
     std::vector<COLORREF> pixels;
+    auto at(int x, int y) const { return pixels.begin() + y * width + x; }
 };
 
 Picture painted(HWND control, const std::function<void(HDC)>& paint = {}) {
@@ -113,15 +114,12 @@ Picture painted(HWND control, const std::function<void(HDC)>& paint = {}) {
 
 // Whether the top-left `size` of `part` stands somewhere in `whole`, pixel for pixel.
 bool contains(const Picture& whole, const Picture& part, SIZE size) {
-    const auto at = [](const Picture& p, int x, int y) {
-        return p.pixels.begin() + y * p.width + x;
-    };
     const int height = int(whole.pixels.size()) / whole.width;
     for (int top = 0; top + size.cy <= height; ++top)
         for (int left = 0; left + size.cx <= whole.width; ++left) {
             int y = 0;
             while (y < size.cy &&
-                   std::equal(at(part, 0, y), at(part, size.cx, y), at(whole, left, top + y)))
+                   std::equal(part.at(0, y), part.at(size.cx, y), whole.at(left, top + y)))
                 ++y;
             if (y == size.cy)
                 return true;
