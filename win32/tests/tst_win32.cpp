@@ -1,7 +1,4 @@
-// Guards what is the Win32 window's own: control places at the system's DPI,
-// fonts, colours, key faces, what a screen reader hears, wiring to the
-// engine, the message boxes and the About box, and the real exe from outside:
-// its names, and OFF's exit status. Driven through messages, as automation
+// Guards what is the Win32 window's own, driven through messages as automation
 // drives a window; a timer closes every modal box.
 #include "control_ids.h"
 #include "form1.h"
@@ -33,7 +30,6 @@ namespace {
 int failures = 0;
 #define CHECK(ok)                                                                                  \
     ((ok) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #ok), ++failures, void()))
-// Prints what was found beside what was expected.
 #define CHECK_EQ(found, expected) checkEqual((found), (expected), #found, __LINE__)
 
 void checkEqual(const std::wstring& found, const std::wstring& expected, const char* what,
@@ -94,6 +90,7 @@ std::wstring font(int id) {
 struct Picture {
     int width;
     std::vector<COLORREF> pixels;
+    auto at(int x, int y) const { return pixels.begin() + y * width + x; }
 };
 
 Picture painted(HWND control, const std::function<void(HDC)>& paint = {}) {
@@ -117,15 +114,12 @@ Picture painted(HWND control, const std::function<void(HDC)>& paint = {}) {
 
 // Whether the top-left `size` of `part` stands somewhere in `whole`, pixel for pixel.
 bool contains(const Picture& whole, const Picture& part, SIZE size) {
-    const auto at = [](const Picture& p, int x, int y) {
-        return p.pixels.begin() + y * p.width + x;
-    };
     const int height = int(whole.pixels.size()) / whole.width;
     for (int top = 0; top + size.cy <= height; ++top)
         for (int left = 0; left + size.cx <= whole.width; ++left) {
             int y = 0;
             while (y < size.cy &&
-                   std::equal(at(part, 0, y), at(part, size.cx, y), at(whole, left, top + y)))
+                   std::equal(part.at(0, y), part.at(size.cx, y), whole.at(left, top + y)))
                 ++y;
             if (y == size.cy)
                 return true;
@@ -194,7 +188,7 @@ void faces() {
     std::wstring hidden; // the keys that do not show their caption
     for (const quimbel::KeyDescription& key : quimbel::keypad) {
         HWND drawn = control(commandId(key.number));
-        const std::u16string text = quimbel::fromWindows1252(key.caption);
+        const auto text = quimbel::fromWindows1252(key.caption);
         const std::wstring caption(text.begin(), text.end());
         const auto font = HGDIOBJ(SendMessageW(drawn, WM_GETFONT, 0, 0));
         const auto colour = quimbel::evaluationOf(key);
@@ -252,12 +246,9 @@ void keys() {
     CHECK_EQ(text(text1Id) + L"|" + text(text2Id), L"|erreur");
 }
 
-// The boxes the labels open, as the user meets them: help once, then About
-// twice, the user moving it away each time: loaded anew, it is centred on the
-// screen again, frame included, an odd pixel going to the right and the
-// bottom. Enter and Escape close nothing; each box holds the calculator
-// disabled until OK, and About is gone once closed. The engine asks for each
-// box; here, that the window shows it.
+// Help once, then About twice, moved away each time: loaded anew, it is
+// centred again, frame included, an odd pixel going right and down. Enter and
+// Escape close nothing; each box holds the calculator disabled until OK.
 void boxes() {
     std::wstring seen;
     bool moved = false;
