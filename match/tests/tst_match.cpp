@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <tuple>
@@ -28,21 +29,14 @@ class TestMatch : public QObject {
 
 private slots:
     void impScale() {
-        // The WBF scale as published: differences from, to, and their IMPs.
-        const int scale[][3] = {
-            {0, 10, 0},         {20, 40, 1},      {50, 80, 2},      {90, 120, 3},
-            {130, 160, 4},      {170, 210, 5},    {220, 260, 6},    {270, 310, 7},
-            {320, 360, 8},      {370, 420, 9},    {430, 490, 10},   {500, 590, 11},
-            {600, 740, 12},     {750, 890, 13},   {900, 1090, 14},  {1100, 1290, 15},
-            {1300, 1490, 16},   {1500, 1740, 17}, {1750, 1990, 18}, {2000, 2240, 19},
-            {2250, 2490, 20},   {2500, 2990, 21}, {3000, 3490, 22}, {3500, 3990, 23},
-            {4000, INT_MAX, 24}};
+        // The WBF scale as published: each IMP's highest difference, the next
+        // starting 10 above it; 4000 and over are 24.
+        const int upTo[] = {10,  40,  80,   120,  160,  210,  260,  310,  360,  420,  490,  590,
+                            740, 890, 1090, 1290, 1490, 1740, 1990, 2240, 2490, 2990, 3490, 3990};
         const auto published = [&](int difference) {
-            for (const auto& [from, to, imps] : scale) {
-                if (std::abs(difference) >= from && std::abs(difference) <= to)
-                    return difference < 0 ? -imps : imps;
-            }
-            return 99; // between two ranges: never a multiple of 10
+            const auto imps =
+                int(std::ranges::count_if(upTo, [&](int to) { return std::abs(difference) > to; }));
+            return difference < 0 ? -imps : imps;
         };
         // Every difference two boards' scores can make: a multiple of 10, up
         // to twice the largest score, each way round.
