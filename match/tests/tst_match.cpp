@@ -152,9 +152,9 @@ private slots:
                 const auto& [rank, tied, mp, ns, ew, cross, butler] = figures;
                 QCOMPARE(score, scores[table]);
                 // The best first, tied tables in their order.
-                const auto* before = place > 0 ? &board.ranked[place - 1] : nullptr;
-                QVERIFY(!before || before->score > score ||
-                        (before->score == score && before->table < table));
+                const auto& before = board.ranked[std::max(place - 1, 0)];
+                QVERIFY(place == 0 ||
+                        (std::pair{score, before.table} < std::pair{before.score, table}));
                 for (const auto& [scored, wanted] : expected)
                     if (score == scored)
                         QCOMPARE(Figures(rank, tied, mp, ns, ew, cross, butler), wanted);
