@@ -16,7 +16,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <span>
 #include <tuple>
@@ -169,8 +168,7 @@ bool holdsForSession(const std::uint8_t* data, std::size_t size, bool mitchell) 
 // as UTF-16 units), or a click on the title or the copyright line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<int> ints(size / sizeof(int));
-    for (std::size_t i = 0; i < ints.size(); ++i)
-        std::memcpy(&ints[i], data + i * sizeof(int), sizeof(int));
+    std::copy_n(data, ints.size() * sizeof(int), reinterpret_cast<std::uint8_t*>(ints.data()));
     if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)) ||
         !holdsForPairs(std::span(ints).first(std::min(ints.size(), 99ul))) ||
         (size && (!holdsForSession(data, size, false) || !holdsForSession(data, size, true))))
