@@ -1,13 +1,10 @@
 // Feeds any bytes to the calculation core, which other programs may call with
-// any line, and checks the invariants every caller relies on. Then drives the
-// calculator with them as a player could: key presses, typed text (any UTF-16
-// units) and label clicks, checking after every step what always holds. Boxes
-// are modal, so none is ever left open. The same bytes, read as ints, go as
-// the scores of one board of a pairs event, which the web page may pass any
-// ints, and, read round and round, as a pairs session's travellers. A team
-// board's IMPs and the VP scale need no fuzzing: tst_match pins them at
-// every difference two scores make, every length and margin up to the
-// blitz, and the int's ends.
+// any line, and drives the calculator with them as a player could (keys, any
+// UTF-16 text, label clicks), checking what always holds after every step.
+// Read as ints, the same bytes are one pairs board's scores, which the web
+// page may pass any ints, and, round and round, a pairs session's travellers.
+// Boxes are modal, so none is ever left open. IMPs and VPs need no fuzzing:
+// tst_match pins them over every input that matters and the int's ends.
 #include "display_mapping.h"
 #include "invariants.h"
 #include "pairs.h"
@@ -19,7 +16,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <span>
 #include <tuple>
@@ -44,11 +40,9 @@ bool holdsForPairs(std::span<const int> scores) {
     const int results = int(scores.size());
     if (!quimbel::isPairsCount(results))
         return true;
-    const auto same = [](const quimbel::PairsFigures& a, const quimbel::PairsFigures& b) {
-        return std::tie(a.rank, a.tied, a.matchpoints, a.percentNorthSouth, a.percentEastWest,
-                        a.crossImps, a.butlerImps) ==
-               std::tie(b.rank, b.tied, b.matchpoints, b.percentNorthSouth, b.percentEastWest,
-                        b.crossImps, b.butlerImps);
+    const auto all = [](const quimbel::PairsFigures& f) {
+        return std::tie(f.rank, f.tied, f.matchpoints, f.percentNorthSouth, f.percentEastWest,
+                        f.crossImps, f.butlerImps);
     };
     static quimbel::PairsBoard board;
     quimbel::rankPairs(scores, board);
@@ -73,7 +67,7 @@ bool holdsForPairs(std::span<const int> scores) {
             const quimbel::PairsFigures& other = figures[j];
             equal += scores[j] == scores[i];
             if (scores[i] == scores[j]
-                    ? !same(mine, other)
+                    ? all(mine) != all(other)
                     : scores[i] > scores[j] &&
                           (mine.rank >= other.rank || mine.matchpoints <= other.matchpoints ||
                            mine.crossImps < other.crossImps || mine.butlerImps < other.butlerImps))
@@ -85,13 +79,13 @@ bool holdsForPairs(std::span<const int> scores) {
             !within(10000, mine.percentNorthSouth + mine.percentEastWest, 10001))
             return false;
     }
-    const std::int64_t datum = board.datum;
     const auto [lowest, highest] = std::ranges::minmax(scores);
     const auto nearest = [](std::int64_t value) {
         return std::clamp<std::int64_t>(value, INT_MIN / 10 * 10, INT_MAX / 10 * 10);
     };
-    return board.count == results && matchpoints == results * (results - 1) && datum % 10 == 0 &&
-           within(nearest(lowest - 5LL), datum, nearest(highest + 5LL));
+    return board.count == results && matchpoints == results * (results - 1) &&
+           board.datum % 10 == 0 &&
+           within(nearest(lowest - 5LL), board.datum, nearest(highest + 5LL));
 }
 
 // Up to 36 boards of up to 50 results, read round and round from the bytes:
@@ -174,8 +168,7 @@ bool holdsForSession(const std::uint8_t* data, std::size_t size, bool mitchell) 
 // as UTF-16 units), or a click on the title or the copyright line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<int> ints(size / sizeof(int));
-    for (std::size_t i = 0; i < ints.size(); ++i)
-        std::memcpy(&ints[i], data + i * sizeof(int), sizeof(int));
+    std::copy_n(data, ints.size() * sizeof(int), reinterpret_cast<std::uint8_t*>(ints.data()));
     if (!holdsInvariants(std::string(reinterpret_cast<const char*>(data), size)) ||
         !holdsForPairs(std::span(ints).first(std::min(ints.size(), 99ul))) ||
         (size && (!holdsForSession(data, size, false) || !holdsForSession(data, size, true))))

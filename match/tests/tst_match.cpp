@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <tuple>
@@ -28,21 +29,14 @@ class TestMatch : public QObject {
 
 private slots:
     void impScale() {
-        // The WBF scale as published: differences from, to, and their IMPs.
-        const int scale[][3] = {
-            {0, 10, 0},         {20, 40, 1},      {50, 80, 2},      {90, 120, 3},
-            {130, 160, 4},      {170, 210, 5},    {220, 260, 6},    {270, 310, 7},
-            {320, 360, 8},      {370, 420, 9},    {430, 490, 10},   {500, 590, 11},
-            {600, 740, 12},     {750, 890, 13},   {900, 1090, 14},  {1100, 1290, 15},
-            {1300, 1490, 16},   {1500, 1740, 17}, {1750, 1990, 18}, {2000, 2240, 19},
-            {2250, 2490, 20},   {2500, 2990, 21}, {3000, 3490, 22}, {3500, 3990, 23},
-            {4000, INT_MAX, 24}};
+        // The WBF scale as published: each IMP's highest difference, the next
+        // starting 10 above it; 4000 and over are 24.
+        const int upTo[] = {10,  40,  80,   120,  160,  210,  260,  310,  360,  420,  490,  590,
+                            740, 890, 1090, 1290, 1490, 1740, 1990, 2240, 2490, 2990, 3490, 3990};
         const auto published = [&](int difference) {
-            for (const auto& [from, to, imps] : scale) {
-                if (std::abs(difference) >= from && std::abs(difference) <= to)
-                    return difference < 0 ? -imps : imps;
-            }
-            return 99; // between two ranges: never a multiple of 10
+            const auto imps =
+                int(std::ranges::count_if(upTo, [&](int to) { return std::abs(difference) > to; }));
+            return difference < 0 ? -imps : imps;
         };
         // Every difference two boards' scores can make: a multiple of 10, up
         // to twice the largest score, each way round.
@@ -66,22 +60,17 @@ private slots:
     }
 
     void boardCycle() {
-        // The duplicate table: board, dealer, vulnerability.
+        // The duplicate table: boards 1 to 16's dealer and vulnerability.
         constexpr Seat N = Seat::north, E = Seat::east, S = Seat::south, W = Seat::west;
         constexpr Vulnerability none = Vulnerability::none, ns = Vulnerability::northSouth,
                                 ew = Vulnerability::eastWest, both = Vulnerability::both;
-        const struct {
-            int board;
-            quimbel::Dealt dealt;
-        } cycle[] = {{1, {N, none}},  {2, {E, ns}},    {3, {S, ew}},    {4, {W, both}},
-                     {5, {N, ns}},    {6, {E, ew}},    {7, {S, both}},  {8, {W, none}},
-                     {9, {N, ew}},    {10, {E, both}}, {11, {S, none}}, {12, {W, ns}},
-                     {13, {N, both}}, {14, {E, none}}, {15, {S, ns}},   {16, {W, ew}}};
+        const quimbel::Dealt cycle[] = {
+            {N, none}, {E, ns},   {S, ew},   {W, both}, {N, ns},   {E, ew},   {S, both}, {W, none},
+            {N, ew},   {E, both}, {S, none}, {W, ns},   {N, both}, {E, none}, {S, ns},   {W, ew}};
         // Later boards repeat it (17, 33, 99...), and so do 0 and below.
-        for (const auto& [board, dealt] : cycle) {
+        for (int board = 1; board <= 16; ++board)
             for (int lap : {0, 1, 2, 6, -1, -2})
-                QVERIFY(quimbel::dealt(board + 16 * lap) == dealt);
-        }
+                QVERIFY(quimbel::dealt(board + 16 * lap) == cycle[board - 1]);
         QVERIFY(quimbel::dealt(INT_MIN) == quimbel::dealt(16)); // -2^31 ≡ 0
         QVERIFY(quimbel::dealt(INT_MAX) == quimbel::dealt(15)); // 2^31 - 1 ≡ 15
     }
@@ -158,9 +147,9 @@ private slots:
                 const auto& [rank, tied, mp, ns, ew, cross, butler] = figures;
                 QCOMPARE(score, scores[table]);
                 // The best first, tied tables in their order.
-                const auto* before = place > 0 ? &board.ranked[place - 1] : nullptr;
-                QVERIFY(!before || before->score > score ||
-                        (before->score == score && before->table < table));
+                const auto& before = board.ranked[std::max(place - 1, 0)];
+                QVERIFY(place == 0 ||
+                        (std::pair{score, before.table} < std::pair{before.score, table}));
                 for (const auto& [scored, wanted] : expected)
                     if (score == scored)
                         QCOMPARE(Figures(rank, tied, mp, ns, ew, cross, butler), wanted);
