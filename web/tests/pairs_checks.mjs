@@ -27,11 +27,12 @@ const fieldReads = (browser, expected, message) => settles(browser, () => [Pairs
 const shown = (browser, id) => settles(browser, (element) => document.getElementById(element)?.hidden === false, true, `${id} shown`, id);
 // `step` (a tap, a key, a reload) taken, then `id` shown.
 const shownAfter = (browser, step, id = 'PairsForm') => step.then(() => shown(browser, id));
-// The board's number set as a paste would: a driver's clear would leave the field first.
-const pasteBoard = (browser, text) => browser.evaluate((value) => {
-  PairsBoard.value = value;
-  PairsBoard.dispatchEvent(new Event('input'));
-}, text);
+// A field set as a paste ('input') or a tap on a list ('change') would: a driver's clear would leave the field first.
+const setField = (browser, id, value, type) => browser.evaluate(([field, text, kind]) => {
+  document.getElementById(field).value = text;
+  document.getElementById(field).dispatchEvent(new Event(kind));
+}, [id, value, type]);
+const pasteBoard = (browser, text) => setField(browser, 'PairsBoard', text, 'input');
 // The board's own storage key, in the page.
 const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
 const session = (board, boards, nextId, revision = 1) =>
@@ -46,11 +47,7 @@ async function add(browser, score, typed = () => browser.type('#PairsScore', sco
 // guard holds back, whenever the driver comes to it.
 const removeRow = (browser, label) => browser.click(`#PairsRows [aria-label="Corriger ${label}"]`)
   .then(() => browser.evaluate(() => PairsRemove.focus())).then(() => browser.key('Enter'));
-// A select's option chosen, as a tap on the list does.
-const choose = (browser, id, value) => browser.evaluate(([select, option]) => {
-  document.getElementById(select).value = option;
-  document.getElementById(select).dispatchEvent(new Event('change'));
-}, [id, value]);
+const choose = (browser, id, value) => setField(browser, id, value, 'change');
 // A result's pairs and score typed, or `adjusted`'s code chosen, and
 // added (`before` run just ahead of Ajouter); or the E-W pair refused with `refusal`, the fields kept.
 async function addResult(browser, [ns, ew, score, adjusted, refusal = ''], before = async () => {}) {
