@@ -7,9 +7,7 @@
 import { linesShow, press, settles } from './calculator_checks.mjs';
 import { storeRecord, storedRecord } from './match_checks.mjs';
 
-const green = 'rgb(0, 192, 0)';
 const columns = ['ColScore', 'ColNS', 'ColEW', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
-const rankingColumns = ['ColPair', 'ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent'];
 
 // The line above `table`, then each row's cells by the header cell each
 // names ("?" for a column whose header is not a <th>), empty cells left
@@ -20,7 +18,7 @@ const readTable = ([table, line, ids]) => [document.getElementById(line).textCon
       ? row.querySelector(`[headers="${id}"]`)?.textContent ?? '?' : '?')).filter(Boolean).join(' '))];
 const pairsShow = (browser, expected, message) => settles(browser, readTable, expected, message, ['PairsResults', 'PairsSummary', columns]);
 const rankingShows = (browser, expected, message) => settles(browser, readTable, expected, message,
-  ['PairsRanking', 'PairsRankingNote', rankingColumns]);
+  ['PairsRanking', 'PairsRankingNote', ['ColPair', 'ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent']]);
 // The score field, what it says, the button's name, and where the focus is.
 const fieldReads = (browser, expected, message) => settles(browser, () => [PairsScore.value, PairsScoreError.textContent,
   PairsScore.getAttribute('aria-invalid'), PairsAdd.textContent, document.activeElement.id], expected, message);
@@ -84,7 +82,7 @@ export const pairsChecks = {
     await browser.click('#PairsAdd');
     await pairsShow(browser, ['Ajoutez au moins deux marques.', '400'], 'one result');
     await shownAfter(browser, browser.click('#PairsBack'), 'Form1');
-    await linesShow(browser, ['3NT=', '400', green], 'back from the pairs');
+    await linesShow(browser, ['3NT=', '400', 'rgb(0, 192, 0)'], 'back from the pairs');
     await shownAfter(browser, browser.click('#Pairs'));
 
     // Two slips after 430: -400 for 400, corrected with ±, and 1430 typed twice over, removed.
