@@ -32,9 +32,8 @@ export async function settles(browser, read, expected, message, arg) {
   assert.deepEqual(found, expected, message);
 }
 
-const readLines = () => [document.getElementById('Text1').value, document.getElementById('Text2').textContent,
-  getComputedStyle(document.getElementById('Text2')).backgroundColor];
-export const linesShow = (browser, expected, message) => settles(browser, readLines, expected, message);
+export const linesShow = (browser, expected, message) =>
+  settles(browser, () => [Text1.value, Text2.textContent, getComputedStyle(Text2).backgroundColor], expected, message);
 
 const isOpen = (browser, id, open) =>
   settles(browser, (box) => Boolean(document.querySelector(`dialog#${box}[open]`)), open, `${id} open: ${open}`, id);

@@ -41,8 +41,9 @@ test('a screen reader hears every key and line by the engine\'s name for it', as
 
 const keyPress = (captions) => press(checkedBrowser(page), captions);
 
-// axe finds nothing in light, dark and forced colours, after each of `steps`.
-async function axeClean(steps) {
+// axe finds nothing in light, dark and forced colours, after each of `steps`;
+// `forced` then runs in forced colours, before light comes back.
+async function axeClean(steps, forced = async () => {}) {
   // Evaluated by the debugger, which the page's Content-Security-Policy allows.
   await page.evaluate(await readFile(createRequire(import.meta.url).resolve('axe-core'), 'utf8'));
   for (const media of [{ colorScheme: 'light' }, { colorScheme: 'dark' }, { forcedColors: 'active' }]) {
@@ -54,6 +55,8 @@ async function axeClean(steps) {
         `${JSON.stringify(media)}, ${step}`);
     }
   }
+  await forced();
+  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
 }
 
 // The keypad as the player sees it, row by row, and what each screen owes
@@ -124,13 +127,11 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, e
 });
 
 test('colours: axe finds nothing after V and after NV, light, dark and forced; forced, keys and lines keep a border', async () => {
-  await axeClean({ V: () => keyPress('INI 4 ♥ X X + 2 V'), NV: () => keyPress('INI 4 ♥ X X + 2 NV') });
-  const borderless = await page.$$eval('#Keypad button, #Text1, #Text2', (elements) => elements.filter((e) => {
-    const style = getComputedStyle(e);
-    return !(parseFloat(style.borderTopWidth) > 0) || style.borderTopColor === style.backgroundColor;
-  }).map((e) => e.id));
-  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
-  assert.deepEqual(borderless, []);
+  await axeClean({ V: () => keyPress('INI 4 ♥ X X + 2 V'), NV: () => keyPress('INI 4 ♥ X X + 2 NV') }, async () =>
+    assert.deepEqual(await page.$$eval('#Keypad button, #Text1, #Text2', (elements) => elements.filter((e) => {
+      const style = getComputedStyle(e);
+      return !(parseFloat(style.borderTopWidth) > 0) || style.borderTopColor === style.backgroundColor;
+    }).map((e) => e.id)), []));
 });
 
 test('the card\'s boxes, sent and received, at every size: whole, nothing sideways, keys thumb-sized, the QR code square and large; axe clean', async () => {
@@ -153,9 +154,7 @@ test('the card\'s boxes, sent and received, at every size: whole, nothing sidewa
   // Board 2 differs, so that the received box lists it.
   const receive = async () => {
     await closed();
-    await page.evaluate((address) => {
-      location.href = address;
-    }, link);
+    await page.evaluate((address) => location.assign(address), link);
     await page.locator('#ReceivedKept li').first().waitFor();
   };
   const measure = (id) => page.evaluate((box) => {
@@ -176,7 +175,6 @@ test('the card\'s boxes, sent and received, at every size: whole, nothing sidewa
   }
   await page.setViewportSize(phone);
   await axeClean({ sending: send, receiving: receive });
-  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
   // The card ignored, or it would be offered again at the screen's next opening.
   await page.click('#CardRefuse');
   await page.locator('#CardReceived').waitFor({ state: 'hidden' });
@@ -201,9 +199,7 @@ const crowded = [
     entries: ['1430', '-7600', '620', '650', '420', '-100', '-200', '0', '100', '-50', '170', '620'].map((score, i) => [i + 1, i + 13, score]),
     refused: [1, 1, '625'],
     enter: async ([ns, ew, score], saved = true) => {
-      await page.fill('#PairsNS', String(ns));
-      await page.fill('#PairsEW', String(ew));
-      await page.fill('#PairsScore', score);
+      for (const [id, value] of Object.entries({ PairsNS: ns, PairsEW: ew, PairsScore: score })) await page.fill(`#${id}`, String(value));
       await page.click('#PairsAdd');
       if (saved) await settles(checkedBrowser(page), () => PairsScore.value, '', `${score} saved`);
     },
@@ -247,7 +243,6 @@ for (const { name, opener, root, title, error, back, entries, refused, enter, ro
   // Said a frame after the tap.
   await page.locator(`#${error}:not(:empty)`).waitFor();
   await axeClean({ 'a refused score': async () => {} });
-  await page.emulateMedia({ colorScheme: 'light', forcedColors: 'none' });
   await page.click(`#${back}`);
 });
 
@@ -282,17 +277,13 @@ test('keys tapped as soon as they show, while the page still arrives, are answer
   const context = await browser.newContext({ viewport: phone, hasTouch: true });
   // An older browser, without Uint8Array.fromHex.
   await context.addInitScript(() => { delete Uint8Array.fromHex; });
-  try {
-    const early = await context.newPage();
-    // A slow line: the page takes a second and more to come whole.
-    const network = await context.newCDPSession(early);
-    await network.send('Network.enable');
-    await network.send('Network.emulateNetworkConditions',
-      { offline: false, latency: 0, downloadThroughput: 20_000, uploadThroughput: -1 });
-    await early.goto(server.url, { waitUntil: 'commit' });
-    for (const caption of ['3', '-', '3', 'V']) await early.click(`#Keypad button >> text="${caption}"`);
-    await linesShow(checkedBrowser(early), ['3-3', '36 %', 'rgb(192, 0, 0)'], '3 - 3 V, tapped early');
-  } finally {
-    await context.close();
-  }
+  const early = await context.newPage();
+  // A slow line: the page takes a second and more to come whole.
+  const network = await context.newCDPSession(early);
+  await network.send('Network.enable');
+  await network.send('Network.emulateNetworkConditions', { offline: false, latency: 0, downloadThroughput: 20_000, uploadThroughput: -1 });
+  await early.goto(server.url, { waitUntil: 'commit' });
+  for (const caption of ['3', '-', '3', 'V']) await early.click(`#Keypad button >> text="${caption}"`);
+  await linesShow(checkedBrowser(early), ['3-3', '36 %', 'rgb(192, 0, 0)'], '3 - 3 V, tapped early');
+  await context.close();
 });

@@ -7,9 +7,7 @@
 import { linesShow, press, settles } from './calculator_checks.mjs';
 import { storeRecord, storedRecord } from './match_checks.mjs';
 
-const green = 'rgb(0, 192, 0)';
 const columns = ['ColScore', 'ColNS', 'ColEW', 'ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
-const rankingColumns = ['ColPair', 'ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent'];
 
 // The line above `table`, then each row's cells by the header cell each
 // names ("?" for a column whose header is not a <th>), empty cells left
@@ -20,34 +18,34 @@ const readTable = ([table, line, ids]) => [document.getElementById(line).textCon
       ? row.querySelector(`[headers="${id}"]`)?.textContent ?? '?' : '?')).filter(Boolean).join(' '))];
 const pairsShow = (browser, expected, message) => settles(browser, readTable, expected, message, ['PairsResults', 'PairsSummary', columns]);
 const rankingShows = (browser, expected, message) => settles(browser, readTable, expected, message,
-  ['PairsRanking', 'PairsRankingNote', rankingColumns]);
+  ['PairsRanking', 'PairsRankingNote', ['ColPair', 'ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent']]);
 // The score field, what it says, the button's name, and where the focus is.
 const fieldReads = (browser, expected, message) => settles(browser, () => [PairsScore.value, PairsScoreError.textContent,
   PairsScore.getAttribute('aria-invalid'), PairsAdd.textContent, document.activeElement.id], expected, message);
 const shown = (browser, id) => settles(browser, (element) => document.getElementById(element)?.hidden === false, true, `${id} shown`, id);
-// The board's number set as a paste would: a driver's clear would leave the field first.
-const pasteBoard = (browser, text) => browser.evaluate((value) => {
-  PairsBoard.value = value;
-  PairsBoard.dispatchEvent(new Event('input'));
-}, text);
+// `step` (a tap, a key, a reload) taken, then `id` shown.
+const shownAfter = (browser, step, id = 'PairsForm') => step.then(() => shown(browser, id));
+// A field set as a paste ('input') or a tap on a list ('change') would: a driver's clear would leave the field first.
+const setField = (browser, id, value, type) => browser.evaluate(([field, text, kind]) => {
+  document.getElementById(field).value = text;
+  document.getElementById(field).dispatchEvent(new Event(kind));
+}, [id, value, type]);
+const pasteBoard = (browser, text) => setField(browser, 'PairsBoard', text, 'input');
 // The board's own storage key, in the page.
 const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
-// Once the session as stored meets `holds`: a reload before would leave the change unstored.
-async function storedHolds(browser, holds) {
-  const key = await browser.evaluate(pairsKey);
-  while (!holds(JSON.parse(await storedRecord(browser, key))));
-}
+const session = (board, boards, nextId, revision = 1) =>
+  JSON.stringify({ version: 3, revision, movement: 'howell', board, boards, nextId, lastEntry: null });
 // A result typed and added; once saved, the field is emptied.
 async function add(browser, score, typed = () => browser.type('#PairsScore', score)) {
   await typed();
   await browser.click('#PairsAdd');
   await settles(browser, () => PairsScore.value, '', `${score} saved`);
 }
-// A select's option chosen, as a tap on the list does.
-const choose = (browser, id, value) => browser.evaluate(([select, option]) => {
-  document.getElementById(select).value = option;
-  document.getElementById(select).dispatchEvent(new Event('change'));
-}, [id, value]);
+// Supprimer on the row `label`: from the keyboard, which no double tap's
+// guard holds back, whenever the driver comes to it.
+const removeRow = (browser, label) => browser.click(`#PairsRows [aria-label="Corriger ${label}"]`)
+  .then(() => browser.evaluate(() => PairsRemove.focus())).then(() => browser.key('Enter'));
+const choose = (browser, id, value) => setField(browser, id, value, 'change');
 // A result's pairs and score typed, or `adjusted`'s code chosen, and
 // added (`before` run just ahead of Ajouter); or the E-W pair refused with `refusal`, the fields kept.
 async function addResult(browser, [ns, ew, score, adjusted, refusal = ''], before = async () => {}) {
@@ -74,8 +72,7 @@ export const pairsChecks = {
   async 'pairs: results carried, typed, refused, corrected and removed, their figures by column, kept over a reload'(browser) {
     // 3NT made, not vulnerable: 400, carried; Back brings the calculator as it was.
     await press(browser, 'INI 3 NT NV');
-    await browser.click('#Pairs');
-    await shown(browser, 'PairsForm');
+    await shownAfter(browser, browser.click('#Pairs'));
     await pasteBoard(browser, '100');
     await settles(browser, () => [PairsBoardError.textContent, PairsBoard.getAttribute('aria-invalid')], ['De 1 à 99.', 'true'], 'board 100');
     await pasteBoard(browser, '7');
@@ -84,16 +81,12 @@ export const pairsChecks = {
     await browser.click('#PairsCarry');
     await browser.click('#PairsAdd');
     await pairsShow(browser, ['Ajoutez au moins deux marques.', '400'], 'one result');
-    await browser.click('#PairsBack');
-    await shown(browser, 'Form1');
-    await linesShow(browser, ['3NT=', '400', green], 'back from the pairs');
-    await browser.click('#Pairs');
-    await shown(browser, 'PairsForm');
+    await shownAfter(browser, browser.click('#PairsBack'), 'Form1');
+    await linesShow(browser, ['3NT=', '400', 'rgb(0, 192, 0)'], 'back from the pairs');
+    await shownAfter(browser, browser.click('#Pairs'));
 
-    await add(browser, '430');
-    // Two slips: -400 for 400, corrected with ±, and 1430 typed twice over, removed.
-    await add(browser, '-400');
-    await add(browser, '1430');
+    // Two slips after 430: -400 for 400, corrected with ±, and 1430 typed twice over, removed.
+    for (const score of ['430', '-400', '1430']) await add(browser, score);
     await browser.click('#PairsRows [aria-label="Corriger -400"]');
     await fieldReads(browser, ['-400', '', null, 'Valider', 'PairsScore'], 'correcting -400');
     await add(browser, '400', () => browser.click('#PairsScoreSign'));
@@ -101,26 +94,21 @@ export const pairsChecks = {
     await browser.click('#PairsRows [aria-label="Corriger 1430"]');
     await browser.key('Escape');
     await fieldReads(browser, ['', '', null, 'Ajouter', 'PairsScore'], 'a correction escaped');
-    await browser.click('#PairsRows [aria-label="Corriger 1430"]');
-    // Supprimer shows where the row was tapped: from the keyboard, which no
-    // double tap's guard holds back, whenever the driver comes to it.
-    await browser.evaluate(() => PairsRemove.focus());
-    await browser.key('Enter');
+    // Supprimer shows where the row was tapped.
+    await removeRow(browser, '1430');
     await pairsShow(browser, board, 'three results');
     await fieldReads(browser, ['', '', null, 'Ajouter', 'PairsScore'], 'after the removal');
 
     // Kept as typed, a half-typed score too.
     await browser.type('#PairsScore', '14');
-    await browser.reload();
-    await shown(browser, 'PairsForm');
+    await shownAfter(browser, browser.reload());
     await pairsShow(browser, board, 'after a reload');
     await settles(browser, () => [PairsBoard.value, PairsScore.value], ['7', '14'], 'after a reload');
 
     // Ninety-nine results stored: a hundredth is refused.
-    await storeRecord(browser, await browser.evaluate(pairsKey), JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 7,
-      boards: [{ number: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, ns: null, ew: null, score: 0 })) }], nextId: 99, lastEntry: null }));
-    await browser.reload();
-    await shown(browser, 'PairsForm');
+    await storeRecord(browser, await browser.evaluate(pairsKey),
+      session(7, [{ number: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, ns: null, ew: null, score: 0 })) }], 99));
+    await shownAfter(browser, browser.reload());
     await browser.fill('#PairsScore', '0');
     await browser.click('#PairsAdd');
     await fieldReads(browser, ['0', 'Une donne compte au plus 99 résultats.', 'true', 'Ajouter', 'PairsScore'], 'a hundredth');
@@ -138,13 +126,11 @@ export const pairsChecks = {
     await browser.click('#PairsConfirmYes');
     await pairsShow(browser, ['Ajoutez au moins deux marques.'], 'a new session');
     await settles(browser, () => PairsBoard.value, '1', 'a new session');
-    await browser.key('Escape');
-    await shown(browser, 'Form1');
+    await shownAfter(browser, browser.key('Escape'), 'Form1');
   },
 
   async 'pairs: a Howell of two tables typed as a director would, its ranking by its columns, kept over a reload, shared'(browser) {
-    await browser.click('#Pairs');
-    await shown(browser, 'PairsForm');
+    await shownAfter(browser, browser.click('#Pairs'));
     // Board 1: 1 v 2 makes 420, 3 v 4 400. Board 2: 1 v 3 and 2 v 4 both
     // -100, 3 refused at the second table, having played the board. Board 3:
     // 1 v 4 given 60 / 40; 2 v 3's 140 typed 110, then corrected.
@@ -167,18 +153,16 @@ export const pairsChecks = {
     const howell = ['', '1 1 3 4,5 75,00 %', '4 2 3 3,8 63,33 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'];
     await rankingShows(browser, howell, 'a Howell');
     // The adjusted score removed: pairs 1 and 4, 3 of 4 on two boards, tie; then brought back, after a reload.
-    await browser.click('#PairsRows [aria-label="Corriger 60 / 40"]');
-    await browser.evaluate(() => PairsRemove.focus());
-    await browser.key('Enter');
+    await removeRow(browser, '60 / 40');
     await rankingShows(browser, ['', '1 1= 2 3,0 75,00 %', '4 1= 2 3,0 75,00 %', '2 3= 3 2,0 33,33 %', '3 3= 3 2,0 33,33 %'], 'removed');
-    await storedHolds(browser, ({ removed }) => Boolean(removed));
-    await browser.reload();
-    await shown(browser, 'PairsUndo');
+    // Once stored: a reload before would leave the removal unstored.
+    const key = await browser.evaluate(pairsKey);
+    while (!JSON.parse(await storedRecord(browser, key)).removed);
+    await shownAfter(browser, browser.reload(), 'PairsUndo');
     await browser.click('#PairsUndo');
     await rankingShows(browser, howell, 'brought back');
 
-    await browser.reload();
-    await shown(browser, 'PairsForm');
+    await shownAfter(browser, browser.reload());
     await rankingShows(browser, howell, 'after a reload');
     await browser.evaluate(() => {
       navigator.share = async ({ text }) => {
@@ -209,9 +193,7 @@ export const pairsChecks = {
     await settles(browser, () => [PairsMovement.value, PairsMovementError.textContent], ['mitchell',
       'Donne 4 : la paire 1 jouerait contre elle-même en Howell.'], 'no Howell');
     // Another page's Howell with pair 2 twice on board 4: no ranking, the board and result said aloud.
-    const key = await browser.evaluate(pairsKey);
-    const board4 = (revision, results) => JSON.stringify({ version: 3, revision, movement: 'howell', board: 4, boards: [{ number: 4, results }],
-      nextId: 3, lastEntry: null });
+    const board4 = (revision, results) => session(4, [{ number: 4, results }], 3, revision);
     await storeRecord(browser, key, board4(1000, [{ id: 1, ns: 1, ew: 2, score: 420 }, { id: 2, ns: 2, ew: 1, score: -50 }]), true);
     await rankingShows(browser, ['Donne 4, résultat 2 contre 1, -50 : la paire 2 joue deux fois. Corrigez-la pour obtenir le classement.'],
       'a Howell refused');
@@ -219,15 +201,14 @@ export const pairsChecks = {
     // 6 v 5 typed here as another page, not yet heard, seats pair 5: refused as it is stored.
     await addResult(browser, ['6', '5', '100', '', 'La paire 5 a déjà joué cette donne.'],
       () => storeRecord(browser, key, board4(1001, [{ id: 1, ns: 1, ew: 5, score: 420 }])));
-    await browser.key('Escape');
-    await shown(browser, 'Form1');
+    await shownAfter(browser, browser.key('Escape'), 'Form1');
   },
 
   async 'pairs: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
     const blocked = () => {
       Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
     };
-    const stored = JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null });
+    const stored = session(1, [], 1);
     for (const [record, prepare, said] of [
       ['{', () => {}, ["Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
       [stored.replace('"version":3', '"version":4'), () => {},
@@ -236,18 +217,14 @@ export const pairsChecks = {
       // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.
       await browser.evaluate(() => history.replaceState(null, ''));
       await storeRecord(browser, await browser.evaluate(pairsKey), record);
-      await browser.reload();
-      await shown(browser, 'Form1');
+      await shownAfter(browser, browser.reload(), 'Form1');
       await browser.evaluate(prepare);
-      await browser.click('#Pairs');
-      await shown(browser, 'PairsForm');
+      await shownAfter(browser, browser.click('#Pairs'));
       await browser.type('#PairsScore', '5');
       await settles(browser, () => [PairsNote.textContent, PairsUnkept.textContent], said, record);
     }
     // Storage comes back with the page.
-    await browser.reload();
-    await shown(browser, 'PairsForm');
-    await browser.key('Escape');
-    await shown(browser, 'Form1');
+    await shownAfter(browser, browser.reload());
+    await shownAfter(browser, browser.key('Escape'), 'Form1');
   },
 };
