@@ -135,7 +135,9 @@ export const pairsChecks = {
     // -100, 3 refused at the second table, having played the board. Board 3:
     // 1 v 4 given 60 / 40; 2 v 3's 140 typed 110, then corrected.
     for (const [board, ...results] of [['1', ['1', '2', '420'], ['3', '4', '400']],
-      ['2', ['1', '3', '-100'], ['2', '3', '-100', '', 'La paire 3 a déjà joué cette donne.'], ['2', '4', '-100']],
+      ['2', ['1', '3', '-100'], ['2', '3', '-100', '', 'La paire 3 a déjà joué cette donne.'],
+      // A number pasted whole, refused rather than cut to its first two digits.
+      ['2', '123', '-100', '', 'Un numéro de paire va de 1 à 99.'], ['2', '4', '-100']],
       ['3', ['1', '4', '', '1'], ['2', '3', '110']]]) {
       await pasteBoard(browser, board);
       for (const result of results) await addResult(browser, result);

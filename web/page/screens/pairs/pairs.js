@@ -16,7 +16,7 @@ import { clashOf, pairsRefused } from './pair_numbers.js';
 // The columns of figures after the score's, by their header cells' ids.
 const figureColumns = ['ColRank', 'ColMP', 'ColPctNS', 'ColPctEW', 'ColCross', 'ColButler'];
 const rankingColumns = ['ColPlace', 'ColPlayed', 'ColTotal', 'ColPercent'];
-const pairField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2" autocomplete="off"
+const pairField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" autocomplete="off"
 aria-describedby="${id}Error">`;
 // Header cells by id; a pair's column shows its direction alone, to keep nine columns within a phone's width.
 const headers = (cells) => cells.map(([id, text, name]) => `<th id="${id}" scope="col"${name ? ` aria-label="${name}"` : ''}>${text}</th>`)
