@@ -98,8 +98,10 @@ export const matchChecks = {
     await settles(browser, () => CardQR.ariaLabel, 'Code QR de ma carte : donnes 9 à 10', 'sent');
     const link = await browser.evaluate(() => CardLink.textContent);
     await browser.click('#CardClose');
-    // The teammate's match: board 10 with our table's score alone.
+    // The teammate's match: board 10 with our table's score alone, being corrected to 150.
     await storeAndOpen(browser, matchRecord([[10, 140, null]]));
+    await browser.click('#Boards li:first-child button');
+    await browser.fill('#Own', '150');
     const at = link.indexOf('#CARTE') + 9;
     await openLink(browser, link.slice(0, at) + (link[at] === '0' ? '1' : '0') + link.slice(at + 1));
     await settles(browser, () => [CardReceived.open, ReceivedText.textContent, CardAccept.hidden, CardRefuse.textContent],
@@ -111,7 +113,14 @@ export const matchChecks = {
     await browser.click('#CardAccept');
     await settles(browser, () => CardReceived.open, false, 'placed');
     await settles(browser, () => MatchNote.textContent, 'Carte placée dans Autre table : 2 donnes.', 'placed');
-    assert.deepEqual(await storedBoards(browser), [[9, null, 620], [10, 140, -100]]);
+    // The correction, told of the card's score, takes it rather than blanking it.
+    await browser.click('#Save');
+    await settles(browser, () => [Own.value, Other.value], ['150', '-100'], 'the card\'s score taken into the correction');
+    // From the keyboard: a second tap at the same spot within the double tap's quiet time is rightly not taken.
+    await browser.evaluate(() => Save.focus());
+    await browser.key('Enter');
+    await settles(browser, () => Own.value, '', 'corrected');
+    assert.deepEqual(await storedBoards(browser), [[9, null, 620], [10, 150, -100]]);
     await leaveEmpty(browser);
   },
 

@@ -317,7 +317,10 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
       if (JSON.stringify(entry()) === JSON.stringify(typed)) startOver();
       return scrollTo(board.id);
     }
-    changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : changed ? { was: changed } : {}));
+    // A table left blank in the correction takes the score stored meanwhile (a
+    // teammate's card, another page), so that Valider again never blanks it.
+    const filled = changed && { was: changed, own: typed.own || `${changed.own ?? ''}`, other: typed.other || `${changed.other ?? ''}` };
+    changeEntry((entered) => Object.assign(entered, typed, gone ? { editing: null, was: null } : filled || {}));
     if (taken) setError(numberInput, entryNumber().error);
     else note.textContent = gone ? 'La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'
       : `Donne ${changed.number} corrigée sur une autre page : ${scoresSaid(changed)}. Validez à nouveau pour la remplacer.`;
