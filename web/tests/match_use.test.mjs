@@ -266,6 +266,9 @@ test('each board keeps its number: a removal renumbers none, Rétablir survives 
     await numbers('all three in', ['Donne 1', 'Donne 2', 'Donne 3', '', '']);
     await page.fill('#EntryNumber', '3');
     await numbers('a board entered', ['Donne 1', 'Donne 2', 'Donne 3', '3', 'Donne 3 déjà saisie : touchez-la pour la corriger.']);
+    // A number pasted whole, refused rather than cut to its first two digits.
+    await page.fill('#EntryNumber', '123');
+    await numbers('a number past the largest', ['Donne 1', 'Donne 2', 'Donne 3', '123', 'Numéro de donne de 1 à 99.']);
     await page.fill('#EntryNumber', '5');
     await addBoards(page, ['0 -50']);
     await numbers('one more, typed at its number', ['Donne 1', 'Donne 2', 'Donne 3', 'Donne 5', '', '']);

@@ -15,14 +15,14 @@ const field = (id, label) => `<label for="${id}">${label}</label>
 <input id="${id}" inputmode="numeric" autocomplete="off" aria-describedby="${id}Error SignHint">
 <button id="${id}Sign" type="button" aria-label="Changer le signe : ${label.toLowerCase()}">±</button>
 <p id="${id}Error" class="error" role="alert"></p>`;
-const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric" maxlength="2"
+const numberField = (id, label) => `<label for="${id}">${label}</label><input id="${id}" inputmode="numeric"
 autocomplete="off" aria-describedby="${id}Error"><p id="${id}Error" class="error" role="alert"></p>`;
 const screenHtml = `<header><button id="MatchBack" type="button">‹ Calculatrice</button>
 <h1>Match par quatre</h1></header>
 <p id="TotalLine">Total<output id="Total" aria-label="Total" aria-live="polite"></output>
 <output id="VictoryPoints" aria-label="Points de victoire"></output></p>
 <form id="Entry" class="entry" novalidate><p id="MatchUnkept" class="error" role="alert"></p>
-<div class="head"><h2><label id="EntryTitle" for="EntryNumber"></label> <input id="EntryNumber" inputmode="numeric" maxlength="2"
+<div class="head"><h2><label id="EntryTitle" for="EntryNumber"></label> <input id="EntryNumber" inputmode="numeric"
 autocomplete="off" aria-describedby="EntryNumberError"> <span id="EntryDealt"></span></h2><button id="Remove" type="button">Supprimer</button></div>
 <p id="EntryNumberError" class="error" role="alert"></p>
 ${field('Own', 'Notre table')}${field('Other', 'Autre table')}
