@@ -96,10 +96,10 @@ test('two tabs: each keeps its own entry, and a correction changes only the boar
     said: ['La donne que vous corrigiez a été supprimée sur une autre page ; vos marques sont gardées.'] }, 'B, its board gone');
 }));
 
-test('pairs, two tabs: each its own entry, and a result corrected in one while the other corrects it is shown, never written over', () =>
-  tabs(2, async (a, b) => {
+test('pairs, two tabs: each its own entry on its own board, and a result corrected in one while the other corrects it is shown, never written over',
+  () => tabs(2, async (a, b) => {
     const pairsShows = (page, expected, message) => settles(checkedBrowser(page), () => ({
-      entry: [PairsEntryTitle.textContent, PairsScore.value],
+      entry: [PairsBoard.value, PairsEntryTitle.textContent, PairsScore.value],
       rows: [...PairsRows.querySelectorAll('button')].map((row) => row.textContent),
       said: PairsNote.textContent,
     }), expected, message);
@@ -114,19 +114,29 @@ test('pairs, two tabs: each its own entry, and a result corrected in one while t
     await b.fill('#PairsScore', '-200');
     await a.click('#PairsRows [aria-label="Corriger 630"]');
     await a.fill('#PairsScore', '660');
-    await pairsShows(b, { entry: ['Résultat 4', '-200'], rows: ['630', '420', '-50'], said: '' }, 'B, while A corrects');
+    await pairsShows(b, { entry: ['1', 'Résultat 4', '-200'], rows: ['630', '420', '-50'], said: '' }, 'B, while A corrects');
     await a.reload();
     await a.locator('#PairsForm').waitFor();
     await b.click('#PairsRows [aria-label="Corriger 630"]');
     await b.fill('#PairsScore', '600');
     await b.click('#PairsAdd');
-    await pairsShows(b, { entry: ['Résultat 4', '-200'], rows: ['600', '420', '-50'], said: 'Résultat 630 corrigé : 600.' }, 'B corrects');
+    await pairsShows(b, { entry: ['1', 'Résultat 4', '-200'], rows: ['600', '420', '-50'], said: 'Résultat 630 corrigé : 600.' }, 'B corrects');
     await a.click('#PairsAdd');
-    await pairsShows(a, { entry: ['Corriger 600', '660'], rows: ['600', '420', '-50'],
+    await pairsShows(a, { entry: ['1', 'Corriger 600', '660'], rows: ['600', '420', '-50'],
       said: 'Résultat 630 corrigé sur une autre page : 600. Validez à nouveau pour le remplacer.' }, 'A, reloaded, after B');
     await later(a);
     await a.click('#PairsAdd');
-    await pairsShows(a, { entry: ['Résultat 4', ''], rows: ['660', '420', '-50'], said: 'Résultat 600 corrigé : 660.' }, 'A, again');
+    await pairsShows(a, { entry: ['1', 'Résultat 4', ''], rows: ['660', '420', '-50'], said: 'Résultat 600 corrigé : 660.' }, 'A, again');
+    // A goes on to board 2 and adds there: B's result, half typed on board 1, is added to board 1, which a reload keeps.
+    await a.click('#PairsNext');
+    await a.fill('#PairsScore', '100');
+    await a.click('#PairsAdd');
+    await pairsShows(a, { entry: ['2', 'Résultat 2', ''], rows: ['100'], said: 'Résultat 100 ajouté.' }, 'A, on board 2');
+    await later(b);
+    await b.click('#PairsAdd');
+    await pairsShows(b, { entry: ['1', 'Résultat 5', ''], rows: ['660', '420', '-50', '-200'], said: 'Résultat -200 ajouté.' }, 'B, on board 1');
+    await b.reload();
+    await pairsShows(b, { entry: ['1', 'Résultat 5', ''], rows: ['660', '420', '-50', '-200'], said: '' }, 'B, reloaded');
   }));
 
 test('two pages saving a board at the same moment, till the boards are numbered to 98: none lost', () => tabs(2, async (a, b) => {

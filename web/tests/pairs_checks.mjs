@@ -33,8 +33,8 @@ const setField = (browser, id, value, type) => browser.evaluate(([field, text, k
 const pasteBoard = (browser, text) => setField(browser, 'PairsBoard', text, 'input');
 // The board's own storage key, in the page.
 const pairsKey = () => `quimbel.pairs ${new URL('.', location.href).pathname}`;
-const session = (board, boards, nextId, revision = 1) =>
-  JSON.stringify({ version: 3, revision, movement: 'howell', board, boards, nextId, lastEntry: null });
+const session = (boards, nextId, revision = 1, tournament = null) =>
+  JSON.stringify({ version: 4, revision, movement: 'howell', tournament, boards, nextId, lastEntry: null });
 // A result typed and added; once saved, the field is emptied.
 async function add(browser, score, typed = () => browser.type('#PairsScore', score)) {
   await typed();
@@ -107,7 +107,7 @@ export const pairsChecks = {
 
     // Ninety-nine results stored: a hundredth is refused.
     await storeRecord(browser, await browser.evaluate(pairsKey),
-      session(7, [{ number: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, ns: null, ew: null, score: 0 })) }], 99));
+      session([{ number: 7, results: Array.from({ length: 99 }, (_, id) => ({ id, ns: null, ew: null, score: 0 })) }], 99));
     await shownAfter(browser, browser.reload());
     await browser.fill('#PairsScore', '0');
     await browser.click('#PairsAdd');
@@ -126,6 +126,13 @@ export const pairsChecks = {
     await browser.click('#PairsConfirmYes');
     await pairsShow(browser, ['Ajoutez au moins deux marques.'], 'a new session');
     await settles(browser, () => PairsBoard.value, '1', 'a new session');
+    // Another page's new tournament, not yet heard: a result typed on board 3 is added to none, kept for board 1.
+    await pasteBoard(browser, '3');
+    await browser.fill('#PairsScore', '50');
+    await storeRecord(browser, await browser.evaluate(pairsKey), session([], 99, 1000, 9));
+    await browser.click('#PairsAdd');
+    await settles(browser, () => [PairsBoard.value, PairsRows.rows.length, PairsScore.value, PairsNote.textContent],
+      ['1', 0, '50', 'Nouveau tournoi commencé sur une autre page : donne 1 ; votre saisie est gardée.'], 'another page\'s new tournament');
     await shownAfter(browser, browser.key('Escape'), 'Form1');
   },
 
@@ -195,7 +202,8 @@ export const pairsChecks = {
     await settles(browser, () => [PairsMovement.value, PairsMovementError.textContent], ['mitchell',
       'Donne 4 : la paire 1 jouerait contre elle-même en Howell.'], 'no Howell');
     // Another page's Howell with pair 2 twice on board 4: no ranking, the board and result said aloud.
-    const board4 = (revision, results) => session(4, [{ number: 4, results }], 3, revision);
+    const { tournament } = JSON.parse(await storedRecord(browser, key));
+    const board4 = (revision, results) => session([{ number: 4, results }], 3, revision, tournament);
     await storeRecord(browser, key, board4(1000, [{ id: 1, ns: 1, ew: 2, score: 420 }, { id: 2, ns: 2, ew: 1, score: -50 }]), true);
     await rankingShows(browser, ['Donne 4, résultat 2 contre 1, -50 : la paire 2 joue deux fois. Corrigez-la pour obtenir le classement.'],
       'a Howell refused');
@@ -206,24 +214,29 @@ export const pairsChecks = {
     await shownAfter(browser, browser.key('Escape'), 'Form1');
   },
 
-  async 'pairs: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
+  async 'pairs: a record set aside, a later version\'s, and storage blocked, each said on the screen; an earlier version\'s board kept'(browser) {
     const blocked = () => {
       Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
     };
-    const stored = session(1, [], 1);
+    const stored = session([], 1);
     for (const [record, prepare, said] of [
-      ['{', () => {}, ["Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
-      [stored.replace('"version":3', '"version":4'), () => {},
-        ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
-      [stored, blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.']]]) {
-      // Stored, then the page's modules loaded anew on the calculator, `prepare` run, and the screen opened.
-      await browser.evaluate(() => history.replaceState(null, ''));
+      ['{', () => {}, ["Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '', '1']],
+      [stored.replace('"version":4', '"version":5'), () => {},
+        ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.', '1']],
+      // The board every page showed, before each had its own.
+      [JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 7, boards: [], nextId: 1, lastEntry: null }), () => {}, ['', '', '7']],
+      [stored, blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.', '1']]]) {
+      // Stored, then the page's modules loaded anew on the calculator, as in a tab opened anew, `prepare` run, and the screen opened.
+      await browser.evaluate(() => {
+        history.replaceState(null, '');
+        sessionStorage.clear();
+      });
       await storeRecord(browser, await browser.evaluate(pairsKey), record);
       await shownAfter(browser, browser.reload(), 'Form1');
       await browser.evaluate(prepare);
       await shownAfter(browser, browser.click('#Pairs'));
       await browser.type('#PairsScore', '5');
-      await settles(browser, () => [PairsNote.textContent, PairsUnkept.textContent], said, record);
+      await settles(browser, () => [PairsNote.textContent, PairsUnkept.textContent, PairsBoard.value], said, record);
     }
     // Storage comes back with the page.
     await shownAfter(browser, browser.reload());

@@ -1,5 +1,6 @@
 // A pairs session as this device keeps it: travellers read whole or set aside whole, other fields giving way alone, the
-// one-board records of earlier versions read as the first board. The record store's own ways are checked with the match's.
+// one-board records of earlier versions read as the first board, the board all pages shared kept as the last entry's.
+// The record store's own ways are checked with the match's.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { countsUpTo } from '../page/screens/board_number.js';
@@ -8,15 +9,16 @@ import { openPairsStore } from '../page/screens/pairs/store.js';
 globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const deal = new Set([0, 420, -50]);
 const results = [{ id: 0, ns: 3, ew: 5, score: 420 }, { id: 2, ns: null, ew: null, adjusted: 4 }];
-const typed = { ns: '3', ew: '', adjusted: 0, score: '14' };
-const entry = { ...typed, editing: 2, was: { id: 2, ns: null, ew: null, adjusted: 4 }, kept: { ...typed, score: '-5' } };
+const blank = { ns: '', ew: '', adjusted: 0, score: '' };
+const typed = { ...blank, ns: '3', score: '14' };
+const entry = { ...typed, editing: 2, was: { id: 2, ns: null, ew: null, adjusted: 4 }, kept: { ...typed, score: '-5' }, board: 7, tournament: 2 };
 const removed = { number: 7, index: 1, result: { id: 1, ns: 4, ew: 6, score: -50 } };
-const session = { movement: 'mitchell', board: 7, boards: [{ number: 7, results }, { number: 2, results: [] }], nextId: 3, lastEntry: { page: 'a', entry }, removed };
+const session = { movement: 'mitchell', tournament: 2, boards: [{ number: 7, results }, { number: 2, results: [] }], nextId: 3, lastEntry: { page: 'a', entry }, removed };
 const zeros = (count, from = 0) => Array.from({ length: count }, (_, i) => ({ id: from + i, ns: null, ew: null, score: 0 }));
-const empty = { movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null, removed: null };
+const empty = { movement: 'howell', tournament: null, boards: [], nextId: 1, lastEntry: null, removed: null };
 
 // The value read from `fields` stored over a whole record, and whether it was set aside.
-async function read(fields, version = 3) {
+async function read(fields, version = 4) {
   const items = new Map([['quimbel.pairs /q/', JSON.stringify({ version, revision: 1, ...session, ...fields })]]);
   const storage = { async update(key, decide) {
     for (const [name, text] of decide(items.get(key) ?? null)) items.set(name, text);
@@ -27,14 +29,14 @@ async function read(fields, version = 3) {
   return [store.value, store.setAside];
 }
 
-test('a movement, a board number, a last entry or a removed result that does not hold gives way alone; a typed text kept cut', async () => {
+test('a movement, a tournament, a last entry or a removed result that does not hold gives way alone; a typed text kept cut', async () => {
   const withEntry = (kept) => ({ ...session, lastEntry: { page: 'a', entry: kept } });
-  const blank = { ns: '', ew: '', adjusted: 0, score: '' };
   for (const [fields, value] of [
     ...[{}, { boards: [{ number: 1, results: zeros(99) }, { number: 2, results: zeros(99, 99) }], nextId: 198 }].map((kept) => [kept, { ...session, ...kept }]),
-    [{ movement: 'swiss', board: 100 }, { ...session, movement: 'howell', board: 1 }],
-    [{ board: '7' }, { ...session, board: 1 }],
-    [{ lastEntry: { page: 'a', entry: { score: 14, adjusted: 6, editing: -1, was: 5, kept: null } } }, withEntry({ ...blank, editing: null, was: null, kept: blank })],
+    [{ movement: 'swiss', tournament: -1 }, { ...session, movement: 'howell', tournament: null }],
+    [{ tournament: '2' }, { ...session, tournament: null }],
+    [{ lastEntry: { page: 'a', entry: { score: 14, adjusted: 6, editing: -1, was: 5, kept: null, board: 100, tournament: 0.5 } } },
+      withEntry({ ...blank, editing: null, was: null, kept: blank, board: null, tournament: null })],
     [{ lastEntry: { page: 'a', entry: { ...entry, ns: '1'.repeat(80), was: { ns: 3, score: 420 } } } },
       withEntry({ ...entry, ns: '1'.repeat(64), was: null })],
     [{ lastEntry: { page: 5, entry } }, { ...session, lastEntry: null }],
@@ -56,15 +58,20 @@ test('a traveller that does not hold sets the record aside whole', async () => {
   }
 });
 
-test('the one board of the first two versions becomes the session\'s first, its results with no pairs, its entry the last one typed', async () => {
-  const v2 = { movement: undefined, boards: undefined, removed: undefined, board: 7, results: [{ id: 0, score: 420 }, { id: 2, score: -50 }] };
-  const asSession = (board) => ({ movement: 'howell', board, boards: [{ number: board, results: [{ id: 0, ns: null, ew: null, score: 420 },
+test('the one board of the first two versions becomes the session\'s first, its results with no pairs, its entry the last one typed, '
+  + 'on the board every page showed', async () => {
+  const v2 = { movement: undefined, tournament: undefined, boards: undefined, removed: undefined, board: 7,
+    results: [{ id: 0, score: 420 }, { id: 2, score: -50 }] };
+  const asSession = (board) => ({ movement: 'howell', tournament: null, boards: [{ number: board, results: [{ id: 0, ns: null, ew: null, score: 420 },
     { id: 2, ns: null, ew: null, score: -50 }] }], nextId: 3, removed: null });
   const oldEntry = { score: '14', editing: 2, was: -50, kept: '-5' };
-  const newEntry = { ns: '', ew: '', adjusted: 0, score: '14', editing: 2, was: null, kept: { ns: '', ew: '', adjusted: 0, score: '-5' } };
+  const newEntry = (board) => ({ ...blank, score: '14', editing: 2, was: null, kept: { ...blank, score: '-5' }, board, tournament: null });
   for (const [fields, version, value] of [
-    [{ ...v2, lastEntry: { page: 'a', entry: oldEntry } }, 2, { ...asSession(7), lastEntry: { page: 'a', entry: newEntry } }],
-    [{ ...v2, board: 100, lastEntry: undefined, entry: oldEntry }, 1, { ...asSession(1), lastEntry: { page: '', entry: newEntry } }],
+    [{ ...v2, lastEntry: { page: 'a', entry: oldEntry } }, 2, { ...asSession(7), lastEntry: { page: 'a', entry: newEntry(7) } }],
+    [{ ...v2, board: 100, lastEntry: undefined, entry: oldEntry }, 1, { ...asSession(1), lastEntry: { page: '', entry: newEntry(1) } }],
+    // No last entry: the board still taken up.
+    [{ tournament: undefined, board: 9, lastEntry: null }, 3, { ...session, tournament: null,
+      lastEntry: { page: '', entry: { ...blank, editing: null, was: null, kept: blank, board: 9, tournament: null } } }],
   ]) {
     assert.deepEqual(await read(fields, version), [value, false], version);
   }

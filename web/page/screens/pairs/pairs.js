@@ -69,8 +69,15 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   let refresh = () => {};
   const store = openPairsStore({ isDealScore, isBoardNumber, largestCount }, { changed: () => refresh() });
   await store.refresh();
-  const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn, keep: entryIn, empty: emptyEntry,
-    isBlank: ({ ns, ew, adjusted, score, editing }) => !ns && !ew && !adjusted && !score && editing === null, record: store, presence });
+  const entryOf = (entry) => entryIn(entry, isBoardNumber);
+  const isBlank = ({ ns, ew, adjusted, score, editing }) => !ns && !ew && !adjusted && !score && editing === null;
+  const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn: entryOf, keep: entryOf, empty: emptyEntry, isBlank, record: store,
+    presence });
+  // A page with no board of its own (opened anew, or kept from before pages
+  // had their own) takes the one last typed on, in the tournament as stored.
+  if (!isBoardNumber(typing.value.board)) {
+    typing.change((entry) => Object.assign(entry, { board: store.value.lastEntry?.entry.board ?? 1, tournament: store.value.tournament }));
+  }
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
   const [field, boardField, note, adjustedField, movementField] = [$('PairsScore'), $('PairsBoard'), $('PairsNote'), $('PairsAdjusted'),
@@ -78,8 +85,8 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // The entry's text fields, by the part of the entry each holds.
   const typedFields = { ns: $('PairsNS'), ew: $('PairsEW'), score: field };
   if (store.setAside) note.textContent = "Le tournoi enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.";
-  // The board shown, as stored, and its results.
-  const boardOf = (session, number = session.board) => session.boards.find((board) => board.number === number);
+  // A board of `session`, by default this page's own, and its results.
+  const boardOf = (session, number = typing.value.board) => session.boards.find((board) => board.number === number);
   const results = () => boardOf(store.value)?.results ?? [];
   // The result being corrected, if it is still there.
   const edited = () => results().find(({ id }) => id === typing.value.editing);
@@ -97,7 +104,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   const clearErrors = () => Object.values(typedFields).forEach((input) => setError(input));
 
   function showBoard() {
-    boardField.value = store.value.board;
+    boardField.value = typing.value.board;
     setError(boardField);
   }
   // Written only when it changes, so that a screen reader hears it once.
@@ -112,16 +119,16 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
 
   // What the screen shows besides the fields, to tell whether a session stored
   // elsewhere changes it.
-  const shownAs = () => JSON.stringify([store.value.movement, store.value.board, store.value.boards, edited()?.id, store.later, store.saved,
+  const shownAs = () => JSON.stringify([store.value.movement, store.value.boards, edited()?.id, store.later, store.saved,
     store.value.removed]);
   let shown;
   function render() {
-    const { board, movement } = store.value;
+    const { movement } = store.value;
     const entry = typing.value;
     shown = shownAs();
     say($('PairsUnkept'), store.later ? 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.'
       : store.saved ? '' : 'Attention : ce tournoi ne sera pas conservé sur cet appareil.');
-    $('PairsDealt').textContent = dealtNames(dealt, board).join(' · ');
+    $('PairsDealt').textContent = dealtNames(dealt, entry.board).join(' · ');
     if (boardField !== document.activeElement) showBoard();
     movementField.value = movement;
     // Only the scored results are matchpointed on the board: the adjusted ones follow them.
@@ -224,11 +231,11 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     render();
   }));
 
-  // Another board shown: a correction under way gives way to the new result
-  // that was being typed.
+  // Another board shown, on this page alone: a correction under way gives
+  // way to the new result that was being typed.
   function showNumber(number) {
-    changeSession((stored) => {
-      stored.board = number;
+    changeEntry((entry) => {
+      entry.board = number;
     });
     if (typing.value.editing !== null) startOver(boardField);
     render();
@@ -260,16 +267,18 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   });
   // Travellers are scored one after another.
   $('PairsNext').addEventListener('click', actOnce(() => {
-    const next = store.value.board % largestCount + 1;
+    const next = typing.value.board % largestCount + 1;
     showNumber(next);
     note.textContent = `Donne ${next}.`;
   }));
 
-  // A result saved where the entry says, on the board shown, unless another
-  // page removed it or corrected it since it was opened here: what became of it.
-  function saveResult(stored, { editing, was }, saved) {
-    let board = boardOf(stored);
-    if (!board) stored.boards.push(board = { number: stored.board, results: [] });
+  // A result saved where the entry says, on its board, unless another page
+  // began a new tournament since, or removed or corrected the result since
+  // it was opened here: what became of it.
+  function saveResult(stored, { editing, was, board: number, tournament }, saved) {
+    if (ended(tournament, stored)) return { erased: true };
+    let board = boardOf(stored, number);
+    if (!board) stored.boards.push(board = { number, results: [] });
     if (editing === null && board.results.length >= largestCount) return { full: true };
     // Another page may have seated one of its pairs on the board meanwhile.
     const others = board.results.filter(({ id }) => id !== editing);
@@ -289,7 +298,8 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   }
   // What became of the result saved, said; a correction not made is kept in
   // the fields. The fields are left to whatever the player went on to meanwhile.
-  function showSaved({ id, was, gone, changed, full, clash }, typed, saved) {
+  function showSaved({ id, was, gone, changed, full, clash, erased }, typed, saved) {
+    if (erased) return holdToTournament();
     if (id !== undefined) {
       note.textContent = was === undefined ? `Résultat ${resultText(saved)} ajouté.`
         : `Résultat ${resultText(was)} corrigé : ${resultText(saved)}.`;
@@ -317,6 +327,17 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // typed stays, as a new result.
   function holdToRemovedResult() {
     if (typing.value.editing !== null && !edited()) showSaved({ gone: true }, structuredClone(typing.value));
+  }
+  // Whether the tournament of an entry's board was erased in `session`: not
+  // before a first Nouveau tournoi, nor while the session is not read.
+  const ended = (tournament, session) => session.tournament !== null && tournament !== session.tournament;
+  // Another page began a new tournament: this page goes to its first board,
+  // not to add to a board of the one erased, and what it typed stays, as a new result.
+  function holdToTournament() {
+    if (!ended(typing.value.tournament, store.value)) return;
+    changeEntry((entry) => Object.assign(entry, { board: 1, tournament: store.value.tournament, editing: null, was: null }));
+    note.textContent = `Nouveau tournoi commencé sur une autre page : donne 1${isBlank(typing.value) ? '' : ' ; votre saisie est gardée'}.`;
+    render();
   }
 
   // Each Ajouter in its turn, once the result before is stored, and read as
@@ -367,10 +388,10 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   $('PairsRemove').addEventListener('click', actOnce(() => {
     // The board as stored now, which another page may have changed: the
     // change may run again on another page's record, and only says what it removed.
-    const { editing } = typing.value;
+    const { editing, board: number } = typing.value;
     let taken = null;
     changeSession((stored) => {
-      const board = boardOf(stored);
+      const board = boardOf(stored, number);
       const index = board?.results.findIndex(({ id }) => id === editing) ?? -1;
       taken = index < 0 ? null : { number: board.number, index, result: board.results.splice(index, 1)[0] };
       stored.removed = taken;
@@ -411,9 +432,9 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
 
   askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
     actOnce, erase() {
-      changeSession((stored) => Object.assign(stored, { board: 1, boards: [] }));
+      changeSession((stored) => Object.assign(stored, { tournament: (stored.tournament ?? 0) + 1, boards: [] }));
       note.textContent = 'Nouveau tournoi : donne 1.';
-      changeEntry((entry) => Object.assign(entry, emptyEntry()));
+      changeEntry((entry) => Object.assign(entry, emptyEntry(), { board: 1, tournament: store.value.tournament }));
       startOver();
     },
   });
@@ -421,6 +442,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   // Another page's change taken up: the session as stored, what is being
   // typed left as it is.
   refresh = () => {
+    holdToTournament();
     holdToRemovedResult();
     if (shownAs() === shown) return;
     const focused = Object.values(typedFields).find((input) => input === document.activeElement);
@@ -429,6 +451,7 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
     if (focused) focused.value = typed;
   };
   return screenFrame({ root, backKey: $('PairsBack'), store, back, actOnce, beforeShow: () => {
+    holdToTournament();
     holdToRemovedResult();
     render();
   },

@@ -1,11 +1,13 @@
 // A pairs session as this device keeps it: one record for the page's own
-// folder, kept as it is typed. Its movement, the board shown, and every
-// board's traveller: each result with its two pairs (or none) and a score or
-// an adjusted score. The travellers are read whole or not at all; a
-// movement, a board number or a half-typed entry that does not hold gives
-// way on its own. Each page keeps its own entry (the result being typed or
-// corrected) for itself, and the record keeps the last one typed, which a
-// page opened later takes up when the page that typed it is no longer open.
+// folder, kept as it is typed. Its movement, its tournament's number (a new
+// one at each Nouveau tournoi, null before the first), and every board's
+// traveller: each result with its two pairs (or none) and a score or an
+// adjusted score. The travellers are read whole or not at all; a movement,
+// a board number or a half-typed entry that does not hold gives way on its
+// own. Each page keeps its own entry (the board it types on, and the result
+// being typed or corrected) for itself, so that no other page's change
+// moves it, and the record keeps the last one typed, which a page opened
+// later takes up when the page that typed it is no longer open.
 // `removed` is the result Rétablir brings back, with its board and its
 // place there, until the next change.
 import { isCount, localRecord, openRecord } from '../record_store.js';
@@ -24,9 +26,10 @@ const movements = ['howell', 'mitchell'];
 const emptyTyped = () => ({ ns: '', ew: '', adjusted: 0, score: '' });
 // The result being typed; the one it corrects, by name, and that result as
 // it was when opened; and `kept`, the new result that was being typed
-// before a result was looked at.
+// before a result was looked at. The page's board, and the tournament it
+// belongs to, are added by the page: a new result keeps them.
 export const emptyEntry = () => ({ ...emptyTyped(), editing: null, was: null, kept: emptyTyped() });
-const emptySession = () => ({ movement: 'howell', board: 1, boards: [], nextId: 1, lastEntry: null, removed: null });
+const emptySession = () => ({ movement: 'howell', tournament: null, boards: [], nextId: 1, lastEntry: null, removed: null });
 
 const text = (typed) => (typeof typed === 'string' ? typed.slice(0, longestTyped) : '');
 // An earlier entry's `kept` was the score alone.
@@ -42,11 +45,14 @@ const resultIn = (result, isDealScore) => {
 // The same result: its pairs and its score alike.
 export const sameResult = (a, b) => ['ns', 'ew', 'score', 'adjusted'].every((key) => a?.[key] === b?.[key]);
 
-export const entryIn = (entry) => {
+// An entry as stored; its board and tournament null where they do not hold,
+// as in an entry kept before pages had their own boards.
+export const entryIn = (entry, isBoardNumber) => {
   const editing = isCount(entry?.editing) ? entry.editing : null;
   // Where it does not hold, the correction is checked no more, as before it was kept.
   const was = editing === null ? null : resultIn({ id: editing, ...entry.was }, Number.isSafeInteger);
-  return { ...typedIn(entry), editing, was, kept: typedIn(entry?.kept) };
+  return { ...typedIn(entry), editing, was, kept: typedIn(entry?.kept), board: isBoardNumber(entry?.board) ? entry.board : null,
+    tournament: isCount(entry?.tournament) ? entry.tournament : null };
 };
 
 // Every board once, each of its results with a name of its own below the
@@ -75,11 +81,11 @@ function removedIn(removed, nextId, { isBoardNumber, isDealScore }) {
     ? { number: removed.number, index: removed.index, result } : null;
 }
 
-function decode({ movement, board, boards, nextId, lastEntry, removed }, rules) {
+function decode({ movement, tournament, boards, nextId, lastEntry, removed }, rules) {
   const read = boardsIn(boards, nextId, rules);
-  return read && { movement: movements.includes(movement) ? movement : 'howell', board: rules.isBoardNumber(board) ? board : 1,
+  return read && { movement: movements.includes(movement) ? movement : 'howell', tournament: isCount(tournament) ? tournament : null,
     boards: read, nextId,
-    lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry) } : null,
+    lastEntry: typeof lastEntry?.page === 'string' ? { page: lastEntry.page, entry: entryIn(lastEntry.entry, rules.isBoardNumber) } : null,
     removed: removedIn(removed, nextId, rules) };
 }
 
@@ -93,6 +99,10 @@ const migrations = ({ isBoardNumber }) => ({
     return { ...record, movement: 'howell', board: number,
       boards: [{ number, results: results.map(({ id, score }) => ({ id, ns: null, ew: null, score })) }] };
   },
+  // The board shown, which every page shared, becomes the last entry's, the
+  // one a page opened anew takes up.
+  4: ({ board, lastEntry, ...record }) => ({ ...record,
+    lastEntry: { page: typeof lastEntry?.page === 'string' ? lastEntry.page : '', entry: { ...lastEntry?.entry, board } } }),
 });
 
 // `rules` tell a score some deal gives, a board's number and
@@ -101,10 +111,10 @@ export function openPairsStore(rules, { storage, changed, channel } = {}) {
   const key = `quimbel.pairs ${new URL('.', location.href).pathname}`;
   return openRecord({
     // Before IndexedDB, the record was in Web Storage.
-    key, former: localRecord([key]), version: 3, migrations: migrations(rules),
+    key, former: localRecord([key]), version: 4, migrations: migrations(rules),
     decode: (record) => decode(record, rules), empty: emptySession, storage, changed, channel,
     encode(session) {
-      if (session.lastEntry) session.lastEntry.entry = entryIn(session.lastEntry.entry);
+      if (session.lastEntry) session.lastEntry.entry = entryIn(session.lastEntry.entry, rules.isBoardNumber);
       return session;
     },
   });
