@@ -221,7 +221,7 @@ export const matchChecks = {
     await settles(browser, () => Confirm.open, false, 'back with the box open');
   },
 
-  async 'match: a change stored by another page is never written over, nor the field being typed'(browser) {
+  async 'match: a change stored by another page is never written over, nor the field being typed, nor the board it is typed for'(browser) {
     await storeAndOpen(browser, match([[620, -650]]));
     // Another page adds a board: this one either hears of it or, restored
     // from the back-forward cache, does not.
@@ -231,15 +231,28 @@ export const matchChecks = {
       const stored = JSON.parse(await storedRecord(browser, key));
       await storeRecord(browser, key, JSON.stringify({ ...stored, revision: stored.revision + 1, ...change(stored) }), heard);
     };
+    // Board 2 begun here, then stored by another page unheard of: refused, as a board 2 typed would be.
+    await browser.type('#Own', '420');
     await anotherPage(false);
+    await keyBoard(browser, '420', '-420', false);
+    await settles(browser, () => [EntryNumber.value, EntryNumberError.textContent, Own.value],
+      ['2', 'Donne 2 déjà saisie : touchez-la pour la corriger.', '420'], 'refused unheard');
+    await paste(browser, 'EntryNumber', '3');
     await keyBoard(browser, '420', '-420');
     await matchShows(browser, ['-1 IMP', 'Donne 1 620 -650 -1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP'], 'not heard');
-    await browser.type('#Own', '14');
-    await anotherPage(true);
-    await settles(browser, () => [Boards.children.length, Own.value], [4, '14'], 'heard while typing');
+    // Boards 4 and 5 added, waiting for our table, as a teammate's card places them, while board 4 is typed here.
+    await browser.type('#Own', '140');
+    await browser.reload();
+    await shown(browser, 'MatchForm', true);
+    await anotherPage(true, ({ boards, nextId }) => ({ nextId: nextId + 2,
+      boards: [...boards, ...[-100, 50].map((other, i) => ({ id: nextId + i, number: 4 + i, own: null, other }))] }));
+    await settles(browser, () => [Boards.children.length, EntryNumber.value, Own.value], [5, '4', '140'], 'heard while typing');
     await anotherPage(true, ({ boards }) => ({ boards: boards.slice(1) }));
     await settles(browser, () => [Boards.querySelector('span').textContent, EntryNumber.value, Own.value],
-      ['Donne 2', '5', '14'], 'a removal heard');
+      ['Donne 2', '4', '140'], 'a removal heard');
+    await browser.click('#Save');
+    await matchShows(browser, ['+1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP', 'Donne 4 140 -100 +1 IMP', 'Donne 5  50 en attente'],
+      'board 4 completed');
   },
   async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
     const blocked = () => {
@@ -251,7 +264,7 @@ export const matchChecks = {
         ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
       [match([[620, -650]]), blocked, ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
       await storeAndOpen(browser, record, prepare);
-      await browser.type('#Own', '5');
+      await browser.type('#MatchLength', '5');
       await settles(browser, () => [MatchNote.textContent, MatchUnkept.textContent], said, record);
     }
     // Storage comes back with the page.

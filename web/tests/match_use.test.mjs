@@ -140,20 +140,20 @@ test('pairs, two tabs: each its own entry on its own board, and a result correct
   }));
 
 test('two pages saving a board at the same moment, till the boards are numbered to 98: none lost', () => tabs(2, async (a, b) => {
-  // A's boards at 620, B's at -620, each submitted in the same instant as one of the other's.
+  // A's boards at 620 and odd numbers, B's at -620 and even ones, each submitted in the same instant as one of the other's.
   const tries = 49;
-  const save = async (page, own) => {
-    await page.evaluate((score) => {
-      for (const [field, typed] of [[Own, score], [Other, '0']]) {
+  const save = async (page, own, number) => {
+    await page.evaluate(([score, at]) => {
+      for (const [field, typed] of [[EntryNumber, at], [Own, score], [Other, '0']]) {
         field.value = typed;
         field.dispatchEvent(new Event('input'));
       }
       Entry.requestSubmit();
-    }, own);
+    }, [own, `${number}`]);
     // The fields are emptied once the board is stored.
     await settles(checkedBrowser(page), () => Own.value, '', 'stored');
   };
-  for (let i = 0; i < tries; ++i) await Promise.all([save(a, '620'), save(b, '-620')]);
+  for (let i = 0; i < tries; ++i) await Promise.all([save(a, '620', 2 * i + 1), save(b, '-620', 2 * i + 2)]);
   const saved = () => ['620', '-620'].map((own) =>
     [...Boards.querySelectorAll('.board span:nth-child(2)')].filter((cell) => cell.textContent === own).length);
   // Once A has heard of every board, a page opened anew reads them all.

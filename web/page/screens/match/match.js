@@ -84,7 +84,12 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   const entry = () => typing.value;
   const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
 
-  const changeEntry = (edit) => typing.change(edit);
+  // A new board, once begun, keeps the number its heading showed, as if typed,
+  // however other pages then number theirs.
+  const changeEntry = (edit) => typing.change((typed) => {
+    edit(typed);
+    if (typed.editing === null && !typed.number && (typed.own || typed.other)) typed.number = `${nextNumber(store.value) ?? ''}`;
+  });
   // The new board being typed, as it was before a board was looked at.
   const restored = ({ kept }) => ({ ...emptyEntry(), ...kept });
   // Any change to the match ends what Rétablir can bring back, and makes a shared text shown out of date.
@@ -110,13 +115,12 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   // The number a board takes where none is typed: its own for a board being
   // corrected, else the next one.
   const untypedNumber = (match, editing) => match.boards.find((board) => board.id === editing)?.number ?? nextNumber(match);
-  // The number the entry saves its board at, null for the one it takes
-  // untyped as it is when the board is stored; and why it cannot where it cannot.
+  // The number the entry saves its board at, as typed or else as shown; and
+  // why it cannot where it cannot.
   function entryNumber() {
     const { number: typed, editing } = entry();
     const number = typed ? (/^\d+$/.test(typed) ? Number(typed) : NaN) : untypedNumber(store.value, editing);
     if (!isBoardNumber(number)) return { error: `Numéro de donne de 1 à ${largestCount}.` };
-    if (!typed) return { number: null };
     const { own, other } = entry();
     const typedScores = { own: own.trim() || null, other: other.trim() || null };
     const taken = store.value.boards.some((board) => board.number === number && board.id !== editing
@@ -234,7 +238,8 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   // The board's number, as typed: said at once where it cannot be taken,
   // and shown again as it stands once the field is left.
   numberInput.addEventListener('input', () => {
-    changeEntry((typed) => {
+    // Emptied, it shows the next number again, kept at the next score typed.
+    typing.change((typed) => {
       typed.number = numberInput.value.trim();
     });
     setError(numberInput, entryNumber().error);
@@ -295,16 +300,15 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     if (index < 0) return { gone: true };
     const stored = match.boards[index];
     if (editing !== null && was && (stored.own !== was.own || stored.other !== was.other)) return { changed: stored };
-    const at = number ?? untypedNumber(match, editing);
-    // A new board typed at the number of one waiting for those tables completes it.
-    const waitingAt = editing === null && number !== null ? match.boards.findIndex((board) => board.number === at) : -1;
+    // A new board at the number of one waiting for those tables completes it.
+    const waitingAt = editing === null ? match.boards.findIndex((board) => board.number === number) : -1;
     if (waitingAt >= 0 && completes(match.boards[waitingAt], { own, other })) {
       const board = match.boards[waitingAt];
       match.boards[waitingAt] = { ...board, own: board.own ?? own, other: board.other ?? other };
       return { board: match.boards[waitingAt] };
     }
-    if (at === null || match.boards.some((board) => board.number === at && board.id !== editing)) return { taken: true };
-    const board = { id: editing ?? match.nextId++, number: at, own, other };
+    if (match.boards.some((board) => board.number === number && board.id !== editing)) return { taken: true };
+    const board = { id: editing ?? match.nextId++, number, own, other };
     match.boards[index] = board;
     inOrder(match.boards);
     return { board };
