@@ -53,14 +53,15 @@ function turnOn() {
   text1.focus();
 }
 
+// `engine` gives the engine, started at its first call.
 export function wireCalculator(engine) {
   for (const key of $('Keypad').children) {
     const number = Number(key.id.slice('Command'.length));
-    key.addEventListener('click', () => engine.press(number));
+    key.addEventListener('click', () => engine().press(number));
   }
-  text1.addEventListener('input', () => engine.typed());
-  $('Label3').addEventListener('click', () => engine.help());
-  $('Label4').addEventListener('click', () => engine.about());
+  text1.addEventListener('input', () => engine().typed());
+  $('Label3').addEventListener('click', () => engine().help());
+  $('Label4').addEventListener('click', () => engine().about());
   $('MsgBoxOK').addEventListener('click', () => msgBox.close());
   $('cmdOK').addEventListener('click', () => about.close());
   about.addEventListener('close', resetAbout);
@@ -72,7 +73,7 @@ export function wireCalculator(engine) {
 
   // Off: a tap anywhere, or Enter, turns a fresh calculator on.
   off.addEventListener('click', () => {
-    engine.reset();
+    engine().reset();
     text1.value = '';
     view.setResult('');
     delete text2.dataset.background;

@@ -36,8 +36,12 @@ const offering = (module, names) => new Proxy(names, {
 // The screen a history entry shows; `match` is how an earlier version named it.
 const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 
+// `engine` gives the engine, started at its first call. Returns what the
+// navigator leaves until the calculator has been drawn: this page's name and
+// lock, taken then or by the first screen built, whichever comes first.
 export function startNavigator(engine) {
-  const presence = startPresence();
+  let presence;
+  const present = () => (presence ??= startPresence());
   const byName = Object.fromEntries(screens.map((screen) => [screen.name, screen]));
   // Each screen as built, by its name.
   const built = {};
@@ -64,8 +68,8 @@ export function startNavigator(engine) {
     try {
       // Built once, and tried again at the next tap after a failure.
       built[name] ??= Promise.all([import(`./${module}`), loadComparison()])
-        .then(([{ build }, compare]) => build({ engine: offering('engine', engine), comparison: offering('comparison', compare),
-          result: shownResult, back, actOnce, presence }))
+        .then(([{ build }, compare]) => build({ engine: offering('engine', engine()), comparison: offering('comparison', compare),
+          result: shownResult, back, actOnce, presence: present() }))
         .catch((error) => {
           delete built[name];
           throw error;
@@ -105,4 +109,5 @@ export function startNavigator(engine) {
   });
   openFor();
   navigate();
+  return present;
 }

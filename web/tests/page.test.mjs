@@ -277,6 +277,8 @@ test('keys tapped as soon as they show, while the page still arrives, are answer
   const context = await browser.newContext({ viewport: phone, hasTouch: true });
   // An older browser, without Uint8Array.fromHex.
   await context.addInitScript(() => { delete Uint8Array.fromHex; });
+  // Time stopped: the engine, left until the calculator has been drawn, is started by the first tap.
+  await stopClock(context);
   const early = await context.newPage();
   // A slow line: the page takes a second and more to come whole.
   const network = await context.newCDPSession(early);
