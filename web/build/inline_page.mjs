@@ -7,7 +7,8 @@
 // names; each file is named by its digest, and each name written into the
 // file that loads it, so that a page only ever loads files of its own
 // version, with or without the service worker.
-// The comparison module, which the screens load, is sealed by its digest too.
+// The comparison module, which the screens load, is sealed by its digest too;
+// its wrapper, in the screens' library, is loaded by the page's navigator.
 // A module may import a package from node_modules by its name: the package's
 // own module, which ends with one list of its exports, is bundled in the same way.
 //   node inline_page.mjs PAGE ENTRY ENGINE COMPARISON SITE SCREENS
@@ -126,7 +127,7 @@ export async function writePage({ page, entry, engine, comparison, site, screens
   const stale = (await readdir(site, { recursive: true })).filter((name) => /\.[0-9a-f]{10}\.(js|css|wasm)$/.test(name) && !written.has(name));
   await Promise.all(stale.map((name) => rm(join(site, name))));
   const code = await compactScript((await bundle(resolve(entry), root)).replace("'@SCREENS@'", () => JSON.stringify(table))
-    .replace('@COMPARISON@', sealed.get(comparison))
+    .replace('@COMPARISON@', sealed.get(comparison)).replace('@LIBRARY@', `./${sealed.get(libraryFile(root))}`)
     .replace('@LEAVING@', leavingWord));
   // Hexadecimal keeps the engine's bytes whole, which gzip packs a seventh
   // tighter than base64.

@@ -7,15 +7,15 @@
 // without the network and without the worker it may not come, and the player
 // is told so on the calculator, where Back leaves the page no more.
 import { $, shownResult, view } from './calculator.js';
-import { startComparison } from './engine.js';
 import { startPresence } from './presence.js';
 import { actOnce } from './taps.js';
 
 const screens = '@SCREENS@';
-// What compares scores, loaded with the first screen opened, again after a failure.
+// What compares scores, loaded with the first screen opened, again after a
+// failure; its wrapper comes with the screens' library.
 let comparison;
 const loadComparison = () => {
-  comparison ??= fetch('@COMPARISON@').then(async (response) => {
+  comparison ??= Promise.all([fetch('@COMPARISON@'), import('@LIBRARY@')]).then(async ([response, { startComparison }]) => {
     if (!response.ok) throw new Error(`comparison module: ${response.status}`);
     return startComparison(await response.arrayBuffer());
   })

@@ -1,15 +1,16 @@
-// The WebAssembly modules as built import and export exactly what engine_interface.h declares; engine.js offers each
+// The WebAssembly modules as built import and export exactly what engine_interface.h declares; their wrappers offer each
 // exactly the declared imports and reads every declared export and no other name.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { declaredBoundary } from '../build/boundary.mjs';
-import { pairsLayout, sessionLayout, startComparison, startEngine } from '../page/engine.js';
+import { startEngine } from '../page/engine.js';
+import { pairsLayout, sessionLayout, startComparison } from '../page/screens/comparison.js';
 
 const sorted = (names) => [...names].sort();
 
-// What engine.js offers a module and reads of it, as `start` starts it.
+// What a wrapper offers its module and reads of it, as `start` starts it.
 function seen(start) {
   const { Instance } = WebAssembly;
   const use = { offered: [], read: new Set() };
@@ -25,7 +26,7 @@ function seen(start) {
   }
 }
 
-test('the built modules and engine.js keep to the boundary engine_interface.h declares', async () => {
+test('the built modules and their wrappers keep to the boundary engine_interface.h declares', async () => {
   const declared = declaredBoundary(await readFile(new URL('../wasm/engine_interface.h', import.meta.url), 'utf8'));
   const wrappers = {};
   for (const [name, start] of [['engine', (code) => startEngine(code, new Proxy({}, { get: () => () => '' }))],
@@ -67,7 +68,7 @@ test('the built modules and engine.js keep to the boundary engine_interface.h de
   { top: 2, rows: [1, 2, 3, 4].map((pair) => row('howell', pair, 1, true, 1, 10, 5000)) }, { refused: { board: 1, result: 1 } }, null]);
 });
 
-test('engine.js reads a pairs board and a session in the order pairs.h and session.h declare their ints', async () => {
+test('the comparison wrapper reads a pairs board and a session in the order pairs.h and session.h declare their ints', async () => {
   const header = (await Promise.all(['pairs.h', 'session.h'].map((name) =>
     readFile(new URL(`../../match/${name}`, import.meta.url), 'utf8')))).join('\n');
   // Each struct's members in order, a struct member standing for its own.
