@@ -10,12 +10,9 @@ import { startNavigator } from './navigator.js';
 let engine;
 const started = () => (engine ??= startEngine(engineCode($('Engine').text), view));
 wireCalculator(started);
-const settle = startNavigator(started);
+startNavigator(started);
 // Past the first picture: a new frame's task comes once it has been painted.
-requestAnimationFrame(() => setTimeout(() => {
-  started();
-  settle();
-}));
+requestAnimationFrame(() => setTimeout(started));
 
 addEventListener('beforeunload', () => navigator.serviceWorker?.controller?.postMessage('@LEAVING@'));
 setTimeout(() => {

@@ -36,12 +36,11 @@ const offering = (module, names) => new Proxy(names, {
 // The screen a history entry shows; `match` is how an earlier version named it.
 const screenOf = (state) => state?.screen ?? (state?.match ? 'match' : null);
 
-// `engine` gives the engine, started at its first call. Returns what the
-// navigator leaves until the calculator has been drawn: this page's name and
-// lock, taken then or by the first screen built, whichever comes first.
+// `engine` gives the engine, started at its first call.
 export function startNavigator(engine) {
-  let presence;
-  const present = () => (presence ??= startPresence());
+  // Taken at once, however the page comes: another page may look for it at
+  // any moment, and a page reloaded behind others draws no frame for long.
+  const presence = startPresence();
   const byName = Object.fromEntries(screens.map((screen) => [screen.name, screen]));
   // Each screen as built, by its name.
   const built = {};
@@ -69,7 +68,7 @@ export function startNavigator(engine) {
       // Built once, and tried again at the next tap after a failure.
       built[name] ??= Promise.all([import(`./${module}`), loadComparison()])
         .then(([{ build }, compare]) => build({ engine: offering('engine', engine()), comparison: offering('comparison', compare),
-          result: shownResult, back, actOnce, presence: present() }))
+          result: shownResult, back, actOnce, presence }))
         .catch((error) => {
           delete built[name];
           throw error;
@@ -109,5 +108,4 @@ export function startNavigator(engine) {
   });
   openFor();
   navigate();
-  return present;
 }

@@ -1,7 +1,6 @@
 // This page's name, kept for its tab (a reload keeps it), and a lock held
-// under it while the page is open, from just after it is first drawn: by it
-// another page tells whether this one is still open, before it takes up what
-// this one typed.
+// under it from the page's start while it is open: by it another page tells
+// whether this one is still open, before it takes up what this one typed.
 const folder = new URL('.', location.href).pathname;
 const lockName = (page) => `quimbel.page ${folder} ${page}`;
 
