@@ -10,13 +10,24 @@ import { startNavigator } from './navigator.js';
 let engine;
 const started = () => (engine ??= startEngine(engineCode($('Engine').text), view));
 wireCalculator(started);
-const settle = startNavigator(started);
-// Past the first picture: a new frame's task comes once it has been painted.
-requestAnimationFrame(() => setTimeout(() => {
+const present = startNavigator(started);
+const settle = () => {
   started();
-  settle();
-}));
+  present();
+};
+// Past the first picture: a new frame's task comes once it has been painted.
+// A page behind another draws no frame, however long it stays there: it
+// takes its lock at once, so that no other page takes up what it typed.
+requestAnimationFrame(() => setTimeout(settle));
+if (document.visibilityState === 'hidden') settle();
+else document.addEventListener('visibilitychange', settle, { once: true });
 
+// Once the page has settled, it links its manifest and registers its worker:
+// the browser fetches the manifest as soon as it is linked, to offer to
+// install the page, and a new worker installs by fetching the whole site,
+// work that would otherwise compete with the first tap.
+// A reload is told apart from a page being opened beside this one by this
+// page's word that it is leaving: only then may a waiting version take over.
 addEventListener('beforeunload', () => navigator.serviceWorker?.controller?.postMessage('@LEAVING@'));
 setTimeout(() => {
   document.head.append(Object.assign(document.createElement('link'), { rel: 'manifest', href: 'manifest.webmanifest' }));

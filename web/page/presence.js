@@ -1,7 +1,7 @@
 // This page's name, kept for its tab (a reload keeps it), and a lock held
-// under it while the page is open, from just after it is first drawn: by it
-// another page tells whether this one is still open, before it takes up what
-// this one typed.
+// under it while the page is open, from just after it is first drawn (at
+// once behind another window, where it draws nothing): by it another page
+// tells whether this one is still open, before it takes up what this one typed.
 const folder = new URL('.', location.href).pathname;
 const lockName = (page) => `quimbel.page ${folder} ${page}`;
 

@@ -170,15 +170,20 @@ test('a board half typed is never taken from its tab while it is open, even relo
     await a.click('#MatchBack');
     // Reloaded once back on the calculator, not while going back.
     await a.locator('#Form1').waitFor();
-    await a.reload();
     const opened = async () => {
       const page = await openCalculator(a.context(), server.url);
       await page.click('#Match');
       await page.locator('#MatchForm').waitFor();
       return page;
     };
+    // Drawn, its first frame past; then behind another window, where it draws none.
+    await a.reload();
+    await a.clock.runFor(100);
+    await shows(await opened(), { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');
+    await a.addInitScript(() => Object.defineProperty(document, 'visibilityState', { get: () => 'hidden' }));
+    await a.reload();
     const beside = await opened();
-    await shows(beside, { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');
+    await shows(beside, { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab, behind');
     // A page with nothing typed, its field only tapped, takes no half-typed board's place.
     await beside.tap('#Other');
     await a.close();
