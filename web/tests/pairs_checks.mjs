@@ -172,6 +172,8 @@ export const pairsChecks = {
     await browser.click('#PairsUndo');
     await rankingShows(browser, howell, 'brought back');
 
+    // Once stored, as above.
+    while (JSON.parse(await storedRecord(browser, key)).removed);
     await shownAfter(browser, browser.reload());
     await rankingShows(browser, howell, 'after a reload');
     await browser.evaluate(() => {
