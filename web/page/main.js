@@ -19,8 +19,7 @@ const settle = () => {
 // A page behind another draws no frame, however long it stays there: it
 // takes its lock at once, so that no other page takes up what it typed.
 requestAnimationFrame(() => setTimeout(settle));
-if (document.visibilityState === 'hidden') settle();
-else document.addEventListener('visibilitychange', settle, { once: true });
+if (document.hidden) settle();
 
 // Once the page has settled, it links its manifest and registers its worker:
 // the browser fetches the manifest as soon as it is linked, to offer to

@@ -180,7 +180,7 @@ test('a board half typed is never taken from its tab while it is open, even relo
     await a.reload();
     await a.clock.runFor(100);
     await shows(await opened(), { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab');
-    await a.addInitScript(() => Object.defineProperty(document, 'visibilityState', { get: () => 'hidden' }));
+    await a.addInitScript(() => Object.defineProperty(document, 'hidden', { value: true }));
     await a.reload();
     const beside = await opened();
     await shows(beside, { entry: ['Donne 1', '', ''], boards: [] }, 'beside the open tab, behind');

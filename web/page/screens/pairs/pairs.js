@@ -432,10 +432,10 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
 
   askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
     actOnce, erase() {
-      // Named once, at random: made again over a record this page has not
-      // read (another page's, or one storage held back), the change names the
-      // tournament as this page's entry does, and the results typed since stay in it.
-      const tournament = Math.floor(Math.random() * Number.MAX_SAFE_INTEGER);
+      // Named once, by when it began: made again over a record this page has
+      // not read (another page's, or one storage held back), the change names
+      // the tournament as this page's entry does, and the results typed since stay in it.
+      const tournament = Date.now();
       changeSession((stored) => Object.assign(stored, { tournament, boards: [] }));
       note.textContent = 'Nouveau tournoi : donne 1.';
       changeEntry((entry) => Object.assign(entry, emptyEntry(), { board: 1, tournament }));
