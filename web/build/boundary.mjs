@@ -2,7 +2,7 @@
 // the engine and for the comparison module, their imports and exports and
 // the toolchain's own, each as "module.name" or "name". The build links the
 // engine's imports from it, so that no other undefined name links, and a
-// test checks the built modules and engine.js against it.
+// test checks the built modules and their wrappers against it.
 //   node boundary.mjs HEADER LIBRARY    writes the imports as an emscripten library
 import { readFile, writeFile } from 'node:fs/promises';
 import { pathToFileURL } from 'node:url';

@@ -14,6 +14,12 @@ startNavigator(started);
 // Past the first picture: a new frame's task comes once it has been painted.
 requestAnimationFrame(() => setTimeout(started));
 
+// Once the page has settled, it links its manifest and registers its worker:
+// the browser fetches the manifest as soon as it is linked, to offer to
+// install the page, and a new worker installs by fetching the whole site,
+// work that would otherwise compete with the first tap.
+// A reload is told apart from a page being opened beside this one by this
+// page's word that it is leaving: only then may a waiting version take over.
 addEventListener('beforeunload', () => navigator.serviceWorker?.controller?.postMessage('@LEAVING@'));
 setTimeout(() => {
   document.head.append(Object.assign(document.createElement('link'), { rel: 'manifest', href: 'manifest.webmanifest' }));

@@ -4,6 +4,7 @@
 // Howell typed as a director would, its ranking read off its table. The
 // arithmetic itself is the engine's, tested in the core; one board's
 // figures and one session's, worked by hand, check how the page writes them.
+import assert from 'node:assert/strict';
 import { linesShow, press, settles } from './calculator_checks.mjs';
 import { storeRecord, storedRecord } from './match_checks.mjs';
 
@@ -171,6 +172,8 @@ export const pairsChecks = {
     await browser.click('#PairsUndo');
     await rankingShows(browser, howell, 'brought back');
 
+    // Once stored, as above.
+    while (JSON.parse(await storedRecord(browser, key)).removed);
     await shownAfter(browser, browser.reload());
     await rankingShows(browser, howell, 'after a reload');
     await browser.evaluate(() => {
@@ -215,8 +218,13 @@ export const pairsChecks = {
   },
 
   async 'pairs: a record set aside, a later version\'s, and storage blocked, each said on the screen; an earlier version\'s board kept'(browser) {
+    // Storage out of reach until the page is told it is back.
     const blocked = () => {
-      Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
+      const { indexedDB: database } = window;
+      Object.defineProperty(window, 'indexedDB', { get() {
+        if (!window.storageBack) throw new DOMException('', 'SecurityError');
+        return database;
+      } });
     };
     const stored = session([], 1);
     for (const [record, prepare, said] of [
@@ -225,7 +233,7 @@ export const pairsChecks = {
         ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.', '1']],
       // The board every page showed, before each had its own.
       [JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 7, boards: [], nextId: 1, lastEntry: null }), () => {}, ['', '', '7']],
-      [stored, blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.', '1']]]) {
+      [session([], 1, 1, 5), blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.', '1']]]) {
       // Stored, then the page's modules loaded anew on the calculator, as in a tab opened anew, `prepare` run, and the screen opened.
       await browser.evaluate(() => {
         history.replaceState(null, '');
@@ -238,7 +246,17 @@ export const pairsChecks = {
       await browser.type('#PairsScore', '5');
       await settles(browser, () => [PairsNote.textContent, PairsUnkept.textContent, PairsBoard.value], said, record);
     }
-    // Storage comes back with the page.
+    // A new tournament begun while storage is out of reach, over a record the page never read: once storage comes back,
+    // the results added since are stored with it.
+    await browser.click('#PairsNew');
+    await browser.click('#PairsConfirmYes');
+    for (const score of ['50', '-50']) await add(browser, score);
+    await browser.evaluate(() => { window.storageBack = true; });
+    await browser.type('#PairsNS', '1');
+    const key = await browser.evaluate(pairsKey);
+    let record;
+    do record = JSON.parse(await storedRecord(browser, key)); while (record.revision === 1);
+    assert.deepEqual(record.boards.map(({ number, results }) => [number, ...results.map(({ score }) => score)]), [[1, 50, -50]]);
     await shownAfter(browser, browser.reload());
     await shownAfter(browser, browser.key('Escape'), 'Form1');
   },

@@ -5,11 +5,11 @@
 // from the page (the module "page", answered by engine.js's `view`) and
 // offers it what PAGE_IMPORT and ENGINE_EXPORT name; the comparison module,
 // which the screens load when first opened, offers what COMPARISON_EXPORT
-// names. engine.js wraps both once. The build links the page's imports from
-// here, and a test of the built modules compares their imports and exports,
-// and the names engine.js offers and reads, with this file. Texts cross as a
-// pointer and a length into the engine's memory: the input line as UTF-16
-// units, every other text as UTF-8.
+// names. Each has one wrapper: engine.js, and screens/comparison.js. The
+// build links the page's imports from here, and a test of the built modules
+// compares their imports and exports, and the names their wrappers offer and
+// read, with this file. Texts cross as a pointer and a length into the
+// engine's memory: the input line as UTF-16 units, every other text as UTF-8.
 
 #include "board.h"
 #include "pairs.h"

@@ -432,9 +432,13 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
 
   askBeforeErasing({ box: $('PairsConfirm'), opener: $('PairsNew'), no: $('PairsConfirmNo'), yes: $('PairsConfirmYes'),
     actOnce, erase() {
-      changeSession((stored) => Object.assign(stored, { tournament: (stored.tournament ?? 0) + 1, boards: [] }));
+      // Named once, by when it began: made again over a record this page has
+      // not read (another page's, or one storage held back), the change names
+      // the tournament as this page's entry does, and the results typed since stay in it.
+      const tournament = Date.now();
+      changeSession((stored) => Object.assign(stored, { tournament, boards: [] }));
       note.textContent = 'Nouveau tournoi : donne 1.';
-      changeEntry((entry) => Object.assign(entry, emptyEntry(), { board: 1, tournament: store.value.tournament }));
+      changeEntry((entry) => Object.assign(entry, emptyEntry(), { board: 1, tournament }));
       startOver();
     },
   });

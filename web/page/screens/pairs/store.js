@@ -1,6 +1,6 @@
 // A pairs session as this device keeps it: one record for the page's own
-// folder, kept as it is typed. Its movement, its tournament's number (a new
-// one at each Nouveau tournoi, null before the first), and every board's
+// folder, kept as it is typed. Its movement, its tournament's number (the
+// time of its Nouveau tournoi, null before the first), and every board's
 // traveller: each result with its two pairs (or none) and a score or an
 // adjusted score. The travellers are read whole or not at all; a movement,
 // a board number or a half-typed entry that does not hold gives way on its
