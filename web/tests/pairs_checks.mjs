@@ -233,6 +233,11 @@ export const pairsChecks = {
         ['', 'Ce tournoi a été enregistré par une version plus récente de QUIMBEL : rechargez la page.', '1']],
       // The board every page showed, before each had its own.
       [JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 7, boards: [], nextId: 1, lastEntry: null }), () => {}, ['', '', '7']],
+      // A tab's correction kept from then: on the board of the result it corrects, not the one every page showed.
+      [JSON.stringify({ version: 3, revision: 1, movement: 'howell', board: 1, nextId: 3, lastEntry: null, boards: [1, 2].map((number) =>
+        ({ number, results: [{ id: number, ns: 1, ew: 2, score: 100 * number }] })) }), () => sessionStorage.setItem(
+        `quimbel.pairs.entry ${new URL('.', location.href).pathname}`, JSON.stringify({ version: 1, revision: 1, entry:
+          { ns: '1', ew: '2', adjusted: 0, score: '200', editing: 2, was: { id: 2, ns: 1, ew: 2, score: 200 } } })), ['', '', '2']],
       [session([], 1, 1, 5), blocked, ['', 'Attention : ce tournoi ne sera pas conservé sur cet appareil.', '1']]]) {
       // Stored, then the page's modules loaded anew on the calculator, as in a tab opened anew, `prepare` run, and the screen opened.
       await browser.evaluate(() => {

@@ -74,9 +74,12 @@ export async function build({ engine: { isDealScore }, comparison: { pairs, sess
   const typing = await openEntry({ name: 'quimbel.pairs.entry', entryIn: entryOf, keep: entryOf, empty: emptyEntry, isBlank, record: store,
     presence });
   // A page with no board of its own (opened anew, or kept from before pages
-  // had their own) takes the one last typed on, in the tournament as stored.
+  // had their own) takes the one holding the result it corrects, else the
+  // one last typed on, in the tournament as stored.
   if (!isBoardNumber(typing.value.board)) {
-    typing.change((entry) => Object.assign(entry, { board: store.value.lastEntry?.entry.board ?? 1, tournament: store.value.tournament }));
+    const { boards, lastEntry, tournament } = store.value;
+    const corrected = boards.find(({ results }) => results.some(({ id }) => id === typing.value.editing));
+    typing.change((entry) => Object.assign(entry, { board: corrected?.number ?? lastEntry?.entry.board ?? 1, tournament }));
   }
   const root = Object.assign(document.createElement('main'), { id: 'PairsForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
