@@ -195,7 +195,9 @@ export const matchChecks = {
     await shown(browser, 'MatchForm', true);
     await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430  en attente'], 'after a reload');
     await fieldsRead(browser, [['1430', ''], ['-620', '']], 'after a reload');
-    // A waiting board completed by a tap on it, which opens on the missing score.
+    // A waiting board completed by a tap on it, which opens on the missing
+    // score, even from the board's number field, whose leaving redraws the screen.
+    await browser.click('#EntryNumber');
     await browser.click('#Boards li:nth-child(2) button');
     await focusIs(browser, 'Other', 'completing');
     await browser.type('#Other', '1460');

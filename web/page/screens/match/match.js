@@ -155,6 +155,10 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     return { boards: shown, total: `${signed(total)} IMP`, length, points: counted.length ? victoryPoints(length, total) : null };
   }
   let shown;
+  // The list as last written: written again only when it changes, so that a
+  // tap on a board, whose press may first blur the number field and render,
+  // still lands on the board it pressed.
+  let listed;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
     const { editing, number } = entry();
@@ -167,12 +171,13 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     $('Total').textContent = total;
     $('VictoryPoints').textContent = points === null ? '' : pointsText(points);
     // Scores are integers, checked as they were stored.
-    $('Boards').innerHTML = boards.map(({ id, number: board, dealer, vulnerable, own, other, imps }) => {
+    const list = boards.map(({ id, number: board, dealer, vulnerable, own, other, imps }) => {
       const cells = [`Donne ${board}`, own ?? '', other ?? '', imps ?? waiting];
       return `<li${editing === id ? ' class="editing"' : ''}><button type="button" class="board" value="${id}"
 aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own ?? waiting}, autre table ${other ?? waiting}${
   imps ? `, ${imps}. Corriger` : '. Compléter'}">${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
     }).join('');
+    if (list !== listed) $('Boards').innerHTML = listed = list;
     const index = indexOf(editing);
     $('EntryTitle').textContent = index >= 0 ? 'Corriger la donne' : 'Donne';
     if (numberInput !== document.activeElement) numberInput.value = number || (untypedNumber(store.value, editing) ?? '');
