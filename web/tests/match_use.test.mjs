@@ -455,6 +455,15 @@ test('the match shared as text, each board by its own number once one is removed
   await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
 }));
 
+test('a card received that leaves many boards as they are opens at its start on the narrowest phone, its title and what it holds in view', () =>
+  tabs(1, async (page) => {
+    await page.setViewportSize({ width: 320, height: 568 });
+    const match = JSON.parse(matchRecord(Array.from({ length: 16 }, (_, i) => [i + 1, 620, 100])));
+    await storeMatch(page, JSON.stringify({ ...match, received: { first: 1, scores: Array(16).fill(-100) } }));
+    await page.locator('#CardReceived[open]').waitFor();
+    assert.deepEqual(await page.evaluate(() => [CardReceived.scrollTop, CardReceived.scrollHeight > CardReceived.clientHeight]), [0, true]);
+  }));
+
 // The match stored on `page`'s phone, and the match screen opened on it anew.
 async function storeMatch(page, record) {
   const key = `quimbel.match ${new URL('.', page.url()).pathname}`;
