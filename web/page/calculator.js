@@ -30,6 +30,8 @@ export const view = {
     $('MsgBoxTitle').textContent = title;
     $('MsgBoxText').textContent = text.replaceAll('\r\n', '\n');
     msgBox.showModal();
+    // Read from its start: OK, focused, scrolled a long text (the help) to its end.
+    msgBox.scrollTop = 0;
   },
   setAboutText: (id, text) => { $(id).textContent = text; },
   displayAbout: () => about.showModal(),

@@ -195,7 +195,9 @@ export const matchChecks = {
     await shown(browser, 'MatchForm', true);
     await matchShows(browser, ['+5 IMP', 'Donne 1 620 -420 +5 IMP', 'Donne 99 -1430  en attente'], 'after a reload');
     await fieldsRead(browser, [['1430', ''], ['-620', '']], 'after a reload');
-    // A waiting board completed by a tap on it, which opens on the missing score.
+    // A waiting board completed by a tap on it, which opens on the missing
+    // score, even from the board's number field, whose leaving redraws the screen.
+    await browser.click('#EntryNumber');
     await browser.click('#Boards li:nth-child(2) button');
     await focusIs(browser, 'Other', 'completing');
     await browser.type('#Other', '1460');
@@ -253,6 +255,11 @@ export const matchChecks = {
     await browser.click('#Save');
     await matchShows(browser, ['+1 IMP', 'Donne 2 100 -100 0 IMP', 'Donne 3 420 -420 0 IMP', 'Donne 4 140 -100 +1 IMP', 'Donne 5  50 en attente'],
       'board 4 completed');
+    // Board 6 begun here when another page begins a new match: it becomes the new match's board 1, said.
+    await browser.type('#Own', '620');
+    await anotherPage(true, ({ matchNumber }) => ({ boards: [], matchNumber: (matchNumber ?? 0) + 1 }));
+    await settles(browser, () => [EntryNumber.value, Own.value, MatchNote.textContent],
+      ['1', '620', 'Nouveau match commencé sur une autre page : donne 1 ; vos marques sont gardées.'], 'a new match heard');
   },
   async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
     const blocked = () => {

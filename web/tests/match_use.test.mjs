@@ -171,6 +171,9 @@ test('a board half typed is never taken from its tab while it is open, even relo
     // Reloaded once back on the calculator, not while going back.
     await a.locator('#Form1').waitFor();
     await a.reload();
+    // Its first frame drawn, after which it holds its lock.
+    await a.locator('#Form1').waitFor();
+    await later(a);
     const opened = async () => {
       const page = await openCalculator(a.context(), server.url);
       await page.click('#Match');
@@ -363,10 +366,13 @@ test('which sign to type is said beside both score fields, to the eye and to a s
 }));
 
 // Sizes past the page's seven: the on-screen keyboard up, the narrowest phone.
-test('layout: keyboard up, each score field clear of its ±, nothing sideways, boards in view; narrow, a board\'s figures apart, the confirm box clear of the edges and its buttons apart', () =>
+test('layout: keyboard up, each score field clear of its ±, nothing sideways, boards in view; narrow, a board\'s figures apart, a removal\'s note and Rétablir above the keys below, the confirm box clear of the edges and its buttons apart', () =>
   tabs(1, async (page) => {
-    await page.fill('#EntryNumber', '98');
-    await addBoards(page, ['-7600 2980', '-1100 ']);
+    await page.fill('#EntryNumber', '97');
+    await addBoards(page, ['-7600 2980', '-1100 ', '620 -650']);
+    await page.click('#Boards li:first-child button');
+    await page.click('#Remove');
+    await page.locator('#Undo').waitFor();
     const measure = () => {
       const box = (e) => e.getBoundingClientRect();
       const text = (e) => {
@@ -379,12 +385,13 @@ test('layout: keyboard up, each score field clear of its ±, nothing sideways, b
         sideways: document.documentElement.scrollWidth > innerWidth, boards: box(Boards).height >= box(Boards.firstElementChild).height,
         apart: [...Boards.querySelectorAll('.board')].every((line) => [...line.querySelectorAll('span')].filter((cell) => cell.textContent).map(text)
           .every((cell, i, cells) => (i ? cell.left - cells[i - 1].right >= 4 : true) && cell.right <= box(line).right)),
+        note: [text(MatchNote), box(Undo)].every((line) => line.bottom <= box(MatchForm.querySelector('footer')).top),
         margins: !Confirm.open || (confirm.left >= 8 && confirm.right <= innerWidth - 8 && Math.max(no.left - yes.right, no.top - yes.bottom) >= 8) };
     };
     for (const [width, height] of [[320, 300], [360, 320], [390, 420], [320, 568], [360, 640]]) {
       await page.setViewportSize({ width, height });
       await page.focus('#Own');
-      const fit = { clear: true, sideways: false, boards: true, apart: true, margins: true };
+      const fit = { clear: true, sideways: false, boards: true, apart: true, note: true, margins: true };
       assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}`);
       await page.click('#NewMatch');
       assert.deepEqual(await page.evaluate(measure), fit, `${width}×${height}, the confirm box`);
@@ -447,6 +454,15 @@ test('the match shared as text, each board by its own number once one is removed
   await page.click('#ShareMatch');
   await settles(checkedBrowser(page), () => [window.shared, MatchNote.textContent], [text, ''], 'cancelled');
 }));
+
+test('a card received that leaves many boards as they are opens at its start on the narrowest phone, its title and what it holds in view', () =>
+  tabs(1, async (page) => {
+    await page.setViewportSize({ width: 320, height: 568 });
+    const match = JSON.parse(matchRecord(Array.from({ length: 16 }, (_, i) => [i + 1, 620, 100])));
+    await storeMatch(page, JSON.stringify({ ...match, received: { first: 1, scores: Array(16).fill(-100) } }));
+    await page.locator('#CardReceived[open]').waitFor();
+    assert.deepEqual(await page.evaluate(() => [CardReceived.scrollTop, CardReceived.scrollHeight > CardReceived.clientHeight]), [0, true]);
+  }));
 
 // The match stored on `page`'s phone, and the match screen opened on it anew.
 async function storeMatch(page, record) {

@@ -94,6 +94,10 @@ test('layout: thumb-sized keys in the keypad\'s rows and columns, lines whole, e
         cut: openers.filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id) };
     }, listedScreens.map(({ opener }) => opener));
     const at = `${screen.width}×${screen.height}`;
+    // The help, longer than a short screen, opens at its start, OK focused.
+    await page.click('#Label3');
+    assert.deepEqual(await page.evaluate(() => [MsgBox.scrollTop, document.activeElement.id]), [0, 'MsgBoxOK'], `${at}: help`);
+    await page.click('#MsgBoxOK');
     const sorted = (values) => [...new Set(values.map(Math.round))].sort((a, b) => a - b);
     const grid = sorted(keys.map((k) => k.top)).map((top) => sorted(keys.map((k) => k.left)).map((left) =>
       keys.find((k) => Math.round(k.top) === top && Math.round(k.left) === left)));

@@ -11,10 +11,10 @@ globalThis.location = { href: 'http://127.0.0.1/q/index.html' };
 const key = 'quimbel.match /q/';
 const siteKey = 'quimbel.match';
 const deal = new Set([0, 50, 110, 420, 620, -50, -100, -200, -650, 1430]);
-const empty = { boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null };
+const empty = { boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null, matchNumber: null };
 // Boards named 1, 2… in their order, numbered from `first`, as a record of today's version holds them.
 const named = (boards, first = 1) => boards.map(([own, other], i) => ({ id: i + 1, number: first + i, own, other }));
-const entry = (own, other, editing = null) => ({ own, other, number: '', editing, next: 'own', kept: null, was: null });
+const entry = (own, other, editing = null) => ({ own, other, number: '', editing, next: 'own', kept: null, was: null, matchNumber: null });
 const last = (typed) => ({ page: '', entry: typed });
 const draft = (Own, Other, editing = null) => ({ Own, Other, editing });
 const record = (fields) => ({ version: 7, revision: 2, ...empty, boards: named([[620, -650]]), nextId: 2, ...fields });
@@ -108,11 +108,11 @@ test('a record not to be read is left as it is: a later version\'s, or an unread
   }
 });
 
-test('a last entry, match length, card received or board removed that does not hold starts again alone, the boards kept', async () => {
+test('a last entry, match length, card received, board removed or match number that does not hold starts again alone, the boards kept', async () => {
   webStorage();
   const card = { first: 97, scores: [620, null, -650] };
   const held = { boards: named([[620, -650], [110, -100]]), nextId: 3, lastEntry: last(entry('1'.repeat(64), '14', 2)), matchLength: 16,
-    received: card, removed: { id: 2, number: 3, own: null, other: 50 } };
+    received: card, removed: { id: 2, number: 3, own: null, other: 50 }, matchNumber: 3 };
   const typed = entry('-1', '14', 2);
   const wrong = [entry('1'.repeat(65), '14'), entry('-1', 14), { ...typed, editing: -1 }, { ...typed, editing: 0.5 }, { ...typed, number: 5 },
     { ...typed, next: 'ours' }].map(last).concat([{ page: 5, entry: typed }, 7]);
@@ -125,7 +125,7 @@ test('a last entry, match length, card received or board removed that does not h
     ...[{ ...card, first: 98 }, { ...card, first: 0 }, { ...card, first: '97' }, { ...card, scores: [620, 621] }, { ...card, scores: '620' },
       null].map((received) => ['received', received]),
     ...[{ id: 3, number: 3, own: 0, other: 0 }, { id: 2, number: 100, own: 0, other: 0 }, { id: 2, number: 3, own: null, other: null },
-      7].map((removed) => ['removed', removed])]) {
+      7].map((removed) => ['removed', removed]), ...[-1, '3', 0.5].map((number) => ['matchNumber', number])]) {
     const [, match] = opened({ [key]: today({ ...held, [field]: bad }) });
     await match.refresh();
     assert.deepEqual([match.setAside, match.value], [false, { ...held, [field]: read }], JSON.stringify([field, bad]));

@@ -32,7 +32,11 @@ export const cardCode = (link) => generate(link, { minCorrectionLevel: correctio
 export function cardBoxes({ root, store, change, done, actOnce, rules, handOver }) {
   root.insertAdjacentHTML('beforeend', boxesHtml);
   const [sending, receiving] = [$('CardBox'), $('CardReceived')];
-  const open = (box) => box.open || box.showModal();
+  // Read from its start, where a long list of boards left would have scrolled it to its keys.
+  const open = (box) => {
+    if (!box.open) box.showModal();
+    box.scrollTop = 0;
+  };
   let link = '';
 
   function send() {

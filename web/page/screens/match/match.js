@@ -58,8 +58,9 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   let refresh = () => {};
   const store = openMatchStore({ isDealScore, isBoardNumber }, { changed: () => refresh() });
   await store.refresh();
+  const isBlank = ({ own, other, number, editing }) => !own && !other && !number && editing === null;
   const typing = await openEntry({ name: 'quimbel.entry', version: 2, migrations: entryMigrations, entryIn, keep: cut, empty: emptyEntry,
-    isBlank: ({ own, other, number, editing }) => !own && !other && !number && editing === null, record: store, presence });
+    isBlank, record: store, presence });
 
   const root = Object.assign(document.createElement('main'), { id: 'MatchForm', className: 'screen', hidden: true, innerHTML: screenHtml });
   document.body.append(root);
@@ -85,9 +86,11 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
   const indexOf = (id) => store.value.boards.findIndex((board) => board.id === id);
 
   // A new board, once begun, keeps the number its heading showed, as if typed,
-  // however other pages then number theirs.
+  // however other pages then number theirs; the entry belongs to the match
+  // as this page knows it.
   const changeEntry = (edit) => typing.change((typed) => {
     edit(typed);
+    typed.matchNumber = store.value.matchNumber;
     if (typed.editing === null && !typed.number && (typed.own || typed.other)) typed.number = `${nextNumber(store.value) ?? ''}`;
   });
   // The new board being typed, as it was before a board was looked at.
@@ -155,6 +158,10 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     return { boards: shown, total: `${signed(total)} IMP`, length, points: counted.length ? victoryPoints(length, total) : null };
   }
   let shown;
+  // The list as last written: written again only when it changes, so that a
+  // tap on a board, whose press may first blur the number field and render,
+  // still lands on the board it pressed.
+  let listed;
   // Shows the match; the fields only where they differ, so typing is untouched.
   function render() {
     const { editing, number } = entry();
@@ -167,12 +174,13 @@ export async function build({ engine: { isDealScore }, comparison: { boardImps, 
     $('Total').textContent = total;
     $('VictoryPoints').textContent = points === null ? '' : pointsText(points);
     // Scores are integers, checked as they were stored.
-    $('Boards').innerHTML = boards.map(({ id, number: board, dealer, vulnerable, own, other, imps }) => {
+    const list = boards.map(({ id, number: board, dealer, vulnerable, own, other, imps }) => {
       const cells = [`Donne ${board}`, own ?? '', other ?? '', imps ?? waiting];
       return `<li${editing === id ? ' class="editing"' : ''}><button type="button" class="board" value="${id}"
 aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : notre table ${own ?? waiting}, autre table ${other ?? waiting}${
   imps ? `, ${imps}. Corriger` : '. Compléter'}">${cells.map((cell) => `<span>${cell}</span>`).join('')}<small>${dealer} · ${vulnerable}</small></button></li>`;
     }).join('');
+    if (list !== listed) $('Boards').innerHTML = listed = list;
     const index = indexOf(editing);
     $('EntryTitle').textContent = index >= 0 ? 'Corriger la donne' : 'Donne';
     if (numberInput !== document.activeElement) numberInput.value = number || (untypedNumber(store.value, editing) ?? '');
@@ -189,6 +197,18 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     showNext();
   }
 
+  // Whether the match an entry was typed in has been erased since, by another
+  // page's Nouveau match: not before a first one.
+  const ended = ({ matchNumber }, match) => match.matchNumber !== null && matchNumber !== match.matchNumber;
+  // Another page began a new match: the board begun here is the new match's
+  // next one, not the number the old match gave it, and its scores stay.
+  function holdToMatch() {
+    if (!ended(entry(), store.value)) return;
+    const begun = !isBlank(entry());
+    changeEntry((typed) => Object.assign(typed, { number: '', editing: null, was: null, kept: typed.kept && { ...typed.kept, number: '' } }));
+    if (begun) note.textContent = `Nouveau match commencé sur une autre page : donne ${entry().number || nextNumber(store.value)} ; vos marques sont gardées.`;
+    render();
+  }
   // A board another page removed while this one corrected it: the scores
   // typed stay, as a new board.
   function holdToRemovedBoard() {
@@ -293,9 +313,10 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   }));
 
   // A board saved where the entry says, at its number, unless another page
-  // removed it, corrected it since it was opened here, or gave its number to
-  // another board: what became of it.
-  function saveBoard(match, { editing, was }, [own, other], number) {
+  // began a new match, removed it, corrected it since it was opened here, or
+  // gave its number to another board: what became of it.
+  function saveBoard(match, { editing, was, matchNumber }, [own, other], number) {
+    if (ended({ matchNumber }, match)) return { erased: true };
     const index = editing === null ? match.boards.length : match.boards.findIndex((board) => board.id === editing);
     if (index < 0) return { gone: true };
     const stored = match.boards[index];
@@ -315,7 +336,8 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   }
   // What became of the board saved, said; a correction not made is kept in
   // the fields. The fields are left to whatever the player went on to meanwhile.
-  function showSaved({ gone, changed, taken, board }, typed) {
+  function showSaved({ erased, gone, changed, taken, board }, typed) {
+    if (erased) return holdToMatch();
     if (board) {
       note.textContent = `Donne ${board.number} : ${complete(board) ? `${signed(boardImps(board.own, board.other))} IMP` : waiting}.`;
       if (JSON.stringify(entry()) === JSON.stringify(typed)) startOver();
@@ -417,16 +439,14 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
     erase() {
       note.textContent = 'Nouveau match.';
-      changeMatch((match) => {
-        match.boards = [];
-        match.matchLength = null;
-      });
+      changeMatch((match) => Object.assign(match, { boards: [], matchLength: null, matchNumber: (match.matchNumber ?? 0) + 1 }));
       startOver(emptyEntry());
     },
   });
 
   // Another page's change taken up: the match as stored.
   refresh = () => {
+    holdToMatch();
     holdToRemovedBoard();
     if (shownAs() === shown) return;
     // A board or a key the new match no longer shows hands focus to the entry.
@@ -437,6 +457,7 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   };
   return screenFrame({ root, backKey: $('MatchBack'), store, back, actOnce,
     beforeShow: () => {
+      holdToMatch();
       holdToRemovedBoard();
       render();
       // A card the address brings, or one received and not yet placed or ignored.

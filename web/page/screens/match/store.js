@@ -14,11 +14,13 @@ const fields = ['own', 'other'];
 
 // `number` is the board's number as typed, '' for the one after the last;
 // `kept` is the new board being typed, put by while a board is looked at;
-// `was`, the board being corrected as it was when opened.
-export const emptyEntry = () => ({ own: '', other: '', number: '', editing: null, next: 'own', kept: null, was: null });
+// `was`, the board being corrected as it was when opened; `matchNumber`,
+// the match's as the page last knew it.
+export const emptyEntry = () => ({ own: '', other: '', number: '', editing: null, next: 'own', kept: null, was: null, matchNumber: null });
 // `received`, a teammate's card not yet placed or ignored; `removed`, the
-// board Rétablir brings back, until the next change.
-const emptyMatch = () => ({ boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null });
+// board Rétablir brings back, until the next change; `matchNumber`, a new
+// one at each Nouveau match, null before the first.
+const emptyMatch = () => ({ boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null, matchNumber: null });
 
 // An entry as stored, or null where it does not hold: a half-typed entry is
 // started again on its own, never costing the boards.
@@ -32,7 +34,8 @@ export function entryIn(stored) {
   // Where it does not hold, the correction is checked no more, as before it was kept.
   const was = [stored.was?.own, stored.was?.other].every((score) => score === null || Number.isSafeInteger(score))
     ? { own: stored.was.own, other: stored.was.other } : null;
-  return { own: stored.own, other: stored.other, number: stored.number ?? '', editing: stored.editing, next: stored.next, kept, was };
+  return { own: stored.own, other: stored.other, number: stored.number ?? '', editing: stored.editing, next: stored.next, kept, was,
+    matchNumber: isCount(stored.matchNumber) ? stored.matchNumber : null };
 }
 
 // An entry whose tables were named 'ours' and 'theirs', named as a board names them.
@@ -92,12 +95,12 @@ function cardIn(card, { isDealScore, isBoardNumber }) {
     ? { first, scores: [...scores] } : null;
 }
 
-function decode({ boards, nextId, matchLength, lastEntry, received, removed }, rules) {
+function decode({ boards, nextId, matchLength, lastEntry, received, removed, matchNumber }, rules) {
   const held = boardsIn(boards, nextId, rules);
   const last = entryIn(lastEntry?.entry);
   return held && { boards: held, nextId, matchLength: rules.isBoardNumber(matchLength) ? matchLength : null,
     lastEntry: last && typeof lastEntry.page === 'string' ? { page: lastEntry.page, entry: last } : null,
-    received: cardIn(received, rules), removed: boardIn(removed, nextId, rules) };
+    received: cardIn(received, rules), removed: boardIn(removed, nextId, rules), matchNumber: isCount(matchNumber) ? matchNumber : null };
 }
 
 // Each field cut, here and as stored, to what a field keeps.
