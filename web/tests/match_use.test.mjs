@@ -171,9 +171,6 @@ test('a board half typed is never taken from its tab while it is open, even relo
     // Reloaded once back on the calculator, not while going back.
     await a.locator('#Form1').waitFor();
     await a.reload();
-    // Its first frame drawn, after which it holds its lock.
-    await a.locator('#Form1').waitFor();
-    await later(a);
     const opened = async () => {
       const page = await openCalculator(a.context(), server.url);
       await page.click('#Match');
