@@ -262,19 +262,34 @@ export const matchChecks = {
       ['1', '620', 'Nouveau match commencé sur une autre page : donne 1 ; vos marques sont gardées.'], 'a new match heard');
   },
   async 'match: a record set aside, a later version\'s, and storage blocked, each said on the screen'(browser) {
+    // Storage out of reach until the page is told it is back.
     const blocked = () => {
-      Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('', 'SecurityError'); } });
+      const { indexedDB: database } = window;
+      Object.defineProperty(window, 'indexedDB', { get() {
+        if (!window.storageBack) throw new DOMException('', 'SecurityError');
+        return database;
+      } });
     };
     for (const [record, prepare, said] of [
       ['{', undefined, ["Le match enregistré n'a pas pu être relu ; il reste gardé à part sur cet appareil.", '']],
       [match([[620, -650]]).replace('"version":7', '"version":8'), undefined,
         ['', 'Ce match a été enregistré par une version plus récente de QUIMBEL : rechargez la page.']],
-      [match([[620, -650]]), blocked, ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
+      [match([[620, -650]]).replace('"removed":null}', '"removed":null,"matchNumber":5}'), blocked,
+        ['', 'Attention : ce match ne sera pas conservé sur cet appareil.']]]) {
       await storeAndOpen(browser, record, prepare);
       await browser.type('#MatchLength', '5');
       await settles(browser, () => [MatchNote.textContent, MatchUnkept.textContent], said, record);
     }
-    // Storage comes back with the page.
+    // A new match begun while storage is out of reach, over a record the page never read: once storage comes back,
+    // the boards saved since are stored with it.
+    await browser.click('#NewMatch');
+    await browser.click('#ConfirmYes');
+    await keyBoard(browser, '420', '-450');
+    await browser.evaluate(() => { window.storageBack = true; });
+    await browser.type('#MatchLength', '6');
+    let boards;
+    do boards = await storedBoards(browser); while (boards.length && boards[0][1] === 620);
+    assert.deepEqual(boards, [[1, 420, -450]]);
     await browser.reload();
     await shown(browser, 'MatchForm', true);
     await browser.key('Escape');

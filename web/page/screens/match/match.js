@@ -439,7 +439,10 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
   askBeforeErasing({ box: $('Confirm'), opener: $('NewMatch'), no: $('ConfirmNo'), yes: $('ConfirmYes'), actOnce,
     erase() {
       note.textContent = 'Nouveau match.';
-      changeMatch((match) => Object.assign(match, { boards: [], matchLength: null, matchNumber: (match.matchNumber ?? 0) + 1 }));
+      // Named once, by when it began: made again over a record this page has
+      // not read, the change names the match as the boards saved since do.
+      const matchNumber = Date.now();
+      changeMatch((match) => Object.assign(match, { boards: [], matchLength: null, matchNumber }));
       startOver(emptyEntry());
     },
   });

@@ -18,8 +18,8 @@ const fields = ['own', 'other'];
 // the match's as the page last knew it.
 export const emptyEntry = () => ({ own: '', other: '', number: '', editing: null, next: 'own', kept: null, was: null, matchNumber: null });
 // `received`, a teammate's card not yet placed or ignored; `removed`, the
-// board Rétablir brings back, until the next change; `matchNumber`, a new
-// one at each Nouveau match, null before the first.
+// board Rétablir brings back, until the next change; `matchNumber`, the time
+// of its Nouveau match, null before the first.
 const emptyMatch = () => ({ boards: [], nextId: 1, matchLength: null, lastEntry: null, received: null, removed: null, matchNumber: null });
 
 // An entry as stored, or null where it does not hold: a half-typed entry is
