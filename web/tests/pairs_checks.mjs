@@ -132,7 +132,9 @@ export const pairsChecks = {
     // Another page's new tournament, not yet heard: a result typed on board 3 is added to none, kept for board 1.
     await pasteBoard(browser, '3');
     await browser.fill('#PairsScore', '50');
-    await storeRecord(browser, await browser.evaluate(pairsKey), session([], 99, 1000, 9));
+    // Once the page has stored what it typed, so that nothing it stores reads the new tournament before Ajouter.
+    while (JSON.parse(await storedRecord(browser, key)).lastEntry?.entry.score !== '50');
+    await storeRecord(browser, key, session([], 99, 1000, 9));
     await browser.click('#PairsAdd');
     await settles(browser, () => [PairsBoard.value, PairsRows.rows.length, PairsScore.value, PairsNote.textContent],
       ['1', 0, '50', 'Nouveau tournoi commencé sur une autre page : donne 1 ; votre saisie est gardée.'], 'another page\'s new tournament');
