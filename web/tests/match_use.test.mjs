@@ -355,6 +355,29 @@ test('storage: a database that never opens is given up on, the screen saying wha
   });
 });
 
+test('the next board typed at once after Valider, before the board is stored, is the next board', () => tabs(1, async (page) => {
+  await page.fill('#Own', '420');
+  await page.fill('#Other', '-50');
+  // The store held by another transaction on it until the next board is typed.
+  await page.evaluate(() => new Promise((held) => {
+    const opening = indexedDB.open('quimbel');
+    opening.onsuccess = () => {
+      const records = opening.result.transaction('records', 'readwrite').objectStore('records');
+      const spin = () => { if (!window.released) records.get('').onsuccess = spin; };
+      spin();
+      held();
+    };
+  }));
+  await page.click('#Save');
+  await page.fill('#Own', '1880');
+  await page.fill('#Other', '-1880');
+  await page.evaluate(() => { window.released = true; });
+  await page.click('#Save');
+  // 420 against -50 is 370 more, 9 IMP; the next board, level, 0.
+  await page.locator('#Boards li:nth-child(2)', { hasText: 'Donne 2' }).waitFor();
+  assert.equal(await page.textContent('#Total'), '+9 IMP');
+}));
+
 test('which sign to type is said beside both score fields, to the eye and to a screen reader', () => tabs(1, async (page) => {
   const said = await page.evaluate(() => [Own, Other].map((field) => field.getAttribute('aria-describedby').split(' ')
     .filter((id) => document.getElementById(id).checkVisibility()).map((id) => document.getElementById(id).textContent)));

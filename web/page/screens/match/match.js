@@ -341,6 +341,8 @@ aria-label="Donne ${board}, donneur ${dealer}, vulnérabilité ${vulnerable} : n
     if (board) {
       note.textContent = `Donne ${board.number} : ${complete(board) ? `${signed(boardImps(board.own, board.other))} IMP` : waiting}.`;
       if (JSON.stringify(entry()) === JSON.stringify(typed)) startOver();
+      // The next board, begun before this one was stored, is the next one, not this one again.
+      else if (entry().editing === null && entry().number === typed.number) changeEntry((entered) => { entered.number = ''; });
       return scrollTo(board.id);
     }
     // A table left blank in the correction takes the score stored meanwhile (a
