@@ -18,7 +18,8 @@ test('every dash a minus, spaces and zeros settled, whether typed or pasted; the
 test('what no deal scores is refused with the reason', () => {
   const digits = 'Tapez la marque en chiffres, par exemple 620 ou -650.';
   for (const [typed, error] of [['', 'Saisissez la marque de cette table.'], ['  ', 'Saisissez la marque de cette table.'], ['-', digits],
-    ['6 2 0x', digits], ['--620', digits], ['625', 'Une marque de donne se termine toujours par 0.'], ['6200', 'Aucune donne ne marque 6200.']]) {
+    ['6 2 0x', digits], ['--620', digits], ['625', 'Une marque de donne se termine toujours par 0.'], ['6200', 'Aucune donne ne marque 6200.'],
+    ['7'.repeat(300), 'Aucune donne ne marque autant.'], ['1'.repeat(5001), 'Aucune donne ne marque autant.']]) {
     assert.deepEqual(read(typed), { error }, typed);
   }
 });

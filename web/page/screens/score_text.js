@@ -24,7 +24,8 @@ export function parseScore(text, isDealScore) {
   if (!digits) return { error: 'Tapez la marque en chiffres, par exemple 620 ou -650.' };
   const score = Number(digits[1] + digits[2]);
   if (score % 10) return { error: 'Une marque de donne se termine toujours par 0.' };
-  if (!isDealScore(score)) return { error: `Aucune donne ne marque ${score}.` };
+  // A number too long to be read exactly is never shown as "Infinity" or "7.8e+299".
+  if (!isDealScore(score)) return { error: `Aucune donne ne marque ${Number.isSafeInteger(score) ? score : 'autant'}.` };
   return { score };
 }
 
